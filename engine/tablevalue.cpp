@@ -1,0 +1,118 @@
+#include "tablevalue.h"
+
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+namespace corvelle {
+
+TableValue TableValue::int16(std::int16_t v) {
+    TableValue t;
+    t.kind = Kind::Int16;
+    t.integer = v;
+    return t;
+}
+
+TableValue TableValue::int32(std::int32_t v) {
+    TableValue t;
+    t.kind = Kind::Int32;
+    t.integer = v;
+    return t;
+}
+
+TableValue TableValue::float32(float v) {
+    TableValue t;
+    t.kind = Kind::Float32;
+    t.real = static_cast<double>(v);
+    return t;
+}
+
+TableValue TableValue::float64(double v) {
+    TableValue t;
+    t.kind = Kind::Float64;
+    t.real = v;
+    return t;
+}
+
+TableValue TableValue::fromText(std::string v) {
+    TableValue t;
+    t.kind = Kind::Text;
+    t.text = std::move(v);
+    return t;
+}
+
+TableValue TableValue::score(std::int32_t v, bool wide) {
+    if (!wide && v >= INT16_MIN && v <= INT16_MAX) {
+        return int16(static_cast<std::int16_t>(v));
+    }
+    return int32(v);
+}
+
+std::string toText(const TableValue& value) {
+    char buffer[64];
+    switch (value.kind) {
+    case TableValue::Kind::Empty:
+        return {};
+    case TableValue::Kind::Int16:
+    case TableValue::Kind::Int32:
+        return std::to_string(value.integer);
+    case TableValue::Kind::Float32: {
+        auto r = std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(value.real));
+        return std::string(buffer, r.ptr);
+    }
+    case TableValue::Kind::Float64: {
+        auto r = std::to_chars(buffer, buffer + sizeof buffer, value.real);
+        return std::string(buffer, r.ptr);
+    }
+    case TableValue::Kind::Text:
+        return value.text;
+    }
+    return {};
+}
+
+bool textAsNumber(const std::string& text, double& number) {
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    if (begin < end && text[begin] == '+') {
+        ++begin;
+    }
+    if (begin == end) {
+        return false;
+    }
+    const char* first = text.data() + begin;
+    const char* last = text.data() + end;
+    double parsed = 0.0;
+    auto r = std::from_chars(first, last, parsed, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != last || !std::isfinite(parsed)) {
+        return false;
+    }
+    number = parsed;
+    return true;
+}
+
+bool scoreBeats(std::int32_t score, const TableValue& value) {
+    switch (value.kind) {
+    case TableValue::Kind::Empty:
+        return score > 0;
+    case TableValue::Kind::Int16:
+    case TableValue::Kind::Int32:
+        return score > value.integer;
+    case TableValue::Kind::Float32:
+    case TableValue::Kind::Float64:
+        return static_cast<double>(score) > value.real;
+    case TableValue::Kind::Text: {
+        double number = 0.0;
+        return textAsNumber(value.text, number) && static_cast<double>(score) > number;
+    }
+    }
+    return false;
+}
+
+} // namespace corvelle

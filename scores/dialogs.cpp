@@ -1,0 +1,46 @@
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace corvelle {
+
+namespace {
+
+class QtDialogs final : public Dialogs {
+public:
+    void message(const QString& text) override {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvelle"), text, QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+
+    QString askText(const QString& prompt, const QString& title) override {
+        QInputDialog dialog(QApplication::activeWindow());
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(QString());
+        dialog.setInputMode(QInputDialog::TextInput);
+        if (dialog.exec() != QDialog::Accepted) {
+            return QString();
+        }
+        return dialog.textValue();
+    }
+};
+
+Dialogs* installed = nullptr;
+
+} // namespace
+
+Dialogs& dialogs() {
+    static QtDialogs real;
+    return installed ? *installed : real;
+}
+
+void setDialogs(Dialogs* replacement) {
+    installed = replacement;
+}
+
+} // namespace corvelle

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace corvelle {
+
+// The game's modal questions: a message box and the name request. Everything that asks the
+// player goes through the one installed Dialogs, so tests answer without opening anything.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A message box: only an OK button, no icon, caption "Corvelle", modal.
+    virtual void message(const QString& text) = 0;
+    // A modal single-line input dialog with an empty field, OK and Cancel; Cancel gives the
+    // empty text. The answer is returned exactly as typed.
+    virtual QString askText(const QString& prompt, const QString& title) = 0;
+};
+
+// The process-wide dialogs: the real modal Qt dialogs unless a test installed its own.
+Dialogs& dialogs();
+// Installs `replacement` (not owned); nullptr puts the real dialogs back.
+void setDialogs(Dialogs* replacement);
+
+} // namespace corvelle
