@@ -25,6 +25,7 @@ public:
     Game& operator=(const Game&) = delete;
 
     GameState state;
+    Display& display() { return display_; }
 
     // The player's actions, as the main window's handlers pass them on.
     void clickTableSlot(int slot); // a table picture: plays it unless the game is over
