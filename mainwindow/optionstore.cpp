@@ -1,0 +1,1 @@
+#include "optionstore.h"

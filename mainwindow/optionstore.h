@@ -1,0 +1,2 @@
+#pragma once
+// The saved options: being written.
