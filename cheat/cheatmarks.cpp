@@ -1,0 +1,17 @@
+#include "cheatmarks.h"
+
+#include <QAction>
+
+namespace corvelle {
+
+void showCheatMarks(const CheatState& cheat, QAction* cheatsEnabledItem,
+                    QAction* disableCheatsItem) {
+    if (disableCheatsItem != nullptr) {
+        disableCheatsItem->setChecked(!cheat.cheatsEnabled);
+    }
+    if (cheatsEnabledItem != nullptr) {
+        cheatsEnabledItem->setChecked(cheat.cheatsEnabled);
+    }
+}
+
+} // namespace corvelle
