@@ -82,6 +82,9 @@ bool textAsNumber(const std::string& text, double& number) {
     }
     if (begin < end && text[begin] == '+') {
         ++begin;
+        if (begin < end && text[begin] == '-') {
+            return false; // "+-5" is no number
+        }
     }
     if (begin == end) {
         return false;
@@ -95,6 +98,24 @@ bool textAsNumber(const std::string& text, double& number) {
     }
     number = parsed;
     return true;
+}
+
+bool valueIsZero(const TableValue& value) {
+    switch (value.kind) {
+    case TableValue::Kind::Empty:
+        return true;
+    case TableValue::Kind::Int16:
+    case TableValue::Kind::Int32:
+        return value.integer == 0;
+    case TableValue::Kind::Float32:
+    case TableValue::Kind::Float64:
+        return value.real == 0.0;
+    case TableValue::Kind::Text: {
+        double number = 0.0;
+        return textAsNumber(value.text, number) && number == 0.0;
+    }
+    }
+    return false;
 }
 
 bool scoreBeats(std::int32_t score, const TableValue& value) {

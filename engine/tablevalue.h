@@ -39,6 +39,10 @@ std::string toText(const TableValue& value);
 // True when `score` is strictly greater than `value`, by the rules above.
 bool scoreBeats(std::int32_t score, const TableValue& value);
 
+// True when the entry stands for the score 0 by the same rules (empty, a number 0, or text
+// that reads as 0); the Hall of Fame shows no name beside such an entry.
+bool valueIsZero(const TableValue& value);
+
 // The numeric value of text that reads as a number; false for any other text.
 bool textAsNumber(const std::string& text, double& number);
 
