@@ -197,9 +197,9 @@ void CardPainter::drawCourt(QPainter& painter, const Face& face) const {
 
 void CardPainter::drawCourtHalf(QPainter& painter, const Face& face) const {
     const qreal top = CourtPanel.top();
-    fillSuit(painter, face.suit, QPointF(CourtPanel.left() + 20, top + 22), 20, face.colour);
-    fillSuit(painter, face.suit, QPointF(CourtPanel.right() - 20, top + 22), 20, face.colour);
-    drawEmblem(painter, face.rank, QRectF(Centre.x() - 40, top + 16, 80, 56), face.colour);
+    fillSuit(painter, face.suit, QPointF(CourtPanel.left() + 19, top + 21), 18, face.colour);
+    fillSuit(painter, face.suit, QPointF(CourtPanel.right() - 19, top + 21), 18, face.colour);
+    drawEmblem(painter, face.rank, QRectF(Centre.x() - 34, top + 16, 68, 56), face.colour);
     painter.fillPath(textPath(rankText(face.rank), QPointF(Centre.x(), top + 88), 76, 100),
                      face.colour);
 }
@@ -216,30 +216,32 @@ void CardPainter::drawEmblem(QPainter& painter, int rank, const QRectF& box,
     shape.setFillRule(Qt::WindingFill);
     std::vector<QPointF> jewels;
     if (rank == 13) {
-        shape.moveTo(at(0.02, 1));
         const std::array<qreal, 5> tips{0.25, 0.15, 0.05, 0.15, 0.25};
+        shape.moveTo(at(0.02, 1));
         for (int i = 0; i < 5; ++i) {
             shape.lineTo(at(0.02 + 0.24 * i, tips.at(i)));
-            shape.addEllipse(at(0.02 + 0.24 * i, tips.at(i)), 0.055 * w, 0.055 * w);
-            shape.moveTo(at(0.02 + 0.24 * i, tips.at(i)));
             if (i < 4) {
                 shape.lineTo(at(0.14 + 0.24 * i, 0.55));
             }
         }
         shape.lineTo(at(0.98, 1));
         shape.closeSubpath();
-        jewels = {at(0.25, 0.86), at(0.5, 0.86), at(0.75, 0.86)};
+        for (int i = 0; i < 5; ++i) {
+            shape.addEllipse(at(0.02 + 0.24 * i, tips.at(i)), 0.055 * w, 0.055 * w);
+        }
+        jewels = {at(0.25, 0.84), at(0.5, 0.84), at(0.75, 0.84)};
     } else if (rank == 12) {
-        shape.moveTo(at(0.1, 1));
-        shape.lineTo(at(0.1, 0.75));
-        shape.cubicTo(at(0.2, 0.4), at(0.4, 0.45), at(0.5, 0.2));
-        shape.cubicTo(at(0.6, 0.45), at(0.8, 0.4), at(0.9, 0.75));
-        shape.lineTo(at(0.9, 1));
+        shape.moveTo(at(0.08, 1));
+        shape.lineTo(at(0.08, 0.7));
+        shape.quadTo(at(0.15, 0.25), at(0.36, 0.62));
+        shape.quadTo(at(0.5, -0.1), at(0.64, 0.62));
+        shape.quadTo(at(0.85, 0.25), at(0.92, 0.7));
+        shape.lineTo(at(0.92, 1));
         shape.closeSubpath();
-        shape.addEllipse(at(0.5, 0.16), 0.07 * w, 0.07 * w);
-        shape.addEllipse(at(0.22, 0.52), 0.05 * w, 0.05 * w);
-        shape.addEllipse(at(0.78, 0.52), 0.05 * w, 0.05 * w);
-        jewels = {at(0.5, 0.7)};
+        shape.addEllipse(at(0.5, 0.2), 0.065 * w, 0.065 * w);
+        shape.addEllipse(at(0.185, 0.4), 0.05 * w, 0.05 * w);
+        shape.addEllipse(at(0.815, 0.4), 0.05 * w, 0.05 * w);
+        jewels = {at(0.5, 0.82)};
     } else {
         shape.moveTo(at(0.12, 0.86));
         shape.cubicTo(at(0.12, 0.3), at(0.68, 0.3), at(0.68, 0.86));
