@@ -380,6 +380,10 @@ void Game::checkForGameOver() {
     if (state.gameOver) {
         display_.setGameOverPanelVisible(true);
         display_.checkHighScore();
+    } else {
+        // A finished game can find a move again when an option or a wild card changed since;
+        // play goes on then, so the panel must not go on saying the game is over.
+        display_.setGameOverPanelVisible(false);
     }
 }
 

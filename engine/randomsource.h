@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <random>
 
@@ -14,16 +15,19 @@ public:
     virtual double uniform() = 0;
 };
 
-// The production source: one 64-bit Mersenne Twister, seeded once per run by the caller (the
-// application mixes std::random_device with the clock). It is never reseeded, so no two deals
-// of a run share a random sequence.
+// The production source: xoshiro256**, a small, fast generator of high statistical quality
+// with a period of 2^256 - 1, seeded once per run by the caller (the application mixes
+// std::random_device with the clocks). It is never reseeded, so no two deals of a run share a
+// random sequence.
 class StdRandomSource final : public RandomSource {
 public:
-    explicit StdRandomSource(std::seed_seq& seed) : generator_(seed) {}
+    explicit StdRandomSource(std::seed_seq& seed);
     double uniform() override;
 
 private:
-    std::mt19937_64 generator_;
+    std::uint64_t next();
+
+    std::array<std::uint64_t, 4> state_{};
 };
 
 } // namespace corvelle
