@@ -1,6 +1,8 @@
 #include "cardpainter.h"
 
 #include <QDir>
+#include <QFont>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -21,6 +23,11 @@ int main(int argc, char* argv[]) {
     if (!dir.mkpath(QStringLiteral("."))) {
         err << "cardart: cannot create " << dir.path() << '\n';
         return 1;
+    }
+    const QFontInfo font(QFont(QStringLiteral("DejaVu Sans")));
+    if (font.family() != QStringLiteral("DejaVu Sans")) {
+        err << "cardart: warning: DejaVu Sans is not installed, letters drawn in " << font.family()
+            << '\n';
     }
     const CardPainter painter;
     for (int n = 1; n <= CardPainter::PictureCount; ++n) {
