@@ -1,0 +1,289 @@
+#include "highscores.h"
+
+#include "dialogs.h"
+#include "hscorecodec.h"
+#include "scoresimport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace corvelle {
+
+namespace {
+
+const QString ScoresFile = QStringLiteral("hscores.dat");
+const QString OldScoresFile = QStringLiteral("scores.dat");
+const QString DamagedSuffix = QStringLiteral(".damaged");
+
+// No sound hscores.dat is longer (ten records, names of at most 65535 bytes), and no
+// scores.dat worth importing either; reading stops there whatever the file's size.
+constexpr qint64 MaxFileRead = 1 << 20;
+constexpr qint64 MaxImportRead = 4 << 20;
+
+const QString NamePrompt =
+    QStringLiteral("Please enter your name for the High Scores Hall of Fame.");
+const QString NameTitle = QStringLiteral("High Scores: Hall of Fame");
+const QString BadPositionMessage = QStringLiteral(
+    "An error has occured in the highscore rearanging routine, please inform me via email if "
+    "you have gotten this error!");
+
+std::vector<std::uint8_t> clearedTableBytes() {
+    std::array<TableValue, 5> values;
+    std::array<TableValue, 5> names;
+    values.fill(TableValue::int16(0));
+    names.fill(TableValue::fromText({}));
+    return writeHighScoreFile(values, names);
+}
+
+QString nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+bool commitBytes(const QString& path, const std::vector<std::uint8_t>& bytes, bool keepTail,
+                 bool interrupt) {
+    QSaveFile out(path);
+    out.setDirectWriteFallback(false);
+    auto fail = [&](const QString& why) {
+        out.cancelWriting();
+        dialogs().message(
+            QStringLiteral("The high scores could not be saved to %1: %2\n\nThey are kept for as "
+                           "long as Corvelle runs, and the file keeps its previous content.")
+                .arg(nativePath(path), why));
+        return false;
+    };
+    if (!out.open(QIODevice::WriteOnly)) {
+        return fail(out.errorString());
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (out.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+        return fail(out.errorString());
+    }
+    if (keepTail) {
+        // The old file's bytes beyond the new records stay, as an in-place write leaves them.
+        QFile old(path);
+        if (old.open(QIODevice::ReadOnly) && old.size() > size && old.seek(size)) {
+            while (!old.atEnd()) {
+                const QByteArray chunk = old.read(64 * 1024);
+                if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
+                    return fail(out.errorString());
+                }
+            }
+        }
+    }
+    if (interrupt) {
+        return fail(QStringLiteral("the save was interrupted"));
+    }
+    if (!out.commit()) {
+        return fail(out.errorString());
+    }
+    return true;
+}
+
+} // namespace
+
+QString chooseHighScoreDirectory(const QString& applicationDir, const QString& userDataDir) {
+    const QFileInfo appDir(applicationDir);
+    if (appDir.isDir() && appDir.isWritable()) {
+        return applicationDir;
+    }
+    QDir().mkpath(userDataDir);
+    return userDataDir;
+}
+
+QString highScoreDirectory() {
+    return chooseHighScoreDirectory(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+HighScores::HighScores(Game& game, QString directory)
+    : game_(game), directory_(std::move(directory)) {}
+
+QString HighScores::filePath() const {
+    return directory_ + QLatin1Char('/') + ScoresFile;
+}
+
+void HighScores::loadHighScores() {
+    if (QFileInfo(directory_ + QLatin1Char('/') + OldScoresFile).isFile() && importScoresDat()) {
+        return;
+    }
+    if (QFileInfo::exists(filePath())) {
+        readFile();
+    } else {
+        setFreePlaces();
+    }
+    game_.showBestHighScore();
+}
+
+bool HighScores::importScoresDat() {
+    const QString oldPath = directory_ + QLatin1Char('/') + OldScoresFile;
+    QFile in(oldPath);
+    if (!in.open(QIODevice::ReadOnly)) {
+        dialogs().message(QStringLiteral("The old high scores in %1 could not be read: %2")
+                              .arg(nativePath(oldPath), in.errorString()));
+        return false;
+    }
+    const QByteArray text = in.read(MaxImportRead);
+    in.close();
+    const ImportedScores imported =
+        parseScoresDat(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    game_.state.highScoreValues = imported.values;
+    game_.state.highScoreNames = imported.names;
+    game_.showBestHighScore();
+    // The old file goes only once its scores are safely in the new one.
+    if (save(2) && !QFile::remove(oldPath)) {
+        dialogs().message(QStringLiteral("The old high score file %1 could not be removed. Please "
+                                         "remove it, or its scores will be taken over again.")
+                              .arg(nativePath(oldPath)));
+    }
+    return true;
+}
+
+void HighScores::readFile() {
+    QFile in(filePath());
+    if (!in.open(QIODevice::ReadOnly)) {
+        setFreePlaces();
+        damagedCopyPending_ = true;
+        dialogs().message(
+            QStringLiteral("The high scores in %1 could not be read: %2\n\nThe Hall "
+                           "of Fame starts empty, and the file is copied to %3 "
+                           "before it is replaced.")
+                .arg(nativePath(filePath()), in.errorString(), ScoresFile + DamagedSuffix));
+        return;
+    }
+    const QByteArray bytes = in.read(MaxFileRead);
+    in.close();
+    const HighScoreFile file = corvelle::readHighScoreFile(std::span(
+        reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+    game_.state.highScoreValues = file.values;
+    game_.state.highScoreNames = file.names;
+    if (file.anyDamaged()) {
+        damagedCopyPending_ = true;
+        dialogs().message(QStringLiteral("The high score file %1 is damaged. The entries that "
+                                         "could be read are kept, the others are free places, "
+                                         "and the file is copied to %2 before it is replaced.")
+                              .arg(nativePath(filePath()), ScoresFile + DamagedSuffix));
+    }
+}
+
+void HighScores::setFreePlaces() {
+    game_.state.highScoreValues.fill(TableValue::int16(0));
+    game_.state.highScoreNames.fill(TableValue::fromText({}));
+}
+
+void HighScores::insertHighScore(int position) {
+    auto& values = game_.state.highScoreValues;
+    auto& names = game_.state.highScoreNames;
+    if (position < 0 || position >= HighScorePlaces) {
+        dialogs().message(BadPositionMessage);
+        return;
+    }
+    for (int i = HighScorePlaces - 1; i > position; --i) {
+        values[i] = values[i - 1];
+        names[i] = names[i - 1];
+    }
+    values[position] = TableValue::score(game_.state.score, game_.state.scoreWide);
+    names[position] = TableValue::fromText(enteredName_);
+}
+
+void HighScores::saveHighScores(int keep) {
+    save(keep);
+}
+
+bool HighScores::save(int keep) {
+    const auto bytes = writeHighScoreFile(game_.state.highScoreValues, game_.state.highScoreNames);
+    const bool interrupt = std::exchange(interruptNextSave_, false);
+    const bool saved = keepDamagedCopy() && commitBytes(filePath(), bytes, keep == 2, interrupt);
+    game_.showBestHighScore();
+    game_.display().setGameOverPanelVisible(false);
+    game_.dealGame(Game::NewGame);
+    return saved;
+}
+
+bool HighScores::keepDamagedCopy() {
+    if (!damagedCopyPending_) {
+        return true;
+    }
+    if (!QFileInfo(filePath()).isFile()) {
+        damagedCopyPending_ = false; // nothing left to keep
+        return true;
+    }
+    // An older copy is never replaced: the new one takes the first free name.
+    const QString base = filePath() + DamagedSuffix;
+    QString target = base;
+    for (int n = 2; QFileInfo::exists(target); ++n) {
+        target = base + QLatin1Char('.') + QString::number(n);
+    }
+    if (!QFile::copy(filePath(), target)) {
+        dialogs().message(QStringLiteral("The damaged high score file %1 could not be copied to "
+                                         "%2, so it is not replaced. The high scores are kept for "
+                                         "as long as Corvelle runs.")
+                              .arg(nativePath(filePath()), nativePath(target)));
+        return false;
+    }
+    damagedCopyPending_ = false;
+    return true;
+}
+
+void HighScores::clearHighScores() {
+    setFreePlaces();
+    saveHighScores(1);
+}
+
+void HighScores::checkHighScore() {
+    GameState& state = game_.state;
+    int position = -1;
+    for (int i = 0; i < HighScorePlaces; ++i) {
+        if (scoreBeats(state.score, state.highScoreValues[i])) {
+            position = i;
+            break;
+        }
+    }
+    if (position < 0) {
+        return;
+    }
+    std::string name = dialogs().askText(NamePrompt, NameTitle).toStdString();
+    if (state.cheat.wildCardsPlayed >= 1) {
+        name += " *";
+    }
+    enteredName_ = std::move(name);
+    insertHighScore(position);
+    saveHighScores(1);
+    if (state.options.showHighScoresPopup && showHallOfFame_) {
+        showHallOfFame_();
+    }
+}
+
+std::array<HighScores::Row, 5> HighScores::prepareRows() {
+    std::array<Row, 5> rows;
+    for (int i = 0; i < HighScorePlaces; ++i) {
+        const TableValue& value = game_.state.highScoreValues[i];
+        if (valueIsZero(value)) {
+            game_.state.highScoreNames[i] = TableValue::fromText({});
+        }
+        rows[i].score = QString::fromStdString(toText(value));
+        rows[i].name = QString::fromStdString(toText(game_.state.highScoreNames[i]));
+    }
+    return rows;
+}
+
+std::array<HighScores::Row, 5> HighScores::clearedRows() {
+    std::array<Row, 5> rows;
+    for (Row& row : rows) {
+        row.score = QStringLiteral("0");
+    }
+    return rows;
+}
+
+bool HighScores::writeClearedFile(const QString& directory) {
+    return commitBytes(directory + QLatin1Char('/') + ScoresFile, clearedTableBytes(), false,
+                       false);
+}
+
+} // namespace corvelle
