@@ -1,0 +1,34 @@
+#include "dialogs.h"
+#include "mainwindow.h"
+#include "picturecheck.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QStandardPaths>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    // Only one copy plays: a second start ends at once, silently. The lock records this
+    // process, so a lock left by a copy that was killed is recognised as stale and taken over.
+    QLockFile lock(QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+                       .filePath(QStringLiteral("corvelle.lock")));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+        return 0;
+    }
+
+    const QString pictures = corvelle::cardPictureDirectory();
+    const QStringList problems = corvelle::checkCardPictures(pictures);
+    if (!problems.isEmpty()) {
+        corvelle::dialogs().message(corvelle::cardPictureProblemMessage(pictures, problems));
+        return 1;
+    }
+
+    auto* window = new corvelle::MainWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return app.exec();
+}

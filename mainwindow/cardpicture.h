@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+namespace corvelle {
+
+class CardPictureCache;
+
+// One card picture control: shows picture number `picture()` from the window's cache, stretched
+// smoothly over the whole control. It draws from a pixmap decoded at the control's size in
+// device pixels, so it stays sharp on a high-density screen. A left click on it emits clicked().
+class CardPicture : public QWidget {
+    Q_OBJECT
+
+public:
+    CardPicture(CardPictureCache& cache, QWidget* parent);
+
+    // Shows picture `number` (1..54 a card, 55 the back); decoded when it is first painted.
+    void setPicture(int number);
+    int picture() const { return picture_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    CardPictureCache& cache_;
+    int picture_ = 0;
+    bool pressed_ = false;
+};
+
+} // namespace corvelle

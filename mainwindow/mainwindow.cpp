@@ -1,0 +1,387 @@
+#include "mainwindow.h"
+
+#include "cardpicture.h"
+#include "dialogs.h"
+#include "productionrandom.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace corvelle {
+
+namespace {
+
+// Where every control sits, in twips (15 to a pixel) relative to the client area, or to the
+// game-over panel for the panel's own controls. The only place positions are written down.
+struct Place {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr int TwipsPerPixel = 15;
+constexpr Place ClientArea{0, 0, 7635, 6240};
+constexpr Place Image1Place(int i) {
+    return {60 + 1080 * (i / Rows), 120 + 660 * (i % Rows), 1035, 1575};
+}
+constexpr Place Image2Place(int i) {
+    return {60 + 120 * i, 4500, 1035, 1575};
+}
+constexpr Place Image3Place{3840, 4500, 1035, 1575};
+constexpr Place Label2Place{5100, 4380, 690, 240};
+constexpr Place Label3Place{5820, 4380, 135, 240};
+constexpr Place Label4Place{5100, 4620, 1545, 240};
+constexpr Place Label5Place{6660, 4620, 135, 240};
+constexpr Place Frame1Place{4980, 4860, 2535, 855};
+constexpr Place Label1Place{615, 180, 1260, 195};   // in Frame1
+constexpr Place Command1Place{300, 420, 915, 375};  // in Frame1
+constexpr Place Command2Place{1320, 420, 915, 375}; // in Frame1
+constexpr Place Command3Place{5040, 5820, 2475, 375};
+
+QRect pixels(const Place& place) {
+    return {place.left / TwipsPerPixel, place.top / TwipsPerPixel, place.width / TwipsPerPixel,
+            place.height / TwipsPerPixel};
+}
+
+const QColor TableGreen(0, 128, 0);
+
+template <typename Widget> Widget* placed(Widget* widget, const char* name, const Place& place) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(pixels(place));
+    return widget;
+}
+
+// A label that grows to its text from its laid-out size, so no score is ever clipped.
+void fitToText(QLabel* label) {
+    label->resize(label->minimumSize().expandedTo(label->sizeHint()));
+}
+
+QLabel* scoreLabel(QWidget* parent, const char* name, const char* text, const Place& place) {
+    auto* label = placed(new QLabel(QString::fromLatin1(text), parent), name, place);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    label->setTextFormat(Qt::PlainText);
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    label->setMinimumSize(pixels(place).size());
+    fitToText(label);
+    return label;
+}
+
+QAction* menuItem(QMenu* menu, const char* name, const char* caption, bool ticked = false,
+                  bool enabled = false) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QLatin1String(name));
+    if (ticked) {
+        action->setCheckable(true);
+        action->setChecked(true);
+    }
+    action->setEnabled(enabled);
+    return action;
+}
+
+// An option item: shows a check mark when chosen.
+QAction* optionItem(QMenu* menu, const char* name, const char* caption, bool ticked = false) {
+    QAction* action = menuItem(menu, name, caption);
+    action->setCheckable(true);
+    action->setChecked(ticked);
+    return action;
+}
+
+QAction* separator(QMenu* menu, const char* name) {
+    QAction* action = menu->addSeparator();
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QMenu* menu(QWidget* parent, const char* name, const char* caption) {
+    auto* result = new QMenu(QString::fromLatin1(caption), parent);
+    result->setObjectName(QLatin1String(name));
+    result->menuAction()->setObjectName(QLatin1String(name));
+    return result;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString& highScoreDir, QWidget* parent)
+    : QMainWindow(parent), highScoreDir_(highScoreDir), pictures_(cardPictureDirectory()),
+      game_(*this, productionRandom()) {
+    setObjectName(QStringLiteral("Form1"));
+    createControls();
+    createMenus();
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createControls() {
+    table_ = new QWidget(this);
+    table_->setObjectName(QStringLiteral("table"));
+    table_->setFixedSize(pixels(ClientArea).size());
+    QPalette palette = table_->palette();
+    palette.setColor(QPalette::Window, TableGreen);
+    table_->setPalette(palette);
+    table_->setAutoFillBackground(true);
+    table_->installEventFilter(this);
+    setCentralWidget(table_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Created in drawing order: a later sibling is drawn over an earlier one, so row r + 1
+    // covers row r and draw-pile picture i + 1 covers picture i.
+    for (int i = 0; i < TableSlots; ++i) {
+        image1_[i] = placed(new CardPicture(pictures_, table_), "Image1", Image1Place(i));
+        image1_[i]->setProperty("index", i);
+        connect(image1_[i], &CardPicture::clicked, this, [this, i] { Image1_Click(i); });
+    }
+    for (int i = 0; i < DrawPilePictures; ++i) {
+        image2_[i] = placed(new CardPicture(pictures_, table_), "Image2", Image2Place(i));
+        image2_[i]->setProperty("index", i);
+        connect(image2_[i], &CardPicture::clicked, this, [this, i] { Image2_Click(i); });
+    }
+    image3_ = placed(new CardPicture(pictures_, table_), "Image3", Image3Place);
+    connect(image3_, &CardPicture::clicked, this, &MainWindow::Image3_Click);
+
+    label2_ = scoreLabel(table_, "Label2", "Score:", Label2Place);
+    label3_ = scoreLabel(table_, "Label3", "0", Label3Place);
+    label4_ = scoreLabel(table_, "Label4", "Highest Score:", Label4Place);
+    label5_ = scoreLabel(table_, "Label5", "0", Label5Place);
+
+    frame1_ = placed(new QFrame(table_), "Frame1", Frame1Place);
+    frame1_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame1_->setAutoFillBackground(true);
+    frame1_->setAttribute(Qt::WA_NoMousePropagation);
+    label1_ =
+        placed(new QLabel(QStringLiteral("Sorry Game Over!"), frame1_), "Label1", Label1Place);
+    QPalette black = label1_->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    label1_->setPalette(black);
+    label1_->setMinimumSize(pixels(Label1Place).size());
+    fitToText(label1_);
+    command1_ =
+        placed(new QPushButton(QStringLiteral("Try Again"), frame1_), "Command1", Command1Place);
+    command2_ = placed(new QPushButton(QStringLiteral("Quit"), frame1_), "Command2", Command2Place);
+    frame1_->hide();
+    command3_ = placed(new QPushButton(QStringLiteral("Undo Last Card Move"), table_), "Command3",
+                       Command3Place);
+    for (QPushButton* button : {command1_, command2_, command3_}) {
+        button->setAutoDefault(false);
+    }
+    setTabOrder(command1_, command2_);
+    setTabOrder(command2_, command3_);
+    connect(command1_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+    connect(command3_, &QPushButton::clicked, this, &MainWindow::Command3_Click);
+
+    setWindowIcon(QIcon(pictures_.pixmap(CardBackPicture, pixels(Image3Place).size(), 1.0)));
+}
+
+void MainWindow::createMenus() {
+    QMenuBar* bar = menuBar();
+
+    mnuGame = menu(bar, "mnuGame", "&Game");
+    mnuNewGame = menuItem(mnuGame, "mnuNewGame", "&NewGame", false, true);
+    mnuSeperator1 = separator(mnuGame, "mnuSeperator1");
+    mnuHighScores = menuItem(mnuGame, "mnuHighScores", "&High Scores");
+    mnuSeperator2 = separator(mnuGame, "mnuSeperator2");
+    mnuExit = menuItem(mnuGame, "mnuExit", "E&xit", false, true);
+    bar->addMenu(mnuGame);
+
+    mnuOptions = menu(bar, "mnuOptions", "&Options");
+    mnuDrawingMethod = menu(mnuOptions, "mnuDrawingMethod", "Card Drawing Method");
+    mnuDiscardPileA = optionItem(mnuDrawingMethod, "mnuDiscardPileA", "Discard Pile Only", true);
+    mnuDiscardPDrawP =
+        optionItem(mnuDrawingMethod, "mnuDiscardPDrawP", "Discard Pile && Draw Pile");
+    mnuDiscardPileB = optionItem(mnuDrawingMethod, "mnuDiscardPileB", "Discard Pile && Background");
+    mnuOptions->addMenu(mnuDrawingMethod);
+    mnuCheatMode = menu(mnuOptions, "mnuCheatMode", "Cheat Options");
+    mnuSelectWildCards = menuItem(mnuCheatMode, "mnuSelectWildCards", "Select Wild Cards");
+    mnuCheatsEnabled = optionItem(mnuCheatMode, "mnuCheatsEnabled", "Cheats Enabled");
+    mnuDisableCheats = optionItem(mnuCheatMode, "mnuDisableCheats", "Disable Cheats", true);
+    mnuOptions->addMenu(mnuCheatMode);
+    mnuShowHighScores = menu(mnuOptions, "mnuShowHighScores", "High Score PopUp");
+    mnuShowHSa = optionItem(mnuShowHighScores, "mnuShowHSa", "Show High Scores", true);
+    mnuShowHSb = optionItem(mnuShowHighScores, "mnuShowHSb", "Dont Show High Scores");
+    mnuOptions->addMenu(mnuShowHighScores);
+    mnuPlaymode = menu(mnuOptions, "mnuPlaymode", "Play Mode");
+    mnuAceKing = optionItem(mnuPlaymode, "mnuAceKing", "Ace King - King Ace", true);
+    mnuNoAceKing = optionItem(mnuPlaymode, "mnuNoAceKing", "No Ace King - King Ace");
+    mnuOptions->addMenu(mnuPlaymode);
+    mnuScoring = menu(mnuOptions, "mnuScoring", "Scoring");
+    mnuScoringOn = optionItem(mnuScoring, "mnuScoringOn", "On", true);
+    mnuScoringOff = optionItem(mnuScoring, "mnuScoringOff", "Off");
+    mnuOptions->addMenu(mnuScoring);
+    mnuShuffling = menu(mnuOptions, "mnuShuffling", "Shuffling");
+    mnuShuffling1 = optionItem(mnuShuffling, "mnuShuffling1", "1", true);
+    mnuShuffling2 = optionItem(mnuShuffling, "mnuShuffling2", "2");
+    mnuShuffling3 = optionItem(mnuShuffling, "mnuShuffling3", "3");
+    mnuOptions->addMenu(mnuShuffling);
+    bar->addMenu(mnuOptions);
+
+    mnuHelp = menu(bar, "mnuHelp", "&Help");
+    mnuAboutCorvelle = menuItem(mnuHelp, "mnuAboutCorvelle", "About Corvelle");
+    mnuGameRules = menuItem(mnuHelp, "mnuGameRules", "Game Rules");
+    bar->addMenu(mnuHelp);
+
+    connect(mnuNewGame, &QAction::triggered, this, &MainWindow::mnuNewGame_Click);
+    connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+}
+
+// ---- Start-up ----
+
+void MainWindow::Form_Load() {
+    loadSettings();
+    setWindowTitle(QStringLiteral("Corvelle v" CORVELLE_VERSION));
+    game_.resetCheatState();
+    game_.showDrawPileBacks();
+    game_.clearColumnGrids();
+    loadHighScores();
+    game_.dealGame(Game::NewGame);
+}
+
+void MainWindow::loadSettings() {
+    // The saved options are not read yet: the game starts with the default options, which the
+    // initial check marks of the option menus show.
+}
+
+void MainWindow::loadHighScores() {
+    // The Hall of Fame file is not read yet: the table starts as on a first run, five scores
+    // of 0 without names.
+    game_.state.highScoreValues.fill(TableValue::int16(0));
+    game_.state.highScoreNames.fill(TableValue::fromText(std::string()));
+    game_.showBestHighScore();
+}
+
+// ---- Handlers ----
+
+void MainWindow::Image1_Click(int index) {
+    game_.clickTableSlot(index);
+}
+
+void MainWindow::Image2_Click(int index) {
+    game_.clickDrawPile(index);
+}
+
+void MainWindow::Image3_Click() {
+    game_.clickDiscardPile();
+}
+
+void MainWindow::Form_Click() {
+    game_.clickBackground();
+}
+
+void MainWindow::Command1_Click() {
+    game_.dealGame(Game::NewGame);
+    frame1_->hide();
+}
+
+void MainWindow::Command2_Click() {
+    close();
+}
+
+void MainWindow::Command3_Click() {
+    game_.undoLastMove();
+}
+
+void MainWindow::mnuNewGame_Click() {
+    game_.dealGame(Game::NewGame);
+}
+
+void MainWindow::mnuExit_Click() {
+    close();
+}
+
+void MainWindow::Form_Resize() {
+    // Every control keeps its place; nothing is rearranged.
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            backgroundPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = backgroundPressed_ && mouse->button() == Qt::LeftButton &&
+                               table_->rect().contains(mouse->position().toPoint());
+            backgroundPressed_ = false;
+            if (click) {
+                Form_Click();
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- What the game shows ----
+
+void MainWindow::showCard(int index, int code, int target) {
+    if (target == TargetTableSlot && index >= 0 && index < TableSlots) {
+        image1_[index]->setPicture(code);
+    } else if (target == TargetDiscardPile) {
+        image3_->setPicture(code);
+    } else if (target == TargetDrawPile && index >= 0 && index < DrawPilePictures) {
+        image2_[index]->setPicture(code);
+    }
+}
+
+void MainWindow::setSlotVisible(int slot, bool visible) {
+    if (slot >= 0 && slot < TableSlots) {
+        image1_[slot]->setVisible(visible);
+    }
+}
+
+void MainWindow::setDrawPileVisible(int index, bool visible) {
+    if (index >= 0 && index < DrawPilePictures) {
+        image2_[index]->setVisible(visible);
+    }
+}
+
+void MainWindow::setLabelText(QLabel* label, std::string_view text) {
+    label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    fitToText(label);
+}
+
+void MainWindow::showScore(std::string_view text) {
+    setLabelText(label3_, text);
+}
+
+void MainWindow::showHighestScore(std::string_view text) {
+    setLabelText(label5_, text);
+}
+
+void MainWindow::setGameOverPanelVisible(bool visible) {
+    frame1_->setVisible(visible);
+}
+
+void MainWindow::showMessage(std::string_view text) {
+    dialogs().message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void MainWindow::checkHighScore() {
+    if (onGameOver) {
+        onGameOver();
+    }
+}
+
+void MainWindow::setScoreLabelsVisible(bool visible) {
+    for (QLabel* label : {label2_, label3_, label4_, label5_}) {
+        label->setVisible(visible);
+    }
+}
+
+} // namespace corvelle

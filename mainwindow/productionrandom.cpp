@@ -1,0 +1,29 @@
+#include "productionrandom.h"
+
+#include <chrono>
+#include <cstdint>
+#include <random>
+
+namespace corvelle {
+
+RandomSource& productionRandom() {
+    static StdRandomSource source = [] {
+        std::random_device device;
+        const auto steady =
+            static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        const auto wall =
+            static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+        std::seed_seq seed{device(),
+                           device(),
+                           device(),
+                           device(),
+                           static_cast<std::uint32_t>(steady),
+                           static_cast<std::uint32_t>(steady >> 32),
+                           static_cast<std::uint32_t>(wall),
+                           static_cast<std::uint32_t>(wall >> 32)};
+        return StdRandomSource(seed);
+    }();
+    return source;
+}
+
+} // namespace corvelle

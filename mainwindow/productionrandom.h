@@ -1,0 +1,12 @@
+#pragma once
+
+#include "randomsource.h"
+
+namespace corvelle {
+
+// The random source of a real game: one generator for the whole run, seeded once from the
+// system's entropy source mixed with the steady and the wall clock, so that even a platform
+// whose random_device is deterministic never deals the same games twice.
+RandomSource& productionRandom();
+
+} // namespace corvelle
