@@ -23,14 +23,7 @@ void RulesWindow::setUpWindow() {
 }
 
 void RulesWindow::createControls() {
-    auto* text = new QPlainTextEdit(this);
-    text->setObjectName(QStringLiteral("Text1"));
-    text->setGeometry(pixels(120, 120, 6135, 4395));
-    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text->setPlainText(rulesText());
-
+    // The buttons are made first: the first control of the window takes the focus on opening.
     auto* back = new QPushButton(QStringLiteral("Back to Corvelle"), this);
     back->setObjectName(QStringLiteral("Command1"));
     back->setGeometry(pixels(1200, 4680, 1935, 375));
@@ -40,6 +33,14 @@ void RulesWindow::createControls() {
     exit->setObjectName(QStringLiteral("Command2"));
     exit->setGeometry(pixels(3420, 4680, 1995, 375));
     connect(exit, &QPushButton::clicked, this, &RulesWindow::Command2_Click);
+
+    auto* text = new QPlainTextEdit(this);
+    text->setObjectName(QStringLiteral("Text1"));
+    text->setGeometry(pixels(120, 120, 6135, 4395));
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setPlainText(rulesText());
 
     setTabOrder(back, exit);
     setTabOrder(exit, text);
