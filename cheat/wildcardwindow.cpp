@@ -56,6 +56,7 @@ void paintGreen(QWidget* widget) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, Green);
     widget->setPalette(palette);
+    widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
 }
 

@@ -205,7 +205,7 @@ void TestWildCardWindow::windowIsFixedGreenAndHasOneBoxPerOrdinaryCard() {
     for (QCheckBox* each : boxes) {
         QCOMPARE(each->objectName(), QStringLiteral("Check1"));
         indices.insert(each->property("index").toInt());
-        QCOMPARE(each->palette().color(QPalette::Window), green);
+        QCOMPARE(each->palette().color(each->backgroundRole()), green);
         QVERIFY(each->autoFillBackground());
         QVERIFY(!each->isChecked());
     }
