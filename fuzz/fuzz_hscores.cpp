@@ -1,0 +1,37 @@
+// Any bytes as hscores.dat: the reader never crashes or reads out of bounds, a file read
+// without damage is written back byte for byte, and what it returns always saves cleanly.
+#include "hscorecodec.h"
+
+#include <cstdlib>
+
+using namespace corvelle;
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> bytes(data, size);
+    const HighScoreFile file = readHighScoreFile(bytes);
+
+    const std::vector<std::uint8_t> written = writeHighScoreFile(file.values, file.names);
+    if (!file.anyDamaged()) {
+        check(written.size() <= size);
+        check(std::equal(written.begin(), written.end(), bytes.begin()));
+    }
+    const HighScoreFile again = readHighScoreFile(written);
+    check(!again.anyDamaged());
+    check(again.values == file.values && again.names == file.names);
+
+    // Every byte string survives the code page both ways.
+    const std::string_view raw(reinterpret_cast<const char*>(data), size);
+    check(encodeWindows1252(decodeWindows1252(raw)) == raw);
+    check(encodeWindows1252(raw).size() <= size);
+    return 0;
+}
