@@ -235,6 +235,12 @@ private slots:
             QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), name);
             QVERIFY2(window->centralWidget()->rect().contains(label->geometry()), name);
         }
+        // Each caption's text ends before the value beside it starts.
+        for (const auto& [caption, value] : {std::pair{"Label2", "Label3"}, {"Label4", "Label5"}}) {
+            auto* label = qobject_cast<QLabel*>(control(*window, QLatin1String(caption)));
+            const int textEnd = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(textEnd < control(*window, QLatin1String(value))->x(), caption);
+        }
         QCOMPARE(labelText(*window, "Label3"), QStringLiteral("99999"));
         QCOMPARE(labelText(*window, "Label5"), QStringLiteral("88888"));
 
