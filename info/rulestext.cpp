@@ -57,7 +57,7 @@ QList<Section> sections() {
              "pile draw as well, and \"Discard Pile & Background\" a click on the bare table.",
              "\"Scoring\": \"On\" (the default) counts points; \"Off\" hides the score, and cards "
              "played, draws and undos no longer change it; only the bonus for a won round is "
-             "still added.",
+             "still added, and a new game does not set it back to 0.",
              "\"Shuffling\": the deck is shuffled 1, 2 or 3 times before each deal.",
              "Cheat mode is switched on through \"Cheat Options\", \"Select Wild Cards\": tick up "
              "to 6 additional wild cards and click \"Continue Playing\". If you tick none, cheats "

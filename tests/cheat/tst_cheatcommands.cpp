@@ -35,12 +35,7 @@ class TestCheatCommands : public QObject {
 private slots:
     void boxChangeKeepsTheChoiceWithinSix_data();
     void boxChangeKeepsTheChoiceWithinSix();
-    void enableCheatsNeedsAChosenCard_data();
-    void enableCheatsNeedsAChosenCard();
-    void continuePlayingFollowsTheChoice_data();
-    void continuePlayingFollowsTheChoice();
     void disableThenEnableBringsBackTheSameCards();
-    void jokersAreWildWhateverTheCheats();
     void checkMarksFollowTheStateAfterEveryMenuCommand_data();
     void checkMarksFollowTheStateAfterEveryMenuCommand();
 };
@@ -94,43 +89,6 @@ void TestCheatCommands::boxChangeKeepsTheChoiceWithinSix() {
     QVERIFY(!cheat.cheatsEnabled);
 }
 
-void TestCheatCommands::enableCheatsNeedsAChosenCard_data() {
-    QTest::addColumn<QList<int>>("codes");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("none chosen") << QList<int>{} << false;
-    QTest::newRow("one chosen") << QList<int>{7} << true;
-    QTest::newRow("six chosen") << QList<int>{1, 2, 3, 4, 5, 6} << true;
-}
-
-void TestCheatCommands::enableCheatsNeedsAChosenCard() {
-    QFETCH(QList<int>, codes);
-    QFETCH(bool, enabled);
-    CheatState cheat = chosen(codes);
-    QCOMPARE(enableCheats(cheat), enabled);
-    QCOMPARE(cheat.cheatsEnabled, enabled);
-    QCOMPARE(cheat.wildCount, codes.size());
-}
-
-void TestCheatCommands::continuePlayingFollowsTheChoice_data() {
-    QTest::addColumn<QList<int>>("codes");
-    QTest::addColumn<bool>("wasEnabled");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("none chosen, cheats were on") << QList<int>{} << true << false;
-    QTest::newRow("none chosen, cheats were off") << QList<int>{} << false << false;
-    QTest::newRow("cards chosen, cheats were off") << QList<int>{12, 40} << false << true;
-    QTest::newRow("cards chosen, cheats were on") << QList<int>{12} << true << true;
-}
-
-void TestCheatCommands::continuePlayingFollowsTheChoice() {
-    QFETCH(QList<int>, codes);
-    QFETCH(bool, wasEnabled);
-    QFETCH(bool, enabled);
-    CheatState cheat = chosen(codes);
-    cheat.cheatsEnabled = wasEnabled;
-    continuePlaying(cheat);
-    QCOMPARE(cheat.cheatsEnabled, enabled);
-}
-
 void TestCheatCommands::disableThenEnableBringsBackTheSameCards() {
     test::RecordingDisplay display;
     test::OrderedDeck random;
@@ -149,26 +107,6 @@ void TestCheatCommands::disableThenEnableBringsBackTheSameCards() {
     QCOMPARE(game.cardRank(5), 0);
     QCOMPARE(game.cardRank(20), 0);
     QCOMPARE(game.cardRank(6), 6);
-}
-
-void TestCheatCommands::jokersAreWildWhateverTheCheats() {
-    test::RecordingDisplay display;
-    test::OrderedDeck random;
-    Game game(display, random);
-    CheatState& cheat = game.state.cheat;
-    for (int index = 0; index < 52; index += 9) {
-        wildCardBoxChanged(cheat, index, true);
-    }
-    QCOMPARE(cheat.wildCount, 6);
-    QVERIFY(wildCardBoxChanged(cheat, 52, true));
-    QVERIFY(wildCardBoxChanged(cheat, 53, true));
-    QCOMPARE(cheat.wildMark[53], 0);
-    QCOMPARE(cheat.wildMark[54], 0);
-    for (bool on : {false, true}) {
-        on ? (void)enableCheats(cheat) : disableCheats(cheat);
-        QCOMPARE(game.cardRank(53), 0);
-        QCOMPARE(game.cardRank(54), 0);
-    }
 }
 
 void TestCheatCommands::checkMarksFollowTheStateAfterEveryMenuCommand_data() {

@@ -13,7 +13,6 @@ private slots:
     void sixSectionsInOrderWithTheirHeadings();
     void everyParagraphIsOneCleanLine();
     void customizingEndsWithTheCheatNote();
-    void textIsTheSameAtEveryOpening();
 };
 
 namespace {
@@ -76,10 +75,6 @@ void TestRulesText::customizingEndsWithTheCheatNote() {
     for (const QString& paragraph : customizing.mid(0, customizing.size() - 1)) {
         QVERIFY(!paragraph.startsWith(QStringLiteral("NOTE:")));
     }
-}
-
-void TestRulesText::textIsTheSameAtEveryOpening() {
-    QCOMPARE(rulesText(), rulesText());
 }
 
 QTEST_GUILESS_MAIN(TestRulesText)
