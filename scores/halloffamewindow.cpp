@@ -1,0 +1,165 @@
+#include "halloffamewindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace corvelle {
+
+namespace {
+
+QPointer<HallOfFameWindow> openWindow;
+std::function<void()> mainWindowFactory;
+
+// Positions on the window are given in twips; 15 twips are one pixel.
+QRect twips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+constexpr std::array<int, 5> RowTops = {1500, 1920, 2340, 2760, 3180};
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int pointSize,
+                  const QColor& colour, const QRect& rect) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(QFont(QStringLiteral("DejaVu Sans"), pointSize, QFont::Bold));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setGeometry(rect);
+    return label;
+}
+
+} // namespace
+
+HallOfFameWindow* HallOfFameWindow::showFor(QWidget* mainWindow, HighScores* scores) {
+    if (!openWindow) {
+        openWindow = new HallOfFameWindow(mainWindow, scores);
+        openWindow->placeBesideMainWindow();
+    } else if (!openWindow->mainWindow_ && mainWindow) {
+        openWindow->mainWindow_ = mainWindow;
+        openWindow->scores_ = scores;
+    }
+    openWindow->show();
+    openWindow->raise();
+    openWindow->activateWindow();
+    return openWindow;
+}
+
+HallOfFameWindow* HallOfFameWindow::instance() {
+    return openWindow;
+}
+
+void HallOfFameWindow::setMainWindowFactory(std::function<void()> factory) {
+    mainWindowFactory = std::move(factory);
+}
+
+HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, HighScores* scores)
+    : mainWindow_(mainWindow), scores_(scores),
+      directory_(scores ? scores->directory() : highScoreDirectory()) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("High Scores"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    createControls();
+    createMenus();
+    Form_Load();
+}
+
+void HallOfFameWindow::createControls() {
+    auto* area = new QWidget(this);
+    area->setFixedSize(twips(0, 0, 4185, 4920).size());
+    area->setAutoFillBackground(true);
+    QPalette green = area->palette();
+    green.setColor(QPalette::Window, QColor(0, 128, 0));
+    area->setPalette(green);
+    setCentralWidget(area);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    makeLabel(area, QStringLiteral("Label1"), QStringLiteral("Hall of Fame"), 18,
+              palette().color(QPalette::HighlightedText), twips(960, 480, 2235, 435));
+    for (int row = 0; row < 5; ++row) {
+        makeLabel(area, QStringLiteral("Label%1").arg(row + 2), QString::number(row + 1), 12,
+                  Qt::white, twips(480, RowTops[row], 165, 300));
+
+        QLabel* score = makeLabel(area, QStringLiteral("Label7"), QStringLiteral("0"), 12,
+                                  Qt::white, twips(960, RowTops[row], 1170, 300));
+        score->setProperty("index", row);
+        scoreLabels_[row] = score;
+
+        auto* name = new QLineEdit(area);
+        name->setObjectName(QStringLiteral("Text1"));
+        name->setProperty("index", row);
+        name->setGeometry(twips(2040, RowTops[row], 1755, 315));
+        nameBoxes_[row] = name;
+    }
+
+    auto* back = new QPushButton(QStringLiteral("Back to Corvelle"), area);
+    back->setObjectName(QStringLiteral("Command1"));
+    back->setGeometry(twips(120, 4080, 1935, 375));
+    connect(back, &QPushButton::clicked, this, &HallOfFameWindow::Command1_Click);
+
+    auto* exit = new QPushButton(QStringLiteral("Exit Corvelle"), area);
+    exit->setObjectName(QStringLiteral("Command2"));
+    exit->setGeometry(twips(2160, 4080, 1935, 375));
+    connect(exit, &QPushButton::clicked, this, &HallOfFameWindow::Command2_Click);
+}
+
+void HallOfFameWindow::createMenus() {
+    QMenu* scoresMenu = menuBar()->addMenu(QStringLiteral("Scores"));
+    scoresMenu->setObjectName(QStringLiteral("mnuScores"));
+    QAction* clear = scoresMenu->addAction(QStringLiteral("Clear High Scores"));
+    clear->setObjectName(QStringLiteral("mnuClearHS"));
+    connect(clear, &QAction::triggered, this, &HallOfFameWindow::mnuClearHS_Click);
+}
+
+void HallOfFameWindow::placeBesideMainWindow() {
+    if (mainWindow_ && mainWindow_->isVisible()) {
+        move(mainWindow_->frameGeometry().topRight() + QPoint(8, 0));
+    }
+}
+
+void HallOfFameWindow::Form_Load() {
+    fillRows(mainWindow_ && scores_ ? scores_->prepareRows() : HighScores::clearedRows());
+}
+
+void HallOfFameWindow::fillRows(const std::array<HighScores::Row, 5>& rows) {
+    for (int i = 0; i < 5; ++i) {
+        scoreLabels_[i]->setText(rows[i].score);
+        nameBoxes_[i]->setText(rows[i].name);
+    }
+}
+
+void HallOfFameWindow::Command1_Click() {
+    if (mainWindow_) {
+        mainWindow_->show();
+        mainWindow_->raise();
+        mainWindow_->activateWindow();
+    } else if (mainWindowFactory) {
+        mainWindowFactory();
+    }
+    close();
+}
+
+void HallOfFameWindow::Command2_Click() {
+    if (mainWindow_) {
+        mainWindow_->close();
+    }
+    close();
+}
+
+void HallOfFameWindow::mnuClearHS_Click() {
+    if (mainWindow_ && scores_) {
+        scores_->clearHighScores();
+        fillRows(scores_->prepareRows());
+        scores_->game().showBestHighScore();
+    } else {
+        HighScores::writeClearedFile(directory_);
+        fillRows(HighScores::clearedRows());
+    }
+}
+
+} // namespace corvelle
