@@ -10,7 +10,6 @@
 
 class QCheckBox;
 class QCloseEvent;
-class QPushButton;
 
 namespace corvelle {
 
