@@ -398,10 +398,12 @@ private slots:
     void playingATableCardAndUndoingIt() {
         auto window = open();
         QVERIFY(window);
-        const int slot = drawUntilAMoveFits(*window);
-        if (slot < 0) {
-            QSKIP("this deal ended before any table card fitted");
+        int slot = drawUntilAMoveFits(*window);
+        for (int deal = 0; deal < 20 && slot < 0; ++deal) {
+            window->mnuNewGame->trigger();
+            slot = drawUntilAMoveFits(*window);
         }
+        QVERIFY(slot >= 0);
         const GameState& state = window->game().state;
         const int card = state.tableCards[slot];
         const int discardBefore = state.discardTop;
