@@ -21,16 +21,27 @@ QRect twips(int left, int top, int width, int height) {
 
 constexpr std::array<int, 5> RowTops = {1500, 1920, 2340, 2760, 3180};
 
+// Shows the label's text at `pointSize`, or smaller where the font we ship is wider than the
+// one the window was drawn for, so that a caption or a long score is never cut off.
+void fitText(QLabel* label, const QString& text, int pointSize) {
+    QFont font(QStringLiteral("DejaVu Sans"), pointSize, QFont::Bold);
+    while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(text) > label->width()) {
+        font.setPointSize(font.pointSize() - 1);
+    }
+    label->setFont(font);
+    label->setText(text);
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int pointSize,
                   const QColor& colour, const QRect& rect) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setFont(QFont(QStringLiteral("DejaVu Sans"), pointSize, QFont::Bold));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
     label->setGeometry(rect);
+    fitText(label, text, pointSize);
     return label;
 }
 
@@ -128,7 +139,7 @@ void HallOfFameWindow::Form_Load() {
 
 void HallOfFameWindow::fillRows(const std::array<HighScores::Row, 5>& rows) {
     for (int i = 0; i < 5; ++i) {
-        scoreLabels_[i]->setText(rows[i].score);
+        fitText(scoreLabels_[i], rows[i].score, 12);
         nameBoxes_[i]->setText(rows[i].name);
     }
 }

@@ -134,8 +134,20 @@ private slots:
             QCOMPARE(label->textFormat(), Qt::PlainText);
             QCOMPARE(label->font().family(), QString("DejaVu Sans"));
             QVERIFY(label->font().bold());
-            QCOMPARE(label->font().pointSize(), name == "Label1" ? 18 : 12);
+            // Never cut off: the title gives way where the shipped font is wider.
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+            const int points = label->font().pointSize();
+            QVERIFY(name == "Label1" ? points >= 14 && points <= 18 : points == 12);
         }
+    }
+
+    void longScoreIsNeverCutOff() {
+        game_->state.highScoreValues[0] = TableValue::int32(2147483647);
+        HallOfFameWindow* w = HallOfFameWindow::showFor(main_, scores_.get());
+        QLabel* score = control<QLabel>(w, "Label7", 0);
+        QCOMPARE(score->text(), QString("2147483647"));
+        QVERIFY(score->fontMetrics().horizontalAdvance(score->text()) <= score->width());
+        QCOMPARE(control<QLabel>(w, "Label7", 1)->font().pointSize(), 12);
     }
 
     void windowIsTheFixedFormBelowItsMenu() {
