@@ -126,7 +126,10 @@ MainWindow::MainWindow(const QString& highScoreDir, QWidget* parent)
     Form_Load();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The card pictures draw from the cache, a member: they go first.
+    delete takeCentralWidget();
+}
 
 void MainWindow::createControls() {
     table_ = new QWidget(this);
