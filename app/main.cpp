@@ -1,4 +1,5 @@
 #include "dialogs.h"
+#include "halloffamewindow.h"
 #include "mainwindow.h"
 #include "picturecheck.h"
 
@@ -27,8 +28,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    auto* window = new corvelle::MainWindow;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    // The Hall of Fame window can outlive the main window; its "Back to Corvelle" then opens a
+    // fresh one, with the whole start-up.
+    const auto openMainWindow = [] {
+        auto* window = new corvelle::MainWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    };
+    corvelle::HallOfFameWindow::setMainWindowFactory(openMainWindow);
+    openMainWindow();
     return app.exec();
 }

@@ -1,8 +1,14 @@
 #include "mainwindow.h"
 
+#include "aboutwindow.h"
 #include "cardpicture.h"
+#include "cheatcommands.h"
+#include "cheatmarks.h"
 #include "dialogs.h"
+#include "halloffamewindow.h"
 #include "productionrandom.h"
+#include "ruleswindow.h"
+#include "wildcardwindow.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -11,6 +17,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+
+#include <utility>
 
 namespace corvelle {
 
@@ -82,15 +90,9 @@ QLabel* scoreLabel(QWidget* parent, const char* name, const char* text, const Pl
     return label;
 }
 
-QAction* menuItem(QMenu* menu, const char* name, const char* caption, bool ticked = false,
-                  bool enabled = false) {
+QAction* menuItem(QMenu* menu, const char* name, const char* caption) {
     QAction* action = menu->addAction(QString::fromLatin1(caption));
     action->setObjectName(QLatin1String(name));
-    if (ticked) {
-        action->setCheckable(true);
-        action->setChecked(true);
-    }
-    action->setEnabled(enabled);
     return action;
 }
 
@@ -117,12 +119,15 @@ QMenu* menu(QWidget* parent, const char* name, const char* caption) {
 
 } // namespace
 
-MainWindow::MainWindow(const QString& highScoreDir, QWidget* parent)
+MainWindow::MainWindow(const QString& highScoreDir, QWidget* parent, RandomSource* random)
     : QMainWindow(parent), highScoreDir_(highScoreDir), pictures_(cardPictureDirectory()),
-      game_(*this, productionRandom()) {
+      game_(*this, random != nullptr ? *random : productionRandom()),
+      highScores_(game_, highScoreDir.isEmpty() ? highScoreDirectory() : highScoreDir) {
     setObjectName(QStringLiteral("Form1"));
     createControls();
     createMenus();
+    connectMenus();
+    highScores_.setShowHallOfFame([this] { HallOfFameWindow::showFor(this, &highScores_); });
     Form_Load();
 }
 
@@ -199,11 +204,11 @@ void MainWindow::createMenus() {
     QMenuBar* bar = menuBar();
 
     mnuGame = menu(bar, "mnuGame", "&Game");
-    mnuNewGame = menuItem(mnuGame, "mnuNewGame", "&NewGame", false, true);
+    mnuNewGame = menuItem(mnuGame, "mnuNewGame", "&NewGame");
     mnuSeperator1 = separator(mnuGame, "mnuSeperator1");
     mnuHighScores = menuItem(mnuGame, "mnuHighScores", "&High Scores");
     mnuSeperator2 = separator(mnuGame, "mnuSeperator2");
-    mnuExit = menuItem(mnuGame, "mnuExit", "E&xit", false, true);
+    mnuExit = menuItem(mnuGame, "mnuExit", "E&xit");
     bar->addMenu(mnuGame);
 
     mnuOptions = menu(bar, "mnuOptions", "&Options");
@@ -241,9 +246,34 @@ void MainWindow::createMenus() {
     mnuAboutCorvelle = menuItem(mnuHelp, "mnuAboutCorvelle", "About Corvelle");
     mnuGameRules = menuItem(mnuHelp, "mnuGameRules", "Game Rules");
     bar->addMenu(mnuHelp);
+}
 
-    connect(mnuNewGame, &QAction::triggered, this, &MainWindow::mnuNewGame_Click);
-    connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+void MainWindow::connectMenus() {
+    const std::pair<QAction*, void (MainWindow::*)()> handlers[] = {
+        {mnuNewGame, &MainWindow::mnuNewGame_Click},
+        {mnuHighScores, &MainWindow::mnuHighScores_Click},
+        {mnuExit, &MainWindow::mnuExit_Click},
+        {mnuDiscardPileA, &MainWindow::mnuDiscardPileA_Click},
+        {mnuDiscardPDrawP, &MainWindow::mnuDiscardPDrawP_Click},
+        {mnuDiscardPileB, &MainWindow::mnuDiscardPileB_Click},
+        {mnuSelectWildCards, &MainWindow::mnuSelectWildCards_Click},
+        {mnuCheatsEnabled, &MainWindow::mnuCheatsEnabled_Click},
+        {mnuDisableCheats, &MainWindow::mnuDisableCheats_Click},
+        {mnuShowHSa, &MainWindow::mnuShowHSa_Click},
+        {mnuShowHSb, &MainWindow::mnuShowHSb_Click},
+        {mnuAceKing, &MainWindow::mnuAceKing_Click},
+        {mnuNoAceKing, &MainWindow::mnuNoAceKing_Click},
+        {mnuScoringOn, &MainWindow::mnuScoringOn_Click},
+        {mnuScoringOff, &MainWindow::mnuScoringOff_Click},
+        {mnuShuffling1, &MainWindow::mnuShuffling1_Click},
+        {mnuShuffling2, &MainWindow::mnuShuffling2_Click},
+        {mnuShuffling3, &MainWindow::mnuShuffling3_Click},
+        {mnuAboutCorvelle, &MainWindow::mnuAboutCorvelle_Click},
+        {mnuGameRules, &MainWindow::mnuGameRules_Click},
+    };
+    for (const auto& [action, handler] : handlers) {
+        connect(action, &QAction::triggered, this, handler);
+    }
 }
 
 // ---- Start-up ----
@@ -252,6 +282,7 @@ void MainWindow::Form_Load() {
     loadSettings();
     setWindowTitle(QStringLiteral("Corvelle v" CORVELLE_VERSION));
     game_.resetCheatState();
+    showCheatMarks();
     game_.showDrawPileBacks();
     game_.clearColumnGrids();
     loadHighScores();
@@ -259,16 +290,12 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::loadSettings() {
-    // The saved options are not read yet: the game starts with the default options, which the
-    // initial check marks of the option menus show.
+    optionStore_.loadSettings(game_.state.options, optionMarks_);
+    showOptionMarks();
 }
 
 void MainWindow::loadHighScores() {
-    // The Hall of Fame file is not read yet: the table starts as on a first run, five scores
-    // of 0 without names.
-    game_.state.highScoreValues.fill(TableValue::int16(0));
-    game_.state.highScoreNames.fill(TableValue::fromText(std::string()));
-    game_.showBestHighScore();
+    highScores_.loadHighScores();
 }
 
 // ---- Handlers ----
@@ -306,8 +333,105 @@ void MainWindow::mnuNewGame_Click() {
     game_.dealGame(Game::NewGame);
 }
 
+void MainWindow::mnuHighScores_Click() {
+    HallOfFameWindow::showFor(this, &highScores_);
+}
+
 void MainWindow::mnuExit_Click() {
     close();
+}
+
+void MainWindow::mnuSelectWildCards_Click() {
+    openWildCardWindow(game_.state.cheat, this, [this] { showCheatMarks(); });
+}
+
+void MainWindow::mnuCheatsEnabled_Click() {
+    enableCheats(game_.state.cheat);
+    showCheatMarks();
+}
+
+void MainWindow::mnuDisableCheats_Click() {
+    disableCheats(game_.state.cheat);
+    showCheatMarks();
+}
+
+void MainWindow::mnuAboutCorvelle_Click() {
+    openAboutWindow(this);
+}
+
+void MainWindow::mnuGameRules_Click() {
+    openRulesWindow(this);
+}
+
+// ---- Options ----
+
+void MainWindow::mnuDiscardPileA_Click() {
+    chooseOption(OptionItem::DiscardPileA);
+}
+
+void MainWindow::mnuDiscardPDrawP_Click() {
+    chooseOption(OptionItem::DiscardPDrawP);
+}
+
+void MainWindow::mnuDiscardPileB_Click() {
+    chooseOption(OptionItem::DiscardPileB);
+}
+
+void MainWindow::mnuShowHSa_Click() {
+    chooseOption(OptionItem::ShowHSa);
+}
+
+void MainWindow::mnuShowHSb_Click() {
+    chooseOption(OptionItem::ShowHSb);
+}
+
+void MainWindow::mnuAceKing_Click() {
+    chooseOption(OptionItem::AceKing);
+}
+
+void MainWindow::mnuNoAceKing_Click() {
+    chooseOption(OptionItem::NoAceKing);
+}
+
+void MainWindow::mnuScoringOn_Click() {
+    chooseOption(OptionItem::ScoringOn);
+    setScoreLabelsVisible(true);
+}
+
+void MainWindow::mnuScoringOff_Click() {
+    chooseOption(OptionItem::ScoringOff);
+    setScoreLabelsVisible(false);
+}
+
+void MainWindow::mnuShuffling1_Click() {
+    chooseOption(OptionItem::Shuffling1);
+}
+
+void MainWindow::mnuShuffling2_Click() {
+    chooseOption(OptionItem::Shuffling2);
+}
+
+void MainWindow::mnuShuffling3_Click() {
+    chooseOption(OptionItem::Shuffling3);
+}
+
+void MainWindow::chooseOption(OptionItem item) {
+    optionStore_.choose(item, game_.state.options, optionMarks_);
+    showOptionMarks();
+}
+
+// A checkable item flips its own mark when chosen; the marks are always put back to what the
+// options and the cheat state say.
+void MainWindow::showOptionMarks() {
+    for (OptionItem item : allOptionItems) {
+        if (auto* action = findChild<QAction*>(controlName(item))) {
+            action->setChecked(optionMarks_[item]);
+        }
+    }
+}
+
+void MainWindow::showCheatMarks() {
+    corvelle::showCheatMarks(game_.state.cheat, mnuCheatsEnabled, mnuDisableCheats);
 }
 
 void MainWindow::Form_Resize() {
@@ -382,9 +506,7 @@ void MainWindow::showMessage(std::string_view text) {
 }
 
 void MainWindow::checkHighScore() {
-    if (onGameOver) {
-        onGameOver();
-    }
+    highScores_.checkHighScore();
 }
 
 void MainWindow::setScoreLabelsVisible(bool visible) {

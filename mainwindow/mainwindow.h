@@ -3,10 +3,11 @@
 #include "cardpicturecache.h"
 #include "display.h"
 #include "game.h"
+#include "highscores.h"
+#include "optionstore.h"
 
 #include <QMainWindow>
 #include <array>
-#include <functional>
 
 class QAction;
 class QFrame;
@@ -28,7 +29,9 @@ class MainWindow : public QMainWindow, public Display {
 
 public:
     // `highScoreDir`: where the Hall of Fame files live; empty for the default place.
-    explicit MainWindow(const QString& highScoreDir = QString(), QWidget* parent = nullptr);
+    // `random`: the source of the shuffles; the run's one generator when none is given.
+    explicit MainWindow(const QString& highScoreDir = QString(), QWidget* parent = nullptr,
+                        RandomSource* random = nullptr);
     ~MainWindow() override;
 
     Game& game() { return game_; }
@@ -36,9 +39,7 @@ public:
     // Shows or hides the four score labels (the "Scoring" option).
     void setScoreLabelsVisible(bool visible);
 
-    // Runs when a game has ended and the high-score check takes over. Empty until the Hall of
-    // Fame is wired in; it may deal a new game.
-    std::function<void()> onGameOver;
+    HighScores& highScores() { return highScores_; }
 
     // Display
     void showCard(int index, int code, int target) override;
@@ -50,8 +51,7 @@ public:
     void showMessage(std::string_view text) override;
     void checkHighScore() override;
 
-    // The menus and their items, by their control names, for the windows and options wired in
-    // later. Items whose commands are not built yet are disabled.
+    // The menus and their items, by their control names.
     QMenu* mnuGame = nullptr;
     QAction* mnuNewGame = nullptr;
     QAction* mnuSeperator1 = nullptr;
@@ -94,7 +94,25 @@ public slots:
     void Command2_Click();
     void Command3_Click();
     void mnuNewGame_Click();
+    void mnuHighScores_Click();
     void mnuExit_Click();
+    void mnuDiscardPileA_Click();
+    void mnuDiscardPDrawP_Click();
+    void mnuDiscardPileB_Click();
+    void mnuSelectWildCards_Click();
+    void mnuCheatsEnabled_Click();
+    void mnuDisableCheats_Click();
+    void mnuShowHSa_Click();
+    void mnuShowHSb_Click();
+    void mnuAceKing_Click();
+    void mnuNoAceKing_Click();
+    void mnuScoringOn_Click();
+    void mnuScoringOff_Click();
+    void mnuShuffling1_Click();
+    void mnuShuffling2_Click();
+    void mnuShuffling3_Click();
+    void mnuAboutCorvelle_Click();
+    void mnuGameRules_Click();
     void Form_Resize();
 
 protected:
@@ -104,13 +122,20 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void connectMenus();
     void loadSettings();
     void loadHighScores();
+    void chooseOption(OptionItem item);
+    void showOptionMarks();
+    void showCheatMarks();
     void setLabelText(QLabel* label, std::string_view text);
 
     QString highScoreDir_;
     CardPictureCache pictures_;
     Game game_;
+    HighScores highScores_;
+    OptionStore optionStore_;
+    OptionMarks optionMarks_;
 
     QWidget* table_ = nullptr;
     std::array<CardPicture*, TableSlots> image1_{};
