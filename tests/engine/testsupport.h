@@ -1,8 +1,6 @@
 #pragma once
 
-#include "display.h"
-#include "gamestate.h"
-#include "randomsource.h"
+#include "game.h"
 
 #include <array>
 #include <functional>
@@ -139,6 +137,17 @@ inline std::array<int, DeckSize> clearableDeck(int draws) {
     placed.emplace_back(36 + draws, 39 + 3);
     return makeDeck(placed);
 }
+
+// A game on a recording display, dealt at once from the given decks (used in turn).
+struct TestGame {
+    explicit TestGame(std::vector<std::array<int, DeckSize>> decks) : random(std::move(decks)) {
+        game.dealGame(Game::NewGame);
+    }
+    FakeDisplay display;
+    ScriptedRandom random;
+    Game game{display, random};
+    GameState& state = game.state;
+};
 
 // Card codes by suit and rank (rank 1 = Ace .. 13 = King).
 inline constexpr int spades(int rank) {

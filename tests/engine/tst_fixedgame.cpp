@@ -1,4 +1,3 @@
-#include "game.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -18,10 +17,9 @@ void TestFixedGame::scriptedGameEndsWhereExpected() {
     // The clearable deck with two draws: column 0 bottom up is 2, 3, 4, 5, 6 of spades,
     // column 1 bottom up 7, 8, .. of spades; the first discard is the Ace of clubs and the
     // first card drawn the King of clubs.
-    FakeDisplay display;
-    ScriptedRandom random({clearableDeck(2)});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
+    TestGame t({clearableDeck(2)});
+    Game& game = t.game;
+    const FakeDisplay& display = t.display;
     QCOMPARE(game.state.discardTop, clubs(1));
     QCOMPARE(game.state.deck[37], clubs(13));
 

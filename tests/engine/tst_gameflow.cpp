@@ -1,7 +1,8 @@
-#include "game.h"
 #include "testsupport.h"
 
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace corvelle;
 using namespace corvelle::test;
@@ -14,40 +15,30 @@ const std::string GameIsOver =
 const std::string NothingToUndo =
     "Sorry, but you may only undo a card movement after it has been completed!";
 
-// Every bottom card is a 9 or a 10; the discard and the draw pile hold 2s, 3s, 4s, 5s and
-// three Kings, the last card drawn a King: nothing ever fits, and the last draw ends the game.
-std::array<int, DeckSize> stuckDeck() {
-    std::vector<std::pair<int, int>> placed = {
-        {5, spades(9)},   {10, clubs(9)},  {15, diamonds(9)}, {20, hearts(9)},
-        {25, spades(10)}, {30, clubs(10)}, {35, diamonds(10)}};
-    int position = 36;
-    for (int rank : {2, 3, 4, 5}) {
-        for (int suit = 0; suit < 4; ++suit) {
-            placed.emplace_back(position++, 13 * suit + rank);
-        }
+// The bottom cards `bottoms` (slots 4, 9, .., 34), then the discard and draw pile in order.
+std::array<int, DeckSize> deckWith(const std::vector<int>& bottoms, const std::vector<int>& pile) {
+    std::vector<std::pair<int, int>> placed;
+    for (std::size_t i = 0; i < bottoms.size(); ++i) {
+        placed.emplace_back(5 * static_cast<int>(i) + 5, bottoms[i]);
     }
-    placed.emplace_back(position++, spades(13));
-    placed.emplace_back(position++, clubs(13));
-    placed.emplace_back(position, diamonds(13));
+    for (std::size_t i = 0; i < pile.size(); ++i) {
+        placed.emplace_back(36 + static_cast<int>(i), pile[i]);
+    }
     return makeDeck(placed);
 }
 
-// The last card drawn, the King of hearts, takes the Queen of spades from slot 4; then the
-// 5 of spades above it and the other bottom cards (5s and 6s) fit nothing.
-std::array<int, DeckSize> lastMoveDeck() {
-    std::vector<std::pair<int, int>> placed = {{5, spades(12)},   {4, spades(5)},   {10, clubs(5)},
-                                               {15, diamonds(5)}, {20, hearts(5)},  {25, spades(6)},
-                                               {30, clubs(6)},    {35, diamonds(6)}};
-    int position = 36;
-    for (int rank : {2, 3, 8, 9}) {
+// Bottom cards 9s and 10s; discard and draw pile 2s to 5s and three Kings: nothing ever
+// fits, and the last draw ends the game.
+std::array<int, DeckSize> stuckDeck() {
+    std::vector<int> pile;
+    for (int rank : {2, 3, 4, 5}) {
         for (int suit = 0; suit < 4; ++suit) {
-            placed.emplace_back(position++, 13 * suit + rank);
+            pile.push_back(13 * suit + rank);
         }
     }
-    placed.emplace_back(position++, spades(10));
-    placed.emplace_back(position++, clubs(10));
-    placed.emplace_back(position, hearts(13));
-    return makeDeck(placed);
+    pile.insert(pile.end(), {spades(13), clubs(13), diamonds(13)});
+    return deckWith(
+        {spades(9), clubs(9), diamonds(9), hearts(9), spades(10), clubs(10), diamonds(10)}, pile);
 }
 
 } // namespace
@@ -58,277 +49,189 @@ class TestGameFlow : public QObject {
 
 private slots:
     void dealShowsTheTableAndTheFirstDiscard();
-    void shuffleTakesTheLastPassAndIsAPermutation();
-    void drawTurnsUpTheNextCardAndUndoPutsItBack();
+    void shuffleKeepsTheLastPass();
+    void drawAndItsUndo();
     void undoOfATableMoveCoversTheCardAgain();
     void undoIsRefusedWhenNothingCanBeTakenBack();
-    void usedUpDeckEndsTheGameAndUndoRevivesIt();
+    void lastDrawEndsTheGameAndUndoRevivesIt();
     void lastMoveWithTheDeckUsedUpEndsTheGame();
     void clicksWhileTheGameIsOver();
     void drawingOptionsChooseWhichClicksDraw();
-    void clearingTheTableAfterTheLastDrawDealsANewRound();
 };
 
 void TestGameFlow::dealShowsTheTableAndTheFirstDiscard() {
-    FakeDisplay display;
     const auto deck = stuckDeck();
-    ScriptedRandom random({deck});
-    Game game(display, random);
-    game.showDrawPileBacks();
-    game.dealGame(Game::NewGame);
-
-    const GameState& s = game.state;
-    QCOMPARE(s.tableCardsLeft, 35);
-    QCOMPARE(s.deckPosition, 36);
-    QCOMPARE(s.drawPileCount, 18);
-    QCOMPARE(s.discardTop, deck[35]);
-    QVERIFY(!s.undo.undoAvailable);
-    QVERIFY(!s.gameOver);
+    TestGame t({deck});
+    t.game.showDrawPileBacks();
+    QCOMPARE(t.state.tableCardsLeft, 35);
+    QCOMPARE(t.state.deckPosition, 36);
+    QCOMPARE(t.state.drawPileCount, 18);
+    QVERIFY(!t.state.undo.undoAvailable);
     for (int slot = 0; slot < TableSlots; ++slot) {
-        QCOMPARE(s.tableCards[slot], deck[static_cast<std::size_t>(slot)]);
-        QCOMPARE(s.columnCards[slot / 5][slot % 5], deck[static_cast<std::size_t>(slot)]);
-        QCOMPARE(display.slotPicture[slot], deck[static_cast<std::size_t>(slot)]);
-        QVERIFY(display.slotVisible[slot]);
+        const int card = deck[static_cast<std::size_t>(slot)];
+        QCOMPARE(t.state.columnCards[slot / 5][slot % 5], card);
+        QCOMPARE(t.display.slotPicture[slot], card);
+        QVERIFY(t.display.slotVisible[slot]);
     }
     for (int i = 0; i < DrawPilePictures; ++i) {
-        QCOMPARE(display.drawPicture[i], CardBackPicture);
-        QCOMPARE(display.drawVisible[i], i < 18);
+        QCOMPARE(t.display.drawPicture[i], CardBackPicture);
+        QCOMPARE(t.display.drawVisible[i], i < 18);
     }
-    QCOMPARE(display.discardPicture, deck[35]);
-    QVERIFY(!display.panelVisible);
-    QCOMPARE(display.scoreText, "0");
-    QVERIFY(display.messages.empty());
+    QCOMPARE(t.display.discardPicture, deck[35]);
+    QCOMPARE(t.state.discardTop, deck[35]);
+    QVERIFY(!t.display.panelVisible);
+    QVERIFY(t.display.messages.empty());
 }
 
-void TestGameFlow::shuffleTakesTheLastPassAndIsAPermutation() {
-    FakeDisplay display;
-    const auto first = stuckDeck();
+void TestGameFlow::shuffleKeepsTheLastPass() {
     const auto third = clearableDeck(3);
-    ScriptedRandom random({first, clearableDeck(0), third});
-    Game game(display, random);
-    game.state.options.shuffleCount = 3;
-    game.dealGame(Game::NewGame);
-    for (int p = 1; p <= DeckSize; ++p) {
-        QCOMPARE(game.state.deck[p], third[static_cast<std::size_t>(p - 1)]);
-    }
+    TestGame t({stuckDeck(), stuckDeck(), clearableDeck(0), third});
+    t.state.options.shuffleCount = 3;
+    t.game.dealGame(Game::NewGame);
+    QCOMPARE(std::vector<int>(t.state.deck.begin() + 1, t.state.deck.end()),
+             std::vector<int>(third.begin(), third.end()));
 }
 
-void TestGameFlow::drawTurnsUpTheNextCardAndUndoPutsItBack() {
-    FakeDisplay display;
+void TestGameFlow::drawAndItsUndo() {
     const auto deck = stuckDeck();
-    ScriptedRandom random({deck});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
+    TestGame t({deck});
+    t.game.clickDiscardPile();
+    QCOMPARE(t.state.deckPosition, 37);
+    QCOMPARE(t.state.drawPileCount, 17);
+    QCOMPARE(t.display.discardPicture, deck[36]);
+    QCOMPARE(t.display.visibleDrawPictures(), 17);
+    QVERIFY(!t.display.drawVisible[17]);
 
-    game.clickDiscardPile();
-    QCOMPARE(game.state.deckPosition, 37);
-    QCOMPARE(game.state.drawPileCount, 17);
-    QCOMPARE(game.state.discardTop, deck[36]);
-    QCOMPARE(display.discardPicture, deck[36]);
-    QVERIFY(!display.drawVisible[17]);
-    QCOMPARE(display.visibleDrawPictures(), 17);
-    QCOMPARE(game.state.undo.undoKind, 2);
-    QVERIFY(game.state.undo.undoAvailable);
-
-    game.undoLastMove();
-    QCOMPARE(game.state.deckPosition, 36);
-    QCOMPARE(game.state.drawPileCount, 18);
-    QCOMPARE(game.state.discardTop, deck[35]);
-    QCOMPARE(display.discardPicture, deck[35]);
-    QVERIFY(display.drawVisible[17]);
-    QCOMPARE(display.visibleDrawPictures(), 18);
-    QVERIFY(!game.state.undo.undoAvailable);
-    QVERIFY(display.messages.empty());
+    t.game.undoLastMove();
+    QCOMPARE(t.state.deckPosition, 36);
+    QCOMPARE(t.state.drawPileCount, 18);
+    QCOMPARE(t.display.discardPicture, deck[35]);
+    QVERIFY(t.display.drawVisible[17]);
+    QVERIFY(!t.state.undo.undoAvailable);
+    QVERIFY(t.display.messages.empty());
 }
 
 void TestGameFlow::undoOfATableMoveCoversTheCardAgain() {
-    FakeDisplay display;
     // Column 0 bottom up: 8, 7 of clubs; discard a 9.
-    ScriptedRandom random({makeDeck({{5, clubs(8)}, {4, clubs(7)}, {36, spades(9)}})});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-    game.clickTableSlot(4);
-    QVERIFY(!display.slotVisible[4]);
-    QCOMPARE(game.state.columnPlayed[0][4], 1);
-    QCOMPARE(game.state.tableCardsLeft, 34);
-
-    game.undoLastMove();
-    QVERIFY(game.state.onTable[4]);
-    QVERIFY(display.slotVisible[4]);
-    QCOMPARE(display.slotPicture[4], clubs(8));
-    QCOMPARE(display.discardPicture, spades(9));
-    QCOMPARE(game.state.columnPlayed[0][4], 0);
-    QCOMPARE(game.state.tableCardsLeft, 35);
-    // The 7 is covered again, even on an 8.
-    game.state.discardTop = hearts(8);
-    game.clickTableSlot(3);
-    QVERIFY(game.state.onTable[3]);
+    TestGame t({makeDeck({{5, clubs(8)}, {4, clubs(7)}, {36, spades(9)}})});
+    t.game.clickTableSlot(4);
+    QCOMPARE(t.state.columnPlayed[0][4], 1);
+    t.game.undoLastMove();
+    QVERIFY(t.display.slotVisible[4]);
+    QCOMPARE(t.display.slotPicture[4], clubs(8));
+    QCOMPARE(t.display.discardPicture, spades(9));
+    QCOMPARE(t.state.columnPlayed[0][4], 0);
+    QCOMPARE(t.state.tableCardsLeft, 35);
+    t.state.discardTop = hearts(8); // the 7 would fit, but it is covered again
+    t.game.clickTableSlot(3);
+    QVERIFY(t.state.onTable[3]);
 }
 
 void TestGameFlow::undoIsRefusedWhenNothingCanBeTakenBack() {
-    FakeDisplay display;
-    ScriptedRandom random({stuckDeck()});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-    const GameState before = game.state;
-
-    game.undoLastMove(); // right after the deal
-    QCOMPARE(display.messages, std::vector<std::string>{NothingToUndo});
-    QCOMPARE(game.state.score, before.score);
-    QCOMPARE(game.state.discardTop, before.discardTop);
-
-    game.clickDiscardPile();
-    game.state.score = 50;
-    game.undoLastMove();
-    QCOMPARE(game.state.score, 40);
-    game.undoLastMove(); // a second undo in a row costs nothing
-    QCOMPARE(display.messages.size(), 2u);
-    QCOMPARE(display.messages.back(), NothingToUndo);
-    QCOMPARE(game.state.score, 40);
+    TestGame t({stuckDeck()});
+    t.state.score = 50;
+    t.game.undoLastMove(); // right after the deal
+    t.game.clickDiscardPile();
+    t.game.undoLastMove();
+    t.game.undoLastMove(); // a second undo in a row
+    QCOMPARE(t.display.messages, (std::vector<std::string>{NothingToUndo, NothingToUndo}));
+    QCOMPARE(t.state.score, 40);
 }
 
-void TestGameFlow::usedUpDeckEndsTheGameAndUndoRevivesIt() {
-    FakeDisplay display;
-    ScriptedRandom random({stuckDeck()});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
+void TestGameFlow::lastDrawEndsTheGameAndUndoRevivesIt() {
+    TestGame t({stuckDeck()});
     for (int i = 0; i < 17; ++i) {
-        game.clickDiscardPile();
-        QVERIFY(!game.state.gameOver);
+        t.game.clickDiscardPile();
     }
-    QCOMPARE(display.highScoreChecks, 0);
+    QCOMPARE(t.display.highScoreChecks, 0);
+    t.game.clickDiscardPile(); // the last card: nothing fits, the game is over at once
+    QCOMPARE(t.state.deckPosition, 54);
+    QCOMPARE(t.display.visibleDrawPictures(), 0);
+    QVERIFY(t.state.gameOver && t.display.panelVisible);
+    QCOMPARE(t.display.highScoreChecks, 1);
+    QVERIFY(t.display.messages.empty());
 
-    game.clickDiscardPile(); // the last card, a King: the game ends right after this draw
-    QCOMPARE(game.state.deckPosition, 54);
-    QCOMPARE(game.state.drawPileCount, 0);
-    QCOMPARE(display.visibleDrawPictures(), 0);
-    QVERIFY(game.state.gameOver);
-    QVERIFY(display.panelVisible);
-    QCOMPARE(display.highScoreChecks, 1);
-    QVERIFY(display.messages.empty());
-
-    game.state.score = 30;
-    game.undoLastMove();
-    QVERIFY(!game.state.gameOver);
-    QVERIFY(!display.panelVisible);
-    QCOMPARE(game.state.score, 20);
-    QCOMPARE(game.state.deckPosition, 53);
-    QCOMPARE(game.state.drawPileCount, 1);
-    QCOMPARE(game.state.discardTop, clubs(13));
-    QVERIFY(display.drawVisible[0]);
-    QCOMPARE(display.visibleDrawPictures(), 1);
-
-    game.clickDiscardPile();
-    QVERIFY(game.state.gameOver);
-    QCOMPARE(display.highScoreChecks, 2);
+    t.game.undoLastMove();
+    QVERIFY(!t.state.gameOver && !t.display.panelVisible);
+    QCOMPARE(t.state.drawPileCount, 1);
+    QVERIFY(t.display.drawVisible[0]);
+    QCOMPARE(t.state.discardTop, clubs(13));
+    t.game.clickDiscardPile();
+    QVERIFY(t.state.gameOver);
+    QCOMPARE(t.display.highScoreChecks, 2);
 }
 
 void TestGameFlow::lastMoveWithTheDeckUsedUpEndsTheGame() {
-    FakeDisplay display;
-    ScriptedRandom random({lastMoveDeck()});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-    game.state.options.backgroundClickDraws = true;
-    for (int i = 0; i < 18; ++i) {
-        game.clickDiscardPile();
+    // The last card drawn, the King of hearts, takes the Queen of spades; then the 5 above it
+    // and the other bottom cards, 5s and 6s, fit nothing.
+    std::vector<int> pile;
+    for (int rank : {2, 3, 8, 9}) {
+        for (int suit = 0; suit < 4; ++suit) {
+            pile.push_back(13 * suit + rank);
+        }
     }
-    QVERIFY(!game.state.gameOver); // the Queen fits the King
-
-    game.clickTableSlot(4);
-    QCOMPARE(game.state.discardTop, spades(12));
-    QVERIFY(game.state.gameOver);
-    QVERIFY(display.panelVisible);
-    QCOMPARE(display.highScoreChecks, 1);
+    pile.insert(pile.end(), {spades(10), clubs(10), hearts(13)});
+    auto deck = deckWith(
+        {spades(12), clubs(5), diamonds(5), hearts(5), spades(6), clubs(6), diamonds(6)}, pile);
+    std::swap(deck[3], *std::find(deck.begin(), deck.end(), spades(5)));
+    TestGame t({deck});
+    t.state.options.backgroundClickDraws = true;
+    for (int i = 0; i < 18; ++i) {
+        t.game.clickDiscardPile();
+    }
+    QVERIFY(!t.state.gameOver);
+    t.game.clickTableSlot(4);
+    QVERIFY(t.state.gameOver && t.display.panelVisible);
 
     // A refused draw leaves the undo record alone: the move can still be taken back.
-    game.clickBackground();
-    QCOMPARE(display.messages, std::vector<std::string>{NoMoreCards});
-    QVERIFY(game.state.gameOver);
-    QCOMPARE(display.highScoreChecks, 2);
-    game.undoLastMove();
-    QVERIFY(!game.state.gameOver);
-    QVERIFY(game.state.onTable[4]);
-    QCOMPARE(game.state.discardTop, hearts(13));
+    t.game.clickBackground();
+    QCOMPARE(t.display.messages, std::vector<std::string>{NoMoreCards});
+    QCOMPARE(t.display.highScoreChecks, 2);
+    t.game.undoLastMove();
+    QVERIFY(!t.state.gameOver && t.state.onTable[4]);
     // The restored Queen is the free card of its column again.
-    game.clickTableSlot(4);
-    QVERIFY(game.state.gameOver);
+    t.game.clickTableSlot(4);
+    QVERIFY(t.state.gameOver);
 }
 
 void TestGameFlow::clicksWhileTheGameIsOver() {
-    FakeDisplay display;
-    ScriptedRandom random({stuckDeck()});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-    game.state.options.backgroundClickDraws = true;
-    game.state.options.drawPileClickDraws = true;
+    TestGame t({stuckDeck()});
+    t.state.options.backgroundClickDraws = true;
+    t.state.options.drawPileClickDraws = true;
     for (int i = 0; i < 18; ++i) {
-        game.clickDiscardPile();
+        t.game.clickDiscardPile();
     }
-    QVERIFY(game.state.gameOver);
-    const GameState over = game.state;
-
-    game.clickTableSlot(4); // ignored, no message
-    QCOMPARE(game.state.onTable, over.onTable);
-    QVERIFY(display.messages.empty());
-    game.clickDiscardPile(); // refused with a message
-    game.clickDrawPile(3);
-    QCOMPARE(display.messages, (std::vector<std::string>{GameIsOver, GameIsOver}));
-    QCOMPARE(game.state.anty, over.anty);
-
+    QVERIFY(t.state.gameOver);
+    const std::int32_t anty = t.state.anty = 25;
+    t.game.clickTableSlot(4); // ignored, no message
+    t.game.clickDiscardPile();
+    t.game.clickDrawPile(3);
+    QCOMPARE(t.display.messages, (std::vector<std::string>{GameIsOver, GameIsOver}));
+    QCOMPARE(t.state.anty, anty);
+    QVERIFY(t.state.onTable[4]);
     // The background still asks for a draw: no more cards, and the check runs again.
-    game.clickBackground();
-    QCOMPARE(display.messages.back(), NoMoreCards);
-    QCOMPARE(display.highScoreChecks, 2);
-    QVERIFY(game.state.gameOver);
-
-    // A new game hides the panel and deals afresh.
-    game.dealGame(Game::NewGame);
-    QVERIFY(!game.state.gameOver);
-    QVERIFY(!display.panelVisible);
-    QCOMPARE(game.state.score, 0);
-    QCOMPARE(game.state.deckPosition, 36);
+    t.game.clickBackground();
+    QCOMPARE(t.display.messages.back(), NoMoreCards);
+    QCOMPARE(t.display.highScoreChecks, 2);
+    QVERIFY(t.state.gameOver);
+    t.game.dealGame(Game::NewGame);
+    QVERIFY(!t.state.gameOver && !t.display.panelVisible);
 }
 
 void TestGameFlow::drawingOptionsChooseWhichClicksDraw() {
-    FakeDisplay display;
-    ScriptedRandom random({stuckDeck()});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-
-    game.clickDrawPile(5);
-    game.clickBackground();
-    QCOMPARE(game.state.deckPosition, 36); // "Discard Pile Only": neither draws
-
-    game.state.options.drawPileClickDraws = true;
-    game.clickDrawPile(5);
-    game.clickBackground();
-    QCOMPARE(game.state.deckPosition, 37);
-
-    game.state.options.drawPileClickDraws = false;
-    game.state.options.backgroundClickDraws = true;
-    game.clickDrawPile(5);
-    game.clickBackground();
-    QCOMPARE(game.state.deckPosition, 38);
-    QVERIFY(display.messages.empty());
-}
-
-void TestGameFlow::clearingTheTableAfterTheLastDrawDealsANewRound() {
-    FakeDisplay display;
-    ScriptedRandom random({clearableDeck(18), clearableDeck(0)});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-    for (int i = 0; i < 18; ++i) {
-        game.clickDiscardPile();
-    }
-    // Clearing the table with the draw pile used up still deals a new round, with no bonus.
-    for (int k = 0; k < 35; ++k) {
-        game.clickTableSlot(clearingOrderSlot(k));
-        QVERIFY(!game.state.gameOver);
-    }
-    QCOMPARE(game.state.tableCardsLeft, 35);
-    QCOMPARE(game.state.score, 5 * (35 * 36 / 2));
-    QCOMPARE(game.state.deckPosition, 36);
-    QVERIFY(!game.state.undo.undoAvailable);
+    TestGame t({stuckDeck()});
+    t.game.clickDrawPile(5);
+    t.game.clickBackground();
+    QCOMPARE(t.state.deckPosition, 36); // discard pile only: neither draws
+    t.state.options.drawPileClickDraws = true;
+    t.game.clickDrawPile(5);
+    t.game.clickBackground();
+    QCOMPARE(t.state.deckPosition, 37);
+    t.state.options.drawPileClickDraws = false;
+    t.state.options.backgroundClickDraws = true;
+    t.game.clickDrawPile(5);
+    t.game.clickBackground();
+    QCOMPARE(t.state.deckPosition, 38);
 }
 
 QTEST_GUILESS_MAIN(TestGameFlow)

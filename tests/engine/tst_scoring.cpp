@@ -1,4 +1,3 @@
-#include "game.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -6,13 +5,12 @@
 using namespace corvelle;
 using namespace corvelle::test;
 
-// Runs, the anty, the undo penalty, the round bonus, scoring switched off and the score width.
+// The undo penalty, the round bonus, scoring switched off, the score width and the highest
+// score label. Runs and the anty are also followed card by card in the fixed game.
 class TestScoring : public QObject {
     Q_OBJECT
 
 private slots:
-    void runsGrowByFiveAndDrawsResetThem();
-    void undoCostsTenAndResetsTheAnty();
     void undoPenaltyNeverGoesBelowZero_data();
     void undoPenaltyNeverGoesBelowZero();
     void roundBonusComesBeforeTheLastCard_data();
@@ -25,98 +23,45 @@ private slots:
 
 namespace {
 
-// Column 0 bottom up: 6, 5, 4, 3, 2 of clubs; column 1 bottom card: 9 of diamonds.
-// First discard: 7 of spades; draw pile: 7 of hearts, then 8 of hearts.
+// Column 0 bottom up: 6, 5, 4, 3, 2 of clubs; the first discard the 7 of spades.
 std::array<int, DeckSize> runDeck() {
     return makeDeck({{5, clubs(6)},
                      {4, clubs(5)},
                      {3, clubs(4)},
                      {2, clubs(3)},
                      {1, clubs(2)},
-                     {10, diamonds(9)},
                      {36, spades(7)},
-                     {37, hearts(7)},
-                     {38, hearts(8)}});
+                     {37, hearts(7)}});
 }
 
 } // namespace
 
-void TestScoring::runsGrowByFiveAndDrawsResetThem() {
-    FakeDisplay display;
-    ScriptedRandom random({runDeck()});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-    game.clickDiscardPile();
-    QCOMPARE(game.state.discardTop, hearts(7));
-
-    const std::vector<int> gains = {5, 10, 15, 20, 25};
-    std::int32_t expected = 0;
-    for (int i = 0; i < 5; ++i) {
-        game.clickTableSlot(4 - i);
-        expected += gains[static_cast<std::size_t>(i)];
-        QCOMPARE(game.state.score, expected);
-        QCOMPARE(display.scoreText, std::to_string(expected));
-    }
-    QCOMPARE(game.state.score, 75);
-
-    game.clickDiscardPile(); // the 8 of hearts
-    QCOMPARE(game.state.anty, 5);
-    QCOMPARE(game.state.antyPhase, 1);
-    QCOMPARE(game.state.score, 75);
-    game.clickTableSlot(9); // the 9 of diamonds starts a new run
-    QCOMPARE(game.state.score, 80);
-}
-
-void TestScoring::undoCostsTenAndResetsTheAnty() {
-    FakeDisplay display;
-    ScriptedRandom random({runDeck()});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-    game.clickDiscardPile();
-    game.clickTableSlot(4);
-    game.clickTableSlot(3);
-    game.clickTableSlot(2);
-    QCOMPARE(game.state.score, 30);
-
-    game.undoLastMove();
-    QCOMPARE(game.state.score, 20);
-    QCOMPARE(game.state.anty, 5);
-    QCOMPARE(game.state.antyPhase, 2);
-    QCOMPARE(display.scoreText, "20");
-    // The run goes on: the card played again adds 10.
-    game.clickTableSlot(2);
-    QCOMPARE(game.state.score, 30);
-}
-
 void TestScoring::undoPenaltyNeverGoesBelowZero_data() {
     QTest::addColumn<int>("before");
     QTest::addColumn<int>("after");
-    QTest::newRow("7") << 7 << 0;
-    QTest::newRow("9") << 9 << 0;
-    QTest::newRow("10") << 10 << 0;
-    QTest::newRow("11") << 11 << 1;
-    QTest::newRow("25") << 25 << 15;
+    for (auto [before, after] : {std::pair{7, 0}, {9, 0}, {10, 0}, {11, 1}, {25, 15}}) {
+        QTest::addRow("%d", before) << before << after;
+    }
 }
 
 void TestScoring::undoPenaltyNeverGoesBelowZero() {
     QFETCH(int, before);
     QFETCH(int, after);
-    FakeDisplay display;
-    ScriptedRandom random({runDeck()});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-    game.clickDiscardPile();
-    game.state.score = before;
-    game.undoLastMove();
-    QCOMPARE(game.state.score, after);
-    QCOMPARE(display.scoreText, std::to_string(after));
+    TestGame t({runDeck()});
+    t.game.clickDiscardPile();
+    t.state.score = before;
+    t.state.anty = 35;
+    t.game.undoLastMove();
+    QCOMPARE(t.state.score, after);
+    QCOMPARE(t.display.scoreText, std::to_string(after));
+    QCOMPARE(t.state.anty, 5);
 }
 
 void TestScoring::roundBonusComesBeforeTheLastCard_data() {
     QTest::addColumn<int>("draws");
     QTest::addColumn<bool>("scoring");
-    QTest::newRow("11 draws: 7 cards left") << 11 << true;
-    QTest::newRow("no draw: 18 cards left") << 0 << true;
+    QTest::newRow("7 cards left") << 11 << true;
+    QTest::newRow("18 cards left") << 0 << true;
     QTest::newRow("draw pile used up") << 18 << true;
     QTest::newRow("7 cards left, scoring off") << 11 << false;
 }
@@ -124,72 +69,51 @@ void TestScoring::roundBonusComesBeforeTheLastCard_data() {
 void TestScoring::roundBonusComesBeforeTheLastCard() {
     QFETCH(int, draws);
     QFETCH(bool, scoring);
-    FakeDisplay display;
-    ScriptedRandom random({clearableDeck(draws), clearableDeck(0)});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-    game.state.options.scoringOn = scoring;
+    TestGame t({clearableDeck(draws), clearableDeck(0)});
+    t.state.options.scoringOn = scoring;
     for (int i = 0; i < draws; ++i) {
-        game.clickDiscardPile();
+        t.game.clickDiscardPile();
     }
-    QVERIFY(!game.state.gameOver);
-    const int left = 18 - draws;
-    std::int32_t runPoints = 0;
     for (int k = 0; k < 34; ++k) {
-        game.clickTableSlot(clearingOrderSlot(k));
-        runPoints += scoring ? 5 * (k + 1) : 0;
+        t.game.clickTableSlot(clearingOrderSlot(k));
     }
-    QCOMPARE(game.state.score, runPoints);
-    game.clickTableSlot(clearingOrderSlot(34));
+    const std::int32_t runPoints = scoring ? 5 * (34 * 35 / 2) : 0;
+    QCOMPARE(t.state.score, runPoints);
+    t.game.clickTableSlot(clearingOrderSlot(34));
 
-    const std::int32_t bonus = 5 * left;
+    const std::int32_t bonus = 5 * (18 - draws);
     const std::int32_t lastCard = scoring ? 5 * 35 : 0;
-    QCOMPARE(game.state.score, runPoints + bonus + lastCard);
-    // The label showed the bonus first, then the last card's points.
-    const auto& shown = display.scoreHistory;
-    if (scoring) {
-        QCOMPARE(shown[shown.size() - 2], std::to_string(runPoints + bonus));
+    QCOMPARE(t.state.score, runPoints + bonus + lastCard);
+    const auto& shown = t.display.scoreHistory;
+    QCOMPARE(shown[shown.size() - (scoring ? 2 : 1)], std::to_string(runPoints + bonus));
+    // A new round at once: fresh table, nothing to undo, no slot marked; the run goes on.
+    QCOMPARE(t.state.tableCardsLeft, 35);
+    QCOMPARE(t.state.deckPosition, 36);
+    QVERIFY(!t.state.undo.undoAvailable);
+    QVERIFY(!t.state.gameOver);
+    for (const auto& column : t.state.columnPlayed) {
+        QCOMPARE(column, (std::array<int, Rows>{}));
     }
-    QCOMPARE(shown.back(), std::to_string(runPoints + bonus + lastCard));
-
-    // A new round was dealt at once: fresh table, nothing to undo, no marks.
-    QCOMPARE(game.state.tableCardsLeft, 35);
-    QCOMPARE(game.state.deckPosition, 36);
-    QVERIFY(!game.state.undo.undoAvailable);
-    for (const auto& column : game.state.columnPlayed) {
-        for (int mark : column) {
-            QCOMPARE(mark, 0);
-        }
-    }
-    // The run carries into the new round.
-    const std::int32_t before = game.state.score;
-    game.clickTableSlot(clearingOrderSlot(0));
-    QCOMPARE(game.state.score - before, scoring ? 5 * 36 : 0);
+    const std::int32_t before = t.state.score;
+    t.game.clickTableSlot(clearingOrderSlot(0));
+    QCOMPARE(t.state.score - before, scoring ? 5 * 36 : 0);
 }
 
 void TestScoring::scoringOffCountsOnlyTheRoundBonus() {
-    FakeDisplay display;
-    ScriptedRandom random({runDeck()});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-    game.clickTableSlot(4); // 6 on 7: scores 5
-    QCOMPARE(game.state.score, 5);
-    game.state.options.scoringOn = false;
-    const std::int32_t anty = game.state.anty;
-    const int phase = game.state.antyPhase;
-
-    game.clickTableSlot(3);
-    game.clickDiscardPile();
-    game.undoLastMove();
-    QCOMPARE(game.state.score, 5);
-    QCOMPARE(game.state.anty, anty);
-    QCOMPARE(game.state.antyPhase, phase);
-
-    game.dealGame(Game::NewGame);
-    QCOMPARE(game.state.score, 5);
-    game.dealGame(Game::NewRound); // 18 cards left: +90 even with scoring off
-    QCOMPARE(game.state.score, 95);
-    QCOMPARE(display.scoreText, "95");
+    TestGame t({runDeck()});
+    t.game.clickTableSlot(4);
+    QCOMPARE(t.state.score, 5);
+    t.state.options.scoringOn = false;
+    t.game.clickTableSlot(3);
+    t.game.clickDiscardPile();
+    t.game.undoLastMove();
+    QCOMPARE(t.state.score, 5);
+    QCOMPARE(t.state.anty, 5);
+    QCOMPARE(t.state.antyPhase, 2);
+    t.game.dealGame(Game::NewGame);
+    QCOMPARE(t.state.score, 5);
+    t.game.dealGame(Game::NewRound); // 18 cards left: +90 even with scoring off
+    QCOMPARE(t.display.scoreText, "95");
 }
 
 void TestScoring::phaseZeroAtStartUpScoresFromTheFirstCard() {
@@ -199,77 +123,52 @@ void TestScoring::phaseZeroAtStartUpScoresFromTheFirstCard() {
     game.state.options.scoringOn = false;
     game.dealGame(Game::NewGame);
     QCOMPARE(game.state.antyPhase, 0);
-    QCOMPARE(game.state.anty, 0);
-
     game.state.options.scoringOn = true;
     game.clickTableSlot(4);
-    QCOMPARE(game.state.score, 5);
     game.clickTableSlot(3);
-    QCOMPARE(game.state.score, 15);
-    game.clickDiscardPile();
-    QCOMPARE(game.state.antyPhase, 0);
-    game.state.discardTop = clubs(5); // the 4 of clubs fits
+    QCOMPARE(game.state.score, 5 + 10);
+    game.clickDiscardPile(); // the phase stays 0, so the next card is not the first of a run
+    game.state.discardTop = clubs(5);
     game.clickTableSlot(2);
-    QCOMPARE(game.state.score, 25); // 10, not 5: the phase never restarted the run
+    QCOMPARE(game.state.score, 15 + 10);
 }
 
 void TestScoring::scoreWidthBecomes32BitPast32767() {
-    FakeDisplay display;
-    ScriptedRandom random({runDeck()});
-    Game game(display, random);
-    game.dealGame(Game::NewGame);
-    QVERIFY(!game.state.scoreWide);
-    game.state.score = 32762;
-    game.clickTableSlot(4); // +5: 32767 still fits 16 bits
-    QCOMPARE(game.state.score, 32767);
-    QVERIFY(!game.state.scoreWide);
-    QCOMPARE(TableValue::score(game.state.score, game.state.scoreWide).kind,
-             TableValue::Kind::Int16);
-
-    game.clickTableSlot(3); // +10
-    QCOMPARE(game.state.score, 32777);
-    QVERIFY(game.state.scoreWide);
-    game.undoLastMove(); // back below 32768: stays 32-bit for the rest of the game
-    QCOMPARE(game.state.score, 32767);
-    QVERIFY(game.state.scoreWide);
-    QCOMPARE(TableValue::score(game.state.score, game.state.scoreWide).kind,
-             TableValue::Kind::Int32);
-
-    game.dealGame(Game::NewGame);
-    QVERIFY(!game.state.scoreWide);
-    // The round bonus is an addition too.
-    game.state.score = 32700;
-    game.dealGame(Game::NewRound);
-    QCOMPARE(game.state.score, 32790);
-    QVERIFY(game.state.scoreWide);
+    TestGame t({runDeck()});
+    t.state.score = 32762;
+    t.game.clickTableSlot(4); // +5: 32767 still fits 16 bits
+    QVERIFY(!t.state.scoreWide);
+    QCOMPARE(TableValue::score(t.state.score, t.state.scoreWide).kind, TableValue::Kind::Int16);
+    t.game.clickTableSlot(3); // +10
+    QVERIFY(t.state.scoreWide);
+    t.game.undoLastMove(); // back to 32767: stays 32-bit for the rest of the game
+    QCOMPARE(t.state.score, 32767);
+    QCOMPARE(TableValue::score(t.state.score, t.state.scoreWide).kind, TableValue::Kind::Int32);
+    t.game.dealGame(Game::NewGame);
+    QVERIFY(!t.state.scoreWide);
+    t.state.score = 32700;
+    t.game.dealGame(Game::NewRound); // the round bonus counts too
+    QVERIFY(t.state.scoreWide);
 }
 
 void TestScoring::highestScoreLabelFollowsTheScore() {
-    FakeDisplay display;
-    ScriptedRandom random({runDeck()});
-    Game game(display, random);
-    game.state.highScoreValues[0] = TableValue::int16(12);
-    game.dealGame(Game::NewGame);
-    game.showBestHighScore();
-    QCOMPARE(display.highestText, "12");
-
-    game.clickTableSlot(4); // 5: below 12
-    QCOMPARE(display.highestText, "12");
-    game.clickTableSlot(3); // 15
-    QCOMPARE(display.highestText, "15");
-    game.clickTableSlot(2); // 30
-    QCOMPARE(display.highestText, "30");
-    game.undoLastMove(); // 20: an undo never lowers it
-    QCOMPARE(display.highestText, "30");
-
+    TestGame t({runDeck()});
+    t.state.highScoreValues[0] = TableValue::int16(12);
+    t.game.showBestHighScore();
+    t.game.clickTableSlot(4); // 5
+    QCOMPARE(t.display.highestText, "12");
+    t.game.clickTableSlot(3); // 15
+    QCOMPARE(t.display.highestText, "15");
+    t.game.undoLastMove(); // 5: an undo never lowers it
+    QCOMPARE(t.display.highestText, "15");
     // Text that does not read as a number is never beaten; text that does, by its value.
-    game.state.highScoreValues[0] = TableValue::fromText("champion");
-    game.clickTableSlot(2);
-    QCOMPARE(display.highestText, "30");
-    game.state.highScoreValues[0] = TableValue::fromText(" 40 ");
-    game.clickTableSlot(1); // 20 + 10 + 15 = 45
-    QCOMPARE(game.state.score, 45);
-    QCOMPARE(display.highestText, "45");
+    t.state.highScoreValues[0] = TableValue::fromText("champion");
+    t.display.highestText.clear();
+    t.game.clickTableSlot(3); // 15
+    QCOMPARE(t.display.highestText, "");
+    t.state.highScoreValues[0] = TableValue::fromText(" 20 ");
+    t.game.clickTableSlot(2); // 30
+    QCOMPARE(t.display.highestText, "30");
 }
 
 QTEST_GUILESS_MAIN(TestScoring)
