@@ -1,124 +1,107 @@
+#include "cardpicture.h"
 #include "cardpicturecache.h"
 #include "fixturepictures.h"
+#include "mainwindow.h"
 #include "picturecheck.h"
 
-#include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace corvelle;
 
-// The start-up check of the 55 picture files and the decoded-picture cache.
+// The start-up check of the 55 picture files, the decoded-picture cache, and the pictures of
+// the window on a screen of device pixel ratio 2.
 class CardPicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void checkFindsEveryMissingOrDamagedPicture_data() {
-        QTest::addColumn<QString>("damage");
-        QTest::addColumn<QStringList>("problems");
-        QTest::newRow("complete") << "" << QStringList{};
-        QTest::newRow("one missing") << "remove 12" << QStringList{"12.jpg (missing)"};
-        QTest::newRow("card back missing") << "remove 55" << QStringList{"55.jpg (missing)"};
-        QTest::newRow("cut short") << "truncate 30" << QStringList{"30.jpg (damaged)"};
-        QTest::newRow("empty file") << "empty 1" << QStringList{"1.jpg (damaged)"};
-        QTest::newRow("a PNG under a JPEG name") << "png 7" << QStringList{"7.jpg (damaged)"};
-        QTest::newRow("text file") << "text 40" << QStringList{"40.jpg (damaged)"};
-        QTest::newRow("folder in place of a file")
-            << "folder 54" << QStringList{"54.jpg (damaged)"};
-        QTest::newRow("several, in picture order")
-            << "truncate 30;remove 2;empty 53"
-            << QStringList{"2.jpg (missing)", "30.jpg (damaged)", "53.jpg (damaged)"};
-    }
-
-    void checkFindsEveryMissingOrDamagedPicture() {
-        QFETCH(QString, damage);
-        QFETCH(QStringList, problems);
+    void checkNamesTheFolderAndEveryBadPicture() {
         QTemporaryDir dir;
-        QVERIFY(writeFixturePictures(dir.path()));
-        for (const QString& step : damage.split(';', Qt::SkipEmptyParts)) {
-            const QString what = step.section(' ', 0, 0);
-            const QString path = dir.filePath(step.section(' ', 1, 1) + ".jpg");
-            QFile file(path);
-            if (what == "remove") {
-                QVERIFY(file.remove());
-            } else if (what == "truncate") {
-                QVERIFY(file.resize(file.size() / 2));
-            } else if (what == "empty") {
-                QVERIFY(file.resize(0));
-            } else if (what == "png") {
-                QImage image(276, 420, QImage::Format_RGB32);
-                image.fill(Qt::red);
-                QVERIFY(image.save(path, "PNG"));
-            } else if (what == "text") {
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                file.write("not a picture\n");
-            } else if (what == "folder") {
-                QVERIFY(file.remove());
-                QVERIFY(QDir(dir.path()).mkdir(step.section(' ', 1, 1) + ".jpg"));
-            }
+        const QString images = dir.filePath("images");
+        const QStringList none = checkCardPictures(images);
+        QCOMPARE(none.size(), 55);
+        QCOMPARE(none.first() + none.last(), "1.jpg (missing)55.jpg (missing)");
+        QVERIFY(writeFixturePictures(images));
+        QCOMPARE(checkCardPictures(images), QStringList());
+
+        const auto file = [&](int n) { return images + "/" + QString::number(n) + ".jpg"; };
+        QVERIFY(QFile::resize(file(30), QFileInfo(file(30)).size() / 2) &&
+                QFile::resize(file(1), 0));
+        QVERIFY(QFile::remove(file(2)) && QFile::remove(file(55)) && QFile::remove(file(54)));
+        QVERIFY(QDir().mkdir(file(54)));
+        QVERIFY(QImage(QSize(276, 420), QImage::Format_RGB32).save(file(7), "PNG"));
+        QFile text(file(40));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture\n") > 0);
+        text.close();
+        const QStringList problems{"1.jpg (damaged)",  "2.jpg (missing)",  "7.jpg (damaged)",
+                                   "30.jpg (damaged)", "40.jpg (damaged)", "54.jpg (damaged)",
+                                   "55.jpg (missing)"};
+        QCOMPARE(checkCardPictures(images), problems);
+        const QString message = cardPictureProblemMessage(images, problems);
+        for (const QString& part : problems + QStringList{images}) {
+            QVERIFY2(message.contains(part), qPrintable(part));
         }
-        QCOMPARE(checkCardPictures(dir.path()), problems);
     }
 
-    void checkOfAMissingFolderNamesEveryPicture() {
-        QTemporaryDir dir;
-        const QString absent = dir.filePath("images");
-        const QStringList problems = checkCardPictures(absent);
-        QCOMPARE(problems.size(), 55);
-        QCOMPARE(problems.first(), QStringLiteral("1.jpg (missing)"));
-        QCOMPARE(problems.last(), QStringLiteral("55.jpg (missing)"));
-    }
-
-    void messageNamesTheFolderAndEveryProblem() {
-        const QString text = cardPictureProblemMessage(
-            "/opt/corvelle/images", QStringList{"2.jpg (missing)", "30.jpg (damaged)"});
-        QVERIFY(text.contains("/opt/corvelle/images"));
-        QVERIFY(text.contains("2.jpg (missing)"));
-        QVERIFY(text.contains("30.jpg (damaged)"));
-    }
-
-    // Each picture is decoded once, at the size it covers in device pixels, so a screen of
-    // ratio 2 gets twice the pixels and stays sharp.
-    void cacheDecodesOnceAtTheDeviceSize_data() {
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<QSize>("pixels");
-        QTest::newRow("ratio 1") << 1.0 << QSize(69, 105);
-        QTest::newRow("ratio 2") << 2.0 << QSize(138, 210);
-        QTest::newRow("ratio 1.5") << 1.5 << QSize(104, 158);
-    }
-
-    void cacheDecodesOnceAtTheDeviceSize() {
-        QFETCH(qreal, ratio);
-        QFETCH(QSize, pixels);
+    // Each picture is decoded once, at the size it covers in device pixels; a picture that
+    // could not be read is tried again, never remembered as blank.
+    void cacheDecodesOnceAtTheDeviceSizeAndRetriesAFailure() {
         QTemporaryDir dir;
         QVERIFY(writeFixturePictures(dir.path()));
+        QVERIFY(QFile::rename(dir.filePath("9.jpg"), dir.filePath("9.away")));
         CardPictureCache cache(dir.path());
-        const QPixmap first = cache.pixmap(7, QSize(69, 105), ratio);
-        QCOMPARE(first.size(), pixels);
-        QCOMPARE(first.devicePixelRatio(), ratio);
-        QVERIFY(sameColour(first.toImage().pixelColor(10, 10), fixtureColour(7)));
+        const QPixmap first = cache.pixmap(7, QSize(69, 105), 1.5);
+        QCOMPARE(first.size(), QSize(104, 158));
+        QCOMPARE(first.devicePixelRatio(), 1.5);
+        QCOMPARE(cache.pixmap(7, QSize(69, 105), 1.5).cacheKey(), first.cacheKey());
         QCOMPARE(cache.decodeCount(), 1);
-        QCOMPARE(cache.pixmap(7, QSize(69, 105), ratio).cacheKey(), first.cacheKey());
-        QCOMPARE(cache.decodeCount(), 1);
-        const QPixmap other = cache.pixmap(53, QSize(69, 105), ratio);
-        QVERIFY(sameColour(other.toImage().pixelColor(10, 10), fixtureColour(53)));
-        QCOMPARE(cache.decodeCount(), 2);
-    }
-
-    // A picture that could not be read is tried again, never remembered as blank.
-    void cacheRetriesAPictureThatFailed() {
-        QTemporaryDir dir;
-        QVERIFY(writeFixturePictures(dir.path()));
-        const QString path = dir.filePath("9.jpg");
-        QVERIFY(QFile::rename(path, path + ".away"));
-        CardPictureCache cache(dir.path());
         QVERIFY(cache.pixmap(9, QSize(69, 105), 1.0).isNull());
-        QVERIFY(QFile::rename(path + ".away", path));
-        const QPixmap shown = cache.pixmap(9, QSize(69, 105), 1.0);
-        QVERIFY(!shown.isNull());
-        QVERIFY(sameColour(shown.toImage().pixelColor(30, 50), fixtureColour(9)));
+        QVERIFY(QFile::rename(dir.filePath("9.away"), dir.filePath("9.jpg")));
+        const QImage shown = cache.pixmap(9, QSize(69, 105), 1.0).toImage();
+        QVERIFY(sameColour(shown.pixelColor(30, 50), fixtureColour(9)));
+    }
+
+    // The window keeps its logical layout and its card pictures stay sharp: they are drawn
+    // from pictures decoded at twice the control's size.
+    void picturesStaySharp() {
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+        // Stripes four source pixels wide: still two device pixels wide at ratio 2, but
+        // finer than a pixel of a 69 x 105 copy, which can only show them as grey.
+        QTemporaryDir dir;
+        QImage stripes(276, 420, QImage::Format_RGB32);
+        stripes.fill(Qt::white);
+        QPainter painter(&stripes);
+        for (int x = 0; x < stripes.width(); x += 8) {
+            painter.fillRect(x, 0, 4, stripes.height(), Qt::black);
+        }
+        painter.end();
+        for (int number = 1; number <= 55; ++number) {
+            QVERIFY(stripes.save(dir.filePath(QString::number(number) + ".jpg"), "JPEG", 100));
+        }
+        setCardPictureDirectory(dir.path());
+        MainWindow window(dir.path());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.centralWidget()->size(), QSize(509, 416));
+        auto* discard = window.findChild<CardPicture*>("Image3");
+        QCOMPARE(discard->size(), QSize(69, 105));
+        const QImage shot = discard->grab().toImage();
+        QCOMPARE(shot.size(), QSize(138, 210));
+        int strongest = 0;
+        for (int x = 20; x < 118; ++x) {
+            strongest =
+                qMax(strongest, qAbs(qGray(shot.pixel(x, 105)) - qGray(shot.pixel(x + 1, 105))));
+        }
+        QVERIFY2(strongest > 200, qPrintable(QString::number(strongest)));
     }
 };
 
-QTEST_MAIN(CardPicturesTest)
+int main(int argc, char* argv[]) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    CardPicturesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_cardpictures.moc"
