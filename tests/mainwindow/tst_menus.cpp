@@ -76,46 +76,38 @@ private slots:
             window->findChild<QAction*>(name)->trigger();
         }
         const Options& options = window->game().state.options;
-        QVERIFY(options.aceKingWrap && options.scoringOn && options.showHighScoresPopup);
-        QVERIFY(!options.backgroundClickDraws && !options.drawPileClickDraws);
-        QCOMPARE(options.shuffleCount, 1);
+        QVERIFY(options.aceKingWrap && options.scoringOn && options.showHighScoresPopup &&
+                !options.backgroundClickDraws && !options.drawPileClickDraws &&
+                options.shuffleCount == 1);
     }
 
-    void cheatMenusFollowTheCheatState() {
+    // The cheat items keep their marks on the cheat state; a high score made with a chosen wild
+    // card is entered with an asterisk, saved, and shown in the Hall of Fame.
+    void wildCardsMarksAndTheAsteriskOfTheirHighScore() {
         auto window = fixture_.open();
         QVERIFY(window);
-        const CheatState& cheat = window->game().state.cheat;
+        GameState& state = window->game().state;
         const auto marks = [&](bool on) {
-            return cheat.cheatsEnabled == on && window->mnuCheatsEnabled->isChecked() == on &&
+            return state.cheat.cheatsEnabled == on && window->mnuCheatsEnabled->isChecked() == on &&
                    window->mnuDisableCheats->isChecked() == !on;
         };
         window->mnuCheatsEnabled->trigger(); // no card chosen: nothing changes
         QVERIFY(marks(false));
-
         window->mnuSelectWildCards->trigger();
         QWidget* form6 = topLevel("Form6");
         QVERIFY(form6 && !window->isVisible());
         click(form6, "Check1", 4);
         click(form6, "Command1");
         QTRY_VERIFY(window->isVisible());
-        QVERIFY(marks(true) && cheat.wildMark[5] == 1);
+        QVERIFY(marks(true) && state.cheat.wildMark[5] == 1);
         window->mnuDisableCheats->trigger();
         QVERIFY(marks(false));
         window->mnuCheatsEnabled->trigger();
-        QVERIFY(marks(true) && cheat.wildMark[5] == 1);
-    }
+        QVERIFY(marks(true) && state.cheat.wildMark[5] == 1);
 
-    void highScoreWithAChosenWildCardIsEnteredWithAnAsterisk() {
-        auto window = fixture_.open();
-        QVERIFY(window);
-        GameState& state = window->game().state;
-        state.cheat.wildMark[5] = 1;
-        state.cheat.wildCount = 1;
-        window->mnuCheatsEnabled->trigger();
         state.tableCards[4] = spades(5); // the chosen card, free at the bottom of column 0
         clickAt(*window, slotPoint(4));
         QCOMPARE(state.cheat.wildCardsPlayed, 1);
-
         // Play until the end of the game asks for the name (the save then deals a new game).
         fixture_.dialogs.answer = QStringLiteral("Ann");
         QVERIFY(playUntil(*window, [&] { return !fixture_.dialogs.questions.isEmpty(); }));
@@ -127,9 +119,8 @@ private slots:
         QCOMPARE(state.highScoreNames[0].text, std::string("Ann *"));
         QCOMPARE(labelText(*window, "Label5"), best);
         // The save dealt a new game and hid the panel, then the Hall of Fame opened.
-        QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible());
-        QCOMPARE(state.tableCardsLeft, 35);
-        QCOMPARE(state.score, 0);
+        QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible() &&
+                state.tableCardsLeft == 35 && state.score == 0);
         QWidget* form4 = topLevel("Form4");
         QVERIFY(form4);
         QCOMPARE(labelText(*form4, "Label7", 0) + labelText(*form4, "Text1", 0), best + "Ann *");
@@ -146,28 +137,20 @@ private slots:
         QCOMPARE(topLevel("Form4")->windowTitle(), QStringLiteral("High Scores"));
     }
 
-    void helpMenusOpenTheirWindowsInsteadOfTheGame_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("form");
-        QTest::newRow("rules") << "mnuGameRules"
-                               << "Form2";
-        QTest::newRow("about") << "mnuAboutCorvelle"
-                               << "Form5";
-    }
-
     void helpMenusOpenTheirWindowsInsteadOfTheGame() {
-        QFETCH(QString, item);
-        QFETCH(QString, form);
-        auto window = fixture_.open();
-        QVERIFY(window);
-        const GameState before = window->game().state;
-        window->findChild<QAction*>(item)->trigger();
-        QWidget* opened = topLevel(form);
-        QVERIFY(opened && !window->isVisible());
-        click(opened, "Command1");
-        QTRY_VERIFY(window->isVisible());
-        QCOMPARE(window->game().state.deck, before.deck);
-        QCOMPARE(window->game().state.onTable, before.onTable);
+        for (const auto& [item, form] :
+             {std::pair{"mnuGameRules", "Form2"}, {"mnuAboutCorvelle", "Form5"}}) {
+            auto window = fixture_.open();
+            QVERIFY(window);
+            const GameState before = window->game().state;
+            window->findChild<QAction*>(item)->trigger();
+            QWidget* opened = topLevel(form);
+            QVERIFY2(opened && !window->isVisible(), form);
+            click(opened, "Command1");
+            QTRY_VERIFY(window->isVisible());
+            QVERIFY(window->game().state.deck == before.deck &&
+                    window->game().state.onTable == before.onTable);
+        }
     }
 };
 
