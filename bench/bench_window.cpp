@@ -1,6 +1,7 @@
 // The main window's speed, offscreen, with the real card pictures: the time from creating the
 // window to its first painted frame, and the latency of a click from the mouse press to the
 // repainted window over 1,000 moves (median, 99th percentile, worst).
+#include "../tests/mainwindow/windowdriver.h"
 #include "cardpicture.h"
 #include "dialogs.h"
 #include "mainwindow.h"
@@ -15,6 +16,7 @@
 #include <vector>
 
 using namespace corvelle;
+using corvelle::test::fittingSlot;
 
 namespace {
 
@@ -40,19 +42,6 @@ double percentile(std::vector<double> values, double p) {
     std::sort(values.begin(), values.end());
     const auto at = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
     return values[at];
-}
-
-int fittingSlot(Game& game) {
-    for (int slot = 0; slot < TableSlots; ++slot) {
-        if (!game.state.onTable[slot]) {
-            continue;
-        }
-        const Game::SlotCheck check = game.checkTableCard(slot);
-        if (check.free && game.moveFits(check.cardRank, check.discardRank)) {
-            return slot;
-        }
-    }
-    return -1;
 }
 
 // Processes events until the window has painted, returning the milliseconds since `timer`.

@@ -183,7 +183,7 @@ private slots:
         QVERIFY(!state.undo.undoAvailable);
         QCOMPARE(labelText(*window, "Label3"), QStringLiteral("0"));
         verifyTableMatchesGame(*window);
-        QVERIFY(fixture_.dialogs.messages.isEmpty());
+        QVERIFY(fixture_.messages.isEmpty());
     }
 
     // The draw pile and the background pass their clicks on; a label is not the background.
@@ -212,7 +212,7 @@ private slots:
     void gameOverPanelMessagesAndTryAgain() {
         auto window = fixture_.open();
         QVERIFY(window);
-        QStringList& messages = fixture_.dialogs.messages;
+        QStringList& messages = fixture_.messages;
         // No score earns a place in the Hall of Fame, so the panel stays up at the end.
         window->game().state.highScoreValues.fill(TableValue::int32(1000000000));
         QTest::mouseClick(control(*window, "Command3"), Qt::LeftButton);
@@ -221,7 +221,7 @@ private slots:
         messages.clear();
 
         QVERIFY(playUntil(*window, [&] { return window->game().state.gameOver; }));
-        QCOMPARE(fixture_.dialogs.questions + messages, QStringList());
+        QCOMPARE(fixture_.questions + messages, QStringList());
         QVERIFY(control(*window, "Frame1")->isVisible() && control(*window, "Label1")->isVisible());
 
         clickAt(*window, QPoint(290, 350));

@@ -72,10 +72,11 @@ private slots:
         }
         auto window = fixture_.open();
         QVERIFY(window);
-        for (const QString& name : others) {
+        for (const QString& name : QStringList{"mnuScoringOff"} + others) {
             window->findChild<QAction*>(name)->trigger();
         }
         const Options& options = window->game().state.options;
+        QVERIFY(control(*window, "Label3")->isVisible()); // scoring on shows the labels again
         QVERIFY(options.aceKingWrap && options.scoringOn && options.showHighScoresPopup &&
                 !options.backgroundClickDraws && !options.drawPileClickDraws &&
                 options.shuffleCount == 1);
@@ -109,9 +110,9 @@ private slots:
         clickAt(*window, slotPoint(4));
         QCOMPARE(state.cheat.wildCardsPlayed, 1);
         // Play until the end of the game asks for the name (the save then deals a new game).
-        fixture_.dialogs.answer = QStringLiteral("Ann");
-        QVERIFY(playUntil(*window, [&] { return !fixture_.dialogs.questions.isEmpty(); }));
-        QCOMPARE(fixture_.dialogs.questions,
+        fixture_.answer = QStringLiteral("Ann");
+        QVERIFY(playUntil(*window, [&] { return !fixture_.questions.isEmpty(); }));
+        QCOMPARE(fixture_.questions,
                  QStringList{"High Scores: Hall of Fame|Please enter your name for the High "
                              "Scores Hall of Fame."});
         const QString best = QString::fromStdString(toText(state.highScoreValues[0]));

@@ -15,28 +15,22 @@
 // player would, and plays on.
 namespace corvelle::test {
 
-class AnsweringDialogs final : public Dialogs {
+// Fixture pictures in a folder of their own, every message and question recorded, and each
+// case started as a first run: no saved options, no Hall of Fame file.
+class WindowFixture final : public Dialogs {
 public:
-    QStringList messages;
-    QStringList questions;
+    QTemporaryDir dir;
+    QStringList messages, questions;
     QString answer;
+
     void message(const QString& text) override { messages << text; }
     QString askText(const QString& prompt, const QString& title) override {
         questions << title + "|" + prompt;
         return answer;
     }
-};
-
-// Fixture pictures in a folder of their own, every message recorded, and each case started
-// as a first run: no saved options, no Hall of Fame file.
-class WindowFixture {
-public:
-    QTemporaryDir dir;
-    AnsweringDialogs dialogs;
-
     bool setUp() {
         setCardPictureDirectory(dir.path());
-        setDialogs(&dialogs);
+        setDialogs(this);
         return dir.isValid() && writeFixturePictures(dir.path());
     }
     void reset() {
@@ -46,8 +40,8 @@ public:
             }
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        dialogs.messages.clear();
-        dialogs.questions.clear();
+        messages.clear();
+        questions.clear();
         QFile::remove(OptionStore::fileName());
         QFile::remove(QDir(dir.path()).filePath("hscores.dat"));
     }
