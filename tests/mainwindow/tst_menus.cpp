@@ -82,6 +82,27 @@ private slots:
                 options.shuffleCount == 1);
     }
 
+    // The options reach play: Ace-King off refuses an Ace on a King, and the shuffle count
+    // reaches the deal (each pass builds its own deck; the deal keeps the last pass's).
+    void optionsReachPlay() {
+        const auto last = clearableDeck(5);
+        ScriptedRandom random({makeDeck({{5, spades(1)}, {36, hearts(13)}}), clearableDeck(0),
+                               clearableDeck(1), last});
+        auto window = fixture_.open(&random);
+        QVERIFY(window);
+        GameState& state = window->game().state;
+        window->mnuNoAceKing->trigger();
+        clickAt(*window, slotPoint(4));
+        QVERIFY(state.onTable[4]);
+        window->mnuAceKing->trigger();
+        clickAt(*window, slotPoint(4));
+        QVERIFY(!state.onTable[4]);
+        window->mnuShuffling3->trigger();
+        window->mnuNewGame->trigger();
+        QVERIFY(std::equal(last.begin(), last.end(), state.deck.begin() + 1));
+        verifyTableMatchesGame(*window);
+    }
+
     // The cheat items keep their marks on the cheat state; a high score made with a chosen wild
     // card is entered with an asterisk, saved, and shown in the Hall of Fame.
     void wildCardsMarksAndTheAsteriskOfTheirHighScore() {
