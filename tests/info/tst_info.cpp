@@ -1,0 +1,176 @@
+#include "aboutwindow.h"
+#include "rulestext.h"
+#include "ruleswindow.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace corvelle;
+
+namespace {
+
+// Records the show, hide and close events of the windows named "Form...", in order.
+struct WindowEvents : QObject {
+    QStringList seen;
+    WindowEvents() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto kind = QList{QEvent::Show, QEvent::Hide, QEvent::Close}.indexOf(event->type());
+        if (kind >= 0 && watched->isWidgetType() && watched->objectName().startsWith("Form")) {
+            seen << watched->objectName() + QStringList{" show", " hide", " close"}[kind];
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class TestInfo : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QWidget> main_;
+
+    QWidget* open(const QString& which) {
+        return which == "Form2" ? static_cast<QWidget*>(openRulesWindow(main_.get()))
+                                : openAboutWindow(main_.get());
+    }
+
+private slots:
+    void init() {
+        main_ = std::make_unique<QWidget>();
+        main_->setObjectName("Form1");
+        main_->setGeometry(40, 50, 509, 416);
+        new QWidget(main_.get()); // the game-over panel, shown when the game was left
+        main_->show();
+    }
+    void cleanup() { // the windows close when the game goes away
+        main_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    // Fixed windows with their own frame buttons, the buttons first in the tab order.
+    void windowsAndControlsSitWhereTheyBelong() {
+        const std::tuple<const char*, const char*, QSize, bool, QStringList> windows[]{
+            {"Form2", "Game Rules", {425, 346}, true, {"Command1", "Command2", "Text1"}},
+            {"Form5", "About Corvelle", {257, 253}, false, {"Command1", "Command2"}}};
+        QMap<QString, QWidget*> opened;
+        for (const auto& [name, title, size, minimise, tabOrder] : windows) {
+            QWidget* window = opened[name] = open(name);
+            QVERIFY(window->objectName() == name && window->windowTitle() == title);
+            QVERIFY(window->minimumSize() == size && window->maximumSize() == size &&
+                    window->testAttribute(Qt::WA_DeleteOnClose));
+            const Qt::WindowFlags flags = window->windowFlags();
+            QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint), minimise);
+            QVERIFY(!(flags & Qt::WindowMaximizeButtonHint) && flags & Qt::WindowCloseButtonHint);
+            QStringList chain;
+            for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+                if ((w->focusPolicy() & Qt::TabFocus) != 0) {
+                    chain << w->objectName();
+                }
+            }
+            QCOMPARE(chain, tabOrder);
+        }
+        const std::tuple<const char*, const char*, const char*, QRect> controls[]{
+            {"Form2", "Text1", "", {8, 8, 409, 293}},
+            {"Form2", "Command1", "Back to Corvelle", {80, 312, 129, 25}},
+            {"Form2", "Command2", "Exit Corvelle", {228, 312, 133, 25}},
+            {"Form5", "Label2", "Corvelle", {28, 8, 147, 24}},
+            {"Form5", "Command1", "Continue Playing", {16, 212, 105, 25}},
+            {"Form5", "Command2", "Exit Corvelle", {136, 212, 105, 25}}};
+        for (const auto& [form, name, text, place] : controls) {
+            QWidget* w = opened.value(form)->findChild<QWidget*>(name);
+            QVERIFY2(w && w->geometry() == place && w->property("text").toString() == text, name);
+        }
+    }
+
+    void openingAndLeaving_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("by"); // the button, or none for the title bar
+        for (const char* which : {"Form2", "Form5"}) {
+            for (const char* by : {"Command1", "", "Command2"}) {
+                QTest::addRow("%s by %s", which, *by ? by : "title bar") << QString(which) << by;
+            }
+        }
+    }
+
+    // The rules window hides the game before it shows, the About window after. The return button
+    // or the title bar bring the game back as it was; "Exit Corvelle" closes it, then the window.
+    void openingAndLeaving() {
+        QFETCH(QString, which);
+        QFETCH(QString, by);
+        WindowEvents events;
+        QWidget* window = open(which);
+        QCOMPARE(events.seen.join(','),
+                 which == "Form2" ? "Form1 hide,Form2 show" : "Form5 show,Form1 hide");
+        events.seen.clear();
+        by.isEmpty() ? void(window->close()) : window->findChild<QPushButton*>(by)->click();
+        const bool exit = by == "Command2";
+        QCOMPARE(events.seen.filter(exit ? "close" : "Form1").join(','),
+                 exit ? "Form1 close," + which + " close" : QString("Form1 show"));
+        QVERIFY(exit ? !main_->isVisible() : main_->geometry() == QRect(40, 50, 509, 416));
+        QVERIFY(exit || main_->findChild<QWidget*>()->isVisible());
+    }
+
+    void rulesTextIsEditableButNeverKept() {
+        QWidget* window = open("Form2");
+        QVERIFY(window->autoFillBackground() &&
+                window->palette().color(QPalette::Window) == QColor(0, 128, 0));
+        auto* text = window->findChild<QPlainTextEdit*>("Text1");
+        QVERIFY(text && !text->isReadOnly() && text->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(text->toPlainText(), rulesText());
+        text->moveCursor(QTextCursor::Start);
+        QTest::keyClicks(text, "scribbled ");
+        QVERIFY(text->toPlainText().startsWith("scribbled "));
+        window->close();
+        QCOMPARE(open("Form2")->findChild<QPlainTextEdit*>("Text1")->toPlainText(), rulesText());
+    }
+
+    // The name in large bold type; a version line only when there is a version.
+    void aboutShowsTheNameAndAnyVersion() {
+        for (const QString version : {"1.0.68", ""}) { // ends with none, as other tests expect
+            QCoreApplication::setApplicationVersion(version);
+            QWidget* about = open("Form5");
+            auto* name = about->findChild<QLabel*>("Label2");
+            QVERIFY(name && name->font().bold() && name->font().pointSizeF() == 13.5);
+            QVERIFY(name->textFormat() == Qt::PlainText &&
+                    name->font().styleHint() == QFont::SansSerif);
+            auto* line = about->findChild<QLabel*>("Label1");
+            QCOMPARE(line ? line->text() : "", version.isEmpty() ? "" : "Version " + version);
+            QVERIFY(!line || (about->rect().contains(line->geometry()) &&
+                              !line->geometry().intersects(name->geometry())));
+        }
+    }
+
+    // Six sections, each a heading line, a blank line and one-line paragraphs separated by
+    // blank lines, ending with one line break; "Customizing the Game:" ends with the cheat note.
+    void rulesTextHasSixSectionsOfCleanParagraphs() {
+        const QStringList headings{
+            "Playing the Game:", "Winning and Losing:", "Customizing the Game:", "Cheat Mode:",
+            "Scoring:",          "Undo Penalization:"};
+        const QString text = rulesText();
+        QVERIFY(text.endsWith('\n') && !text.endsWith("\n\n"));
+        QList<QStringList> sections; // each heading with its paragraphs
+        for (const QString& block : text.chopped(1).split("\n\n")) {
+            QVERIFY2(QRegularExpression("^\\S+( \\S+)*$").match(block).hasMatch(),
+                     qPrintable(block));
+            if (headings.contains(block) || sections.isEmpty()) {
+                sections << QStringList{};
+            }
+            sections.last() << block;
+        }
+        QStringList found;
+        for (const QStringList& section : sections) {
+            found << section.first() + (section.size() > 1 ? "" : " with no paragraph");
+        }
+        QCOMPARE(found, headings);
+        QCOMPARE(sections.at(2).filter(QRegularExpression("^NOTE:")),
+                 sections.at(2).mid(sections.at(2).size() - 1));
+    }
+};
+
+QTEST_MAIN(TestInfo)
+#include "tst_info.moc"
