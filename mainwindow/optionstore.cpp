@@ -138,11 +138,6 @@ std::optional<OptionItem> optionItemNamed(QStringView name) {
     return std::nullopt;
 }
 
-bool isChecked(const OptionMarks& marks, QStringView name) {
-    const std::optional<OptionItem> item = optionItemNamed(name);
-    return item && marks[*item];
-}
-
 QString OptionStore::fileName() {
     return openStore().fileName();
 }

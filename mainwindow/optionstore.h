@@ -59,8 +59,6 @@ struct OptionMarks {
 // The menu control that stands for an item ("mnuAceKing"), and back; an unknown name gives none.
 QString controlName(OptionItem item);
 std::optional<OptionItem> optionItemNamed(QStringView name);
-// The check mark of the control with this name; false for a name that is no option item.
-bool isChecked(const OptionMarks& marks, QStringView name);
 
 // The player's saved options: the six option values and the menu check marks, kept as texts
 // ("True", "False", "1", "2", "3") in the per-user settings file of the organisation and
