@@ -233,6 +233,10 @@ private slots:
         QTest::addColumn<QByteArray>("cp1252");
         QTest::addColumn<bool>("lossless"); // else it reads back as written
 
+        QTest::newRow("latin-1") << QByteArray("\xC3\xA9\xC3\xBF") << QByteArray("\xE9\xFF")
+                                 << true;
+        QTest::newRow("the 0x80 row")
+            << QByteArray("\xE2\x82\xAC\xC5\xB8\xE2\x84\xA2") << QByteArray("\x80\x9F\x99") << true;
         QTest::newRow("unassigned bytes stand for themselves")
             << QByteArray("\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D")
             << QByteArray("\x81\x8D\x8F\x90\x9D") << true;
