@@ -10,6 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(CORVELLE_VERSION));
     QApplication::setQuitOnLastWindowClosed(true);
 
     // Only one copy plays: a second start ends at once, silently. The lock records this
