@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QPushButton>
 
 namespace corvelle {
 
@@ -45,25 +44,8 @@ void AboutWindow::createControls() {
         versionLine->setGeometry(pixels(420, 540, 2205, 255));
     }
 
-    auto* back = new QPushButton(QStringLiteral("Continue Playing"), this);
-    back->setObjectName(QStringLiteral("Command1"));
-    back->setGeometry(pixels(240, 3180, 1575, 375));
-    connect(back, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
-
-    auto* exit = new QPushButton(QStringLiteral("Exit Corvelle"), this);
-    exit->setObjectName(QStringLiteral("Command2"));
-    exit->setGeometry(pixels(2040, 3180, 1575, 375));
-    connect(exit, &QPushButton::clicked, this, &AboutWindow::Command2_Click);
-
-    setTabOrder(back, exit);
-}
-
-void AboutWindow::Command1_Click() {
-    returnToGame();
-}
-
-void AboutWindow::Command2_Click() {
-    exitGame();
+    createButtons(QStringLiteral("Continue Playing"), pixels(240, 3180, 1575, 375),
+                  pixels(2040, 3180, 1575, 375));
 }
 
 AboutWindow* openAboutWindow(QWidget* mainWindow) {

@@ -13,10 +13,6 @@ class AboutWindow : public StandInWindow {
 public:
     explicit AboutWindow(QWidget* mainWindow);
 
-public slots:
-    void Command1_Click();
-    void Command2_Click();
-
 private:
     void setUpWindow();
     void createControls();

@@ -24,15 +24,8 @@ void RulesWindow::setUpWindow() {
 
 void RulesWindow::createControls() {
     // The buttons are made first: the first control of the window takes the focus on opening.
-    auto* back = new QPushButton(QStringLiteral("Back to Corvelle"), this);
-    back->setObjectName(QStringLiteral("Command1"));
-    back->setGeometry(pixels(1200, 4680, 1935, 375));
-    connect(back, &QPushButton::clicked, this, &RulesWindow::Command1_Click);
-
-    auto* exit = new QPushButton(QStringLiteral("Exit Corvelle"), this);
-    exit->setObjectName(QStringLiteral("Command2"));
-    exit->setGeometry(pixels(3420, 4680, 1995, 375));
-    connect(exit, &QPushButton::clicked, this, &RulesWindow::Command2_Click);
+    QPushButton* exit = createButtons(QStringLiteral("Back to Corvelle"),
+                                      pixels(1200, 4680, 1935, 375), pixels(3420, 4680, 1995, 375));
 
     auto* text = new QPlainTextEdit(this);
     text->setObjectName(QStringLiteral("Text1"));
@@ -42,16 +35,7 @@ void RulesWindow::createControls() {
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setPlainText(rulesText());
 
-    setTabOrder(back, exit);
     setTabOrder(exit, text);
-}
-
-void RulesWindow::Command1_Click() {
-    returnToGame();
-}
-
-void RulesWindow::Command2_Click() {
-    exitGame();
 }
 
 RulesWindow* openRulesWindow(QWidget* mainWindow) {

@@ -14,10 +14,6 @@ class RulesWindow : public StandInWindow {
 public:
     explicit RulesWindow(QWidget* mainWindow);
 
-public slots:
-    void Command1_Click();
-    void Command2_Click();
-
 private:
     void setUpWindow();
     void createControls();

@@ -1,6 +1,7 @@
 #include "standinwindow.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
 
 namespace corvelle {
 
@@ -22,6 +23,30 @@ void StandInWindow::paintGreen() {
     palette.setColor(QPalette::Window, QColor(0, 128, 0));
     setPalette(palette);
     setAutoFillBackground(true);
+}
+
+QPushButton* StandInWindow::createButtons(const QString& returnCaption, const QRect& returnPlace,
+                                          const QRect& exitPlace) {
+    auto* back = new QPushButton(returnCaption, this);
+    back->setObjectName(QStringLiteral("Command1"));
+    back->setGeometry(returnPlace);
+    connect(back, &QPushButton::clicked, this, &StandInWindow::Command1_Click);
+
+    auto* exit = new QPushButton(QStringLiteral("Exit Corvelle"), this);
+    exit->setObjectName(QStringLiteral("Command2"));
+    exit->setGeometry(exitPlace);
+    connect(exit, &QPushButton::clicked, this, &StandInWindow::Command2_Click);
+
+    setTabOrder(back, exit);
+    return exit;
+}
+
+void StandInWindow::Command1_Click() {
+    returnToGame();
+}
+
+void StandInWindow::Command2_Click() {
+    exitGame();
 }
 
 void StandInWindow::returnToGame() {

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QCloseEvent;
+class QPushButton;
 
 namespace corvelle {
 
@@ -14,8 +15,18 @@ namespace corvelle {
 class StandInWindow : public QWidget {
     Q_OBJECT
 
+public slots:
+    // The return button ("Back to Corvelle", "Continue Playing") and "Exit Corvelle".
+    void Command1_Click();
+    void Command2_Click();
+
 protected:
     explicit StandInWindow(QWidget* mainWindow);
+
+    // Makes the return button Command1 and the exit button Command2, at their places in twips,
+    // in that tab order; returns the exit button.
+    QPushButton* createButtons(const QString& returnCaption, const QRect& returnPlace,
+                               const QRect& exitPlace);
 
     // A rectangle given in twips, in the window's pixels (15 twips to the pixel).
     static QRect pixels(int left, int top, int width, int height);
