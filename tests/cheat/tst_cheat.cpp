@@ -1,4 +1,5 @@
 #include "../engine/testsupport.h"
+#include "../windowevents.h"
 #include "cheatcommands.h"
 #include "wildcardwindow.h"
 
@@ -6,22 +7,9 @@
 #include <QtTest>
 
 using namespace corvelle;
+using corvelle::test::WindowEvents;
 
 namespace {
-
-// Records the show, hide and close events of the windows named "Form...", in order.
-class WindowEvents : public QObject {
-public:
-    QStringList seen;
-    WindowEvents() { qApp->installEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto kind = QList{QEvent::Show, QEvent::Hide, QEvent::Close}.indexOf(event->type());
-        if (kind >= 0 && watched->isWidgetType() && watched->objectName().startsWith("Form")) {
-            seen << watched->objectName() + QStringList{" show", " hide", " close"}[kind];
-        }
-        return false;
-    }
-};
 
 CheatState chosen(const QList<int>& codes) {
     CheatState cheat;

@@ -1,3 +1,4 @@
+#include "../windowevents.h"
 #include "aboutwindow.h"
 #include "rulestext.h"
 #include "ruleswindow.h"
@@ -9,23 +10,7 @@
 #include <QtTest>
 
 using namespace corvelle;
-
-namespace {
-
-// Records the show, hide and close events of the windows named "Form...", in order.
-struct WindowEvents : QObject {
-    QStringList seen;
-    WindowEvents() { qApp->installEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto kind = QList{QEvent::Show, QEvent::Hide, QEvent::Close}.indexOf(event->type());
-        if (kind >= 0 && watched->isWidgetType() && watched->objectName().startsWith("Form")) {
-            seen << watched->objectName() + QStringList{" show", " hide", " close"}[kind];
-        }
-        return false;
-    }
-};
-
-} // namespace
+using corvelle::test::WindowEvents;
 
 class TestInfo : public QObject {
     Q_OBJECT
