@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card.h"
 #include "tablevalue.h"
 
 #include <array>
@@ -7,12 +8,10 @@
 
 namespace corvelle {
 
-inline constexpr int DeckSize = 54;   // card codes 1..54; 53 and 54 are the jokers
 inline constexpr int TableSlots = 35; // slot = 5 * column + row
 inline constexpr int Columns = 7;
 inline constexpr int Rows = 5;
 inline constexpr int DrawPilePictures = 19;
-inline constexpr int CardBackPicture = 55; // picture number of the card back
 inline constexpr int HighScorePlaces = 5;
 inline constexpr int MaxWildCards = 6;
 
