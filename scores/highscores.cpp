@@ -2,13 +2,13 @@
 
 #include "dialogs.h"
 #include "hscorecodec.h"
+#include "savefile.h"
 #include "scoresimport.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <utility>
@@ -47,42 +47,26 @@ QString nativePath(const QString& path) {
 
 bool commitBytes(const QString& path, const std::vector<std::uint8_t>& bytes, bool keepTail,
                  bool interrupt) {
-    QSaveFile out(path);
-    out.setDirectWriteFallback(false);
-    auto fail = [&](const QString& why) {
-        out.cancelWriting();
-        dialogs().message(
-            QStringLiteral("The high scores could not be saved to %1: %2\n\nThey are kept for as "
-                           "long as Corvelle runs, and the file keeps its previous content.")
-                .arg(nativePath(path), why));
-        return false;
-    };
-    if (!out.open(QIODevice::WriteOnly)) {
-        return fail(out.errorString());
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (out.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        return fail(out.errorString());
-    }
+    QByteArray content(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<qsizetype>(bytes.size()));
     if (keepTail) {
         // The old file's bytes beyond the new records stay, as an in-place write leaves them.
         QFile old(path);
-        if (old.open(QIODevice::ReadOnly) && old.size() > size && old.seek(size)) {
-            while (!old.atEnd()) {
-                const QByteArray chunk = old.read(64 * 1024);
-                if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
-                    return fail(out.errorString());
-                }
-            }
+        if (old.open(QIODevice::ReadOnly) && old.size() > content.size() &&
+            old.seek(content.size())) {
+            content += old.readAll();
         }
     }
-    if (interrupt) {
-        return fail(QStringLiteral("the save was interrupted"));
+    QString why = interrupt ? QStringLiteral("the save was interrupted")
+                            : replaceFileContent(path, content);
+    if (why.isEmpty()) {
+        return true;
     }
-    if (!out.commit()) {
-        return fail(out.errorString());
-    }
-    return true;
+    dialogs().message(
+        QStringLiteral("The high scores could not be saved to %1: %2\n\nThey are kept for as "
+                       "long as Corvelle runs, and the file keeps its previous content.")
+            .arg(nativePath(path), why));
+    return false;
 }
 
 } // namespace
