@@ -9,9 +9,9 @@ constexpr std::array<std::string_view, 14> RankCaptions{
     "", "Ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "Jack", "Queen", "King"};
 constexpr std::array<std::string_view, 14> RankIndexes{"",  "A", "2", "3",  "4", "5", "6",
                                                        "7", "8", "9", "10", "J", "Q", "K"};
-constexpr std::array<std::string_view, 14> RankWords{
-    "",      "Ace",   "Two",  "Three", "Four",  "Five",  "Six",
-    "Seven", "Eight", "Nine", "Ten",   "Jack",  "Queen", "King"};
+constexpr std::array<std::string_view, 14> RankWords{"",     "Ace",  "Two",   "Three", "Four",
+                                                     "Five", "Six",  "Seven", "Eight", "Nine",
+                                                     "Ten",  "Jack", "Queen", "King"};
 
 constexpr std::size_t rankSlot(int rank) {
     return rank >= 1 && rank <= RanksPerSuit ? static_cast<std::size_t>(rank) : 0;
