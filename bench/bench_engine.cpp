@@ -1,5 +1,7 @@
 // Engine throughput: table moves and draws per second over complete random games, the time of
-// one deal, and the heap allocations made per action.
+// one deal, and the heap allocations made per action. With --checksum it prints instead one
+// hash of everything a million seeded actions showed and left in the state; CI compares it with
+// bench/engine.checksum, so a change in the rules cannot pass unnoticed.
 #include "game.h"
 
 #include <chrono>
@@ -8,6 +10,7 @@
 #include <ctime>
 #include <new>
 #include <random>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -16,14 +19,39 @@ std::size_t allocations = 0;
 
 class NullDisplay final : public corvelle::Display {
 public:
-    void showCard(int, int, int) override {}
+    void showCard(int, int, corvelle::ShowTarget) override {}
     void setSlotVisible(int, bool) override {}
     void setDrawPileVisible(int, bool) override {}
     void showScore(std::string_view) override {}
     void showHighestScore(std::string_view) override {}
     void setGameOverPanelVisible(bool) override {}
     void showMessage(std::string_view) override {}
-    void checkHighScore() override {}
+};
+
+// FNV-1a over everything the engine shows.
+class HashingDisplay final : public corvelle::Display {
+public:
+    std::uint64_t hash = 14695981039346656037u;
+
+    void add(std::int64_t value) {
+        for (int i = 0; i < 8; ++i) {
+            hash = (hash ^ static_cast<std::uint8_t>(value >> (8 * i))) * 1099511628211u;
+        }
+    }
+    void add(std::string_view text) {
+        for (char c : text) {
+            add(static_cast<std::int64_t>(c));
+        }
+    }
+    void showCard(int index, int code, corvelle::ShowTarget target) override {
+        add(index * 1000 + code * 10 + static_cast<int>(target));
+    }
+    void setSlotVisible(int slot, bool visible) override { add(2000 + slot * 2 + visible); }
+    void setDrawPileVisible(int index, bool visible) override { add(3000 + index * 2 + visible); }
+    void showScore(std::string_view text) override { add(text); }
+    void showHighestScore(std::string_view text) override { add(text); }
+    void setGameOverPanelVisible(bool visible) override { add(4000 + visible); }
+    void showMessage(std::string_view text) override { add(text); }
 };
 
 using Clock = std::chrono::steady_clock;
@@ -67,13 +95,13 @@ std::vector<std::int8_t> recordGames(std::size_t actions, std::uint64_t seedValu
     corvelle::StdRandomSource random(seed);
     NullDisplay display;
     Game game(display, random);
-    game.dealGame(Game::NewGame);
+    game.newGame();
     std::mt19937 pick(7);
     std::vector<std::int8_t> script;
     script.reserve(actions);
     while (script.size() < actions) {
-        if (game.state.gameOver) {
-            game.dealGame(Game::NewGame);
+        if (game.state().gameOver) {
+            game.newGame();
             script.push_back(NewGameAction);
             continue;
         }
@@ -81,11 +109,10 @@ std::vector<std::int8_t> recordGames(std::size_t actions, std::uint64_t seedValu
         const int firstColumn = static_cast<int>(pick() % corvelle::Columns);
         for (int c = 0; c < corvelle::Columns && chosen < 0; ++c) {
             int slot = 5 * ((firstColumn + c) % corvelle::Columns) + 4;
-            while (slot % 5 > 0 && !game.state.onTable[slot]) {
+            while (slot % 5 > 0 && !game.state().onTable[slot]) {
                 --slot;
             }
-            const auto check = game.checkTableCard(slot);
-            if (game.state.onTable[slot] && game.moveFits(check.cardRank, check.discardRank)) {
+            if (game.canPlay(slot)) {
                 chosen = slot;
             }
         }
@@ -100,8 +127,56 @@ std::vector<std::int8_t> recordGames(std::size_t actions, std::uint64_t seedValu
     return script;
 }
 
-int main() {
+// Replays a million seeded actions on a hashing display, with undos and every option mixed in,
+// and hashes the state after each action too.
+int printChecksum() {
     using corvelle::Game;
+    const std::uint64_t seedValue = 20261207;
+    const std::vector<std::int8_t> script = recordGames(1'000'000, seedValue);
+    std::seed_seq seed{seedValue};
+    corvelle::StdRandomSource random(seed);
+    HashingDisplay display;
+    Game game(display, random);
+    game.start();
+    game.newGame();
+    std::mt19937 pick(11);
+    for (std::int8_t action : script) {
+        corvelle::Outcome outcome = corvelle::Outcome::Nothing;
+        if (action == NewGameAction) {
+            game.newGame();
+        } else if (action == DrawAction) {
+            outcome = pick() % 10 == 0 ? game.clickBackground() : game.clickDiscardPile();
+        } else {
+            outcome = game.clickTableSlot(action);
+        }
+        const auto roll = pick() % 100;
+        if (roll < 4) {
+            game.undoLastMove();
+        } else if (roll < 5) {
+            game.setOptions({.aceKingWrap = pick() % 2 == 0,
+                             .backgroundClickDraws = pick() % 2 == 0,
+                             .scoringOn = pick() % 5 != 0,
+                             .shuffleCount = static_cast<int>(1 + pick() % 3)});
+        }
+        const corvelle::GameState& s = game.state();
+        for (std::int64_t value :
+             {std::int64_t{s.score}, std::int64_t{s.anty}, std::int64_t{s.peakScore},
+              std::int64_t{s.deckPosition}, std::int64_t{s.discardTop},
+              std::int64_t{s.tableCardsLeft}, std::int64_t{s.gameOver},
+              std::int64_t{s.undo.undoAvailable}, static_cast<std::int64_t>(s.antyPhase),
+              static_cast<std::int64_t>(outcome)}) {
+            display.add(value);
+        }
+    }
+    std::printf("%016llx\n", static_cast<unsigned long long>(display.hash));
+    return 0;
+}
+
+int main(int argc, char* argv[]) {
+    using corvelle::Game;
+    if (argc > 1 && std::string_view(argv[1]) == "--checksum") {
+        return printChecksum();
+    }
     const std::uint64_t seedValue = 42;
     const std::vector<std::int8_t> script = recordGames(20'000'000, seedValue);
 
@@ -109,7 +184,7 @@ int main() {
     corvelle::StdRandomSource random(seed);
     NullDisplay display;
     Game game(display, random);
-    game.dealGame(Game::NewGame);
+    game.newGame();
     long moves = 0;
     long draws = 0;
     long games = 0;
@@ -118,7 +193,7 @@ int main() {
     const std::clock_t cpuStart = std::clock();
     for (std::int8_t action : script) {
         if (action == NewGameAction) {
-            game.dealGame(Game::NewGame);
+            game.newGame();
             ++games;
         } else if (action == DrawAction) {
             game.clickDiscardPile();
@@ -135,7 +210,7 @@ int main() {
     const int deals = 100'000;
     const std::clock_t dealStart = std::clock();
     for (int i = 0; i < deals; ++i) {
-        game.dealGame(Game::NewGame);
+        game.newGame();
     }
     const double dealSeconds = cpuSecondsSince(dealStart);
 

@@ -1,11 +1,11 @@
 // The main window's speed, offscreen, with the real card pictures: the time from creating the
 // window to its first painted frame, and the latency of a click from the mouse press to the
 // repainted window over 1,000 moves (median, 99th percentile, worst).
-#include "../tests/mainwindow/windowdriver.h"
 #include "cardpicture.h"
 #include "dialogs.h"
 #include "mainwindow.h"
 #include "picturecheck.h"
+#include "windowdriver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
     int unpainted = 0;
     while (clicks.size() < 1000) {
         QWidget* target = discard;
-        if (window.game().state.gameOver) {
+        if (window.game().state().gameOver) {
             target = tryAgain;
             ++newGames;
         } else if (const int slot = fittingSlot(window.game()); slot >= 0) {

@@ -2,32 +2,22 @@
 
 namespace corvelle {
 
-namespace {
-
-constexpr int ChoosableCards = 52;
-
-} // namespace
-
-bool enableCheats(CheatState& cheat) {
+void enableCheats(CheatChoice& cheat) {
     if (cheat.wildCount >= 1) {
         cheat.cheatsEnabled = true;
     }
-    return cheat.cheatsEnabled;
 }
 
-void disableCheats(CheatState& cheat) {
+void disableCheats(CheatChoice& cheat) {
     cheat.cheatsEnabled = false;
 }
 
-void continuePlaying(CheatState& cheat) {
+void continuePlaying(CheatChoice& cheat) {
     cheat.cheatsEnabled = cheat.wildCount > 0;
 }
 
-bool wildCardBoxChanged(CheatState& cheat, int index, bool ticked) {
-    if (cheat.wildSelectLoading) {
-        return false;
-    }
-    if (index < 0 || index >= ChoosableCards) {
+bool wildCardBoxChanged(CheatChoice& cheat, int index, bool ticked) {
+    if (index < 0 || index >= OrdinaryCards) {
         return ticked;
     }
     int& mark = cheat.wildMark[index + 1];

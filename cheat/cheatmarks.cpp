@@ -4,7 +4,7 @@
 
 namespace corvelle {
 
-void showCheatMarks(const CheatState& cheat, QAction* cheatsEnabledItem,
+void showCheatMarks(const CheatChoice& cheat, QAction* cheatsEnabledItem,
                     QAction* disableCheatsItem) {
     if (disableCheatsItem != nullptr) {
         disableCheatsItem->setChecked(!cheat.cheatsEnabled);

@@ -9,7 +9,7 @@ namespace corvelle {
 // Sets the check marks of "Cheats Enabled" and "Disable Cheats" from cheatsEnabled, so exactly
 // one of the two is checked. Call it after every cheat command, also after one that changed
 // nothing: a checkable menu item toggles its own mark when chosen, and this puts it right.
-void showCheatMarks(const CheatState& cheat, QAction* cheatsEnabledItem,
+void showCheatMarks(const CheatChoice& cheat, QAction* cheatsEnabledItem,
                     QAction* disableCheatsItem);
 
 } // namespace corvelle

@@ -49,115 +49,81 @@ private:
 
 // ---- The player's actions ----
 
-void Game::clickTableSlot(int slot) {
-    if (!state.gameOver) {
-        playTableCard(slot);
+void Game::start() {
+    for (int i = 0; i < DrawPilePictures; ++i) {
+        display_.showCard(i, CardBackPicture, ShowTarget::DrawPile);
     }
 }
 
-void Game::clickDiscardPile() {
-    if (!state.gameOver) {
-        drawCard();
-    } else {
+void Game::newGame() {
+    dealGame(DealMode::NewGame);
+}
+
+Outcome Game::clickTableSlot(int slot) {
+    return state_.gameOver ? Outcome::Nothing : playTableCard(slot);
+}
+
+Outcome Game::clickDiscardPile() {
+    if (state_.gameOver) {
         display_.showMessage(GameOverMessage);
+        return Outcome::Nothing;
     }
+    return drawCard();
 }
 
-void Game::clickDrawPile(int /*index*/) {
-    if (state.options.drawPileClickDraws) {
-        clickDiscardPile();
-    }
+Outcome Game::clickDrawPile(int /*index*/) {
+    return state_.options.drawPileClickDraws ? clickDiscardPile() : Outcome::Nothing;
 }
 
-void Game::clickBackground() {
+Outcome Game::clickBackground() {
     // A background click that draws is deliberately not held back by a finished game: on the
     // used-up deck it repeats the no-more-cards message and the end-of-game check.
-    if (state.options.backgroundClickDraws) {
-        drawCard();
-    }
+    return state_.options.backgroundClickDraws ? drawCard() : Outcome::Nothing;
 }
 
 void Game::undoLastMove() {
-    UndoRecord& undo = state.undo;
+    UndoRecord& undo = state_.undo;
     if (!undo.undoAvailable) {
         display_.showMessage(NothingToUndoMessage);
         return;
     }
-    if (state.gameOver) {
-        state.gameOver = false;
+    if (state_.gameOver) {
+        state_.gameOver = false;
         display_.setGameOverPanelVisible(false);
     }
-    if (state.options.scoringOn) {
-        state.score = state.score >= 10 ? state.score - 10 : 0;
+    if (state_.options.scoringOn) {
+        state_.score = state_.score >= 10 ? state_.score - 10 : 0;
         showScore();
-        state.anty = 5;
+        state_.anty = 5;
     }
-    if (undo.undoKind == 2) {
-        state.discardTop = undo.undoDiscardTop;
-        state.deckPosition = undo.undoDeckPosition;
-        state.drawPileCount = undo.undoDrawPileCount;
-        const int back = state.drawPileCount - 1;
-        if (back >= 0 && back < DrawPilePictures) {
-            display_.setDrawPileVisible(back, true);
-        }
-        display_.showCard(0, state.discardTop, TargetDiscardPile);
-        undo.undoAvailable = false;
+    undo.undoAvailable = false;
+    if (undo.undoKind == UndoKind::Draw) {
+        state_.discardTop = undo.undoDiscardTop;
+        state_.deckPosition = undo.undoDeckPosition;
+        state_.drawPileCount = undo.undoDrawPileCount;
+        display_.setDrawPileVisible(state_.drawPileCount - 1, true);
+        display_.showCard(0, state_.discardTop, ShowTarget::DiscardPile);
         return;
     }
-    if (undo.undoKind == 1 && validSlot(undo.undoSlot)) {
-        setSlotOnTable(undo.undoSlot, true);
-        state.discardTop = undo.undoDiscardTop;
-        state.tableCardsLeft = undo.undoTableCardsLeft;
-        display_.showCard(undo.undoSlot, undo.undoCard, TargetTableSlot);
-        display_.showCard(0, state.discardTop, TargetDiscardPile);
-        undo.undoAvailable = false;
-        state.columnPlayed[columnOf(undo.undoSlot)][rowOf(undo.undoSlot)] = 0;
-        if (state.cheat.cheatsEnabled && state.cheat.lastMoveWild) {
-            --state.cheat.wildCardsPlayed;
-            state.cheat.lastMoveWild = false;
-        }
+    setSlotOnTable(undo.undoSlot, true);
+    state_.discardTop = undo.undoDiscardTop;
+    state_.tableCardsLeft = undo.undoTableCardsLeft;
+    display_.showCard(undo.undoSlot, undo.undoCard, ShowTarget::TableSlot);
+    display_.showCard(0, state_.discardTop, ShowTarget::DiscardPile);
+    state_.columnPlayed[columnOf(undo.undoSlot)][rowOf(undo.undoSlot)] = 0;
+    if (state_.cheat.cheatsEnabled && state_.lastMoveWild) {
+        --state_.wildCardsPlayed;
+        state_.lastMoveWild = false;
     }
-}
-
-// ---- Start-up ----
-
-void Game::resetCheatState() {
-    state.cheat.cheatsEnabled = false;
-    state.cheat.wildCount = 0;
-    state.cheat.wildMark.fill(0);
-}
-
-void Game::showDrawPileBacks() {
-    for (int i = 0; i < DrawPilePictures; ++i) {
-        display_.showCard(i, CardBackPicture, TargetDrawPile);
-    }
-}
-
-void Game::clearColumnGrids() {
-    for (auto& column : state.columnCards) {
-        column.fill(0);
-    }
-}
-
-void Game::showBestHighScore() {
-    display_.showHighestScore(toText(state.highScoreValues[0]));
 }
 
 // ---- Rules ----
 
 int Game::cardRank(int code) const {
-    if (code < 1 || code > DeckSize) {
+    if (state_.cheat.cheatsEnabled && isCard(code) && state_.cheat.wildMark[code] == 1) {
         return 0;
     }
-    if (code > 52 || isWildChoice(code)) {
-        return 0;
-    }
-    return (code - 1) % 13 + 1;
-}
-
-bool Game::isWildChoice(int code) const {
-    return state.cheat.cheatsEnabled && code >= 1 && code <= DeckSize &&
-           state.cheat.wildMark[code] == 1;
+    return faceRank(code);
 }
 
 bool Game::moveFits(int tableRank, int discardRank) const {
@@ -165,39 +131,39 @@ bool Game::moveFits(int tableRank, int discardRank) const {
         return true;
     }
     const int apart = tableRank > discardRank ? tableRank - discardRank : discardRank - tableRank;
-    if (apart == 1) {
-        return true;
+    return apart == 1 || (state_.options.aceKingWrap && apart == 12);
+}
+
+bool Game::canPlay(int slot) const {
+    if (state_.gameOver || !validSlot(slot) || !state_.onTable[slot]) {
+        return false;
     }
-    return state.options.aceKingWrap && apart == 12;
+    const SlotCheck check = checkTableCard(slot);
+    return check.free && moveFits(check.cardRank, check.discardRank);
 }
 
 // ---- Deal ----
 
-void Game::dealGame(int mode) {
-    for (auto& column : state.columnPlayed) {
+void Game::dealGame(DealMode mode) {
+    for (auto& column : state_.columnPlayed) {
         column.fill(0);
     }
-    state.gameOver = false;
-    if (mode == NewGame) {
-        state.cheat.wildCardsPlayed = 0;
-        state.cheat.lastMoveWild = false;
-        state.undo.undoAvailable = false;
-        if (state.options.scoringOn) {
-            state.score = 0;
-            state.scoreWide = false;
+    state_.gameOver = false;
+    if (mode == DealMode::NewGame) {
+        state_.wildCardsPlayed = 0;
+        state_.lastMoveWild = false;
+        state_.undo.undoAvailable = false;
+        if (state_.options.scoringOn) {
+            state_.score = 0;
+            state_.peakScore = 0;
             showScore();
-            state.anty = 5;
-            state.antyPhase = 1;
+            state_.anty = 5;
+            state_.antyPhase = RunPhase::Starting;
         }
-        display_.setGameOverPanelVisible(false);
-    } else if (mode == NewRound) {
-        display_.setGameOverPanelVisible(false);
-        for (auto& column : state.columnPlayed) {
-            column.fill(0);
-        }
-        state.cheat.lastMoveWild = false;
-        state.undo.undoAvailable = false;
-        addToScore(5 * state.drawPileCount);
+    } else {
+        state_.lastMoveWild = false;
+        state_.undo.undoAvailable = false;
+        addToScore(5 * state_.drawPileCount);
         showScore();
     }
     for (int s = 0; s < TableSlots; ++s) {
@@ -206,9 +172,8 @@ void Game::dealGame(int mode) {
     for (int i = 0; i < DrawPilePictures; ++i) {
         display_.setDrawPileVisible(i, true);
     }
-    shuffleDeck(state.options.shuffleCount);
-    state.tableCardsLeft = TableSlots;
-    state.drawPileCount = DrawPilePictures;
+    shuffleDeck(state_.options.shuffleCount);
+    state_.tableCardsLeft = TableSlots;
     dealTable();
     display_.setGameOverPanelVisible(false);
 }
@@ -225,201 +190,179 @@ void Game::shuffleDeck(int passes) {
                 const double x = random_.uniform();
                 v = std::clamp(static_cast<int>(x * DeckSize) + 1, 1, DeckSize);
             } while (usedCodes[v]);
-            state.deck[j] = v;
+            state_.deck[j] = v;
             usedCodes[v] = true;
         }
     }
 }
 
 void Game::dealTable() {
-    state.deckPosition = 0;
     for (int s = 0; s < TableSlots; ++s) {
         recordSlotCard(s);
-        display_.showCard(s, state.deck[s + 1], TargetTableSlot);
-        state.tableCards[s] = state.deck[s + 1];
-        ++state.deckPosition;
+        display_.showCard(s, state_.deck[s + 1], ShowTarget::TableSlot);
+        state_.tableCards[s] = state_.deck[s + 1];
     }
-    state.deckPosition = TableSlots;
-    state.drawPileCount = DrawPilePictures;
-    state.discardTop = state.deck[TableSlots + 1];
+    state_.deckPosition = TableSlots;
+    state_.drawPileCount = DrawPilePictures;
+    state_.discardTop = state_.deck[TableSlots + 1];
     turnUpNextCard();
-    state.drawPileCount = DrawPilePictures - 1;
-    state.undo.undoAvailable = false;
+    state_.undo.undoAvailable = false;
 }
 
 // ---- Playing a table card ----
 
 Game::SlotCheck Game::checkTableCard(int slot) const {
     SlotCheck check;
-    check.free = rowOf(slot) == Rows - 1 || !state.onTable[slot + 1];
-    check.cardRank = cardRank(state.tableCards[slot]);
-    check.discardRank = cardRank(state.discardTop);
+    check.free = rowOf(slot) == Rows - 1 || !state_.onTable[slot + 1];
+    check.cardRank = cardRank(state_.tableCards[slot]);
+    check.discardRank = cardRank(state_.discardTop);
     return check;
 }
 
-void Game::playTableCard(int slot) {
+Outcome Game::playTableCard(int slot) {
     // An emptied slot has no picture to click.
-    if (!validSlot(slot) || !state.onTable[slot]) {
-        return;
+    if (!validSlot(slot) || !state_.onTable[slot]) {
+        return Outcome::Nothing;
     }
     const SlotCheck check = checkTableCard(slot);
     if (!check.free || !moveFits(check.cardRank, check.discardRank)) {
-        return;
+        return Outcome::Nothing;
     }
-    const int card = state.tableCards[slot];
-    if (state.cheat.cheatsEnabled && state.cheat.wildMark[card] == 1) {
-        ++state.cheat.wildCardsPlayed;
-        state.cheat.lastMoveWild = true;
-    } else {
-        state.cheat.lastMoveWild = false;
+    const int card = state_.tableCards[slot];
+    state_.lastMoveWild = state_.cheat.cheatsEnabled && state_.cheat.wildMark[card] == 1;
+    if (state_.lastMoveWild) {
+        ++state_.wildCardsPlayed;
     }
     recordTableUndo(slot);
-    state.discardTop = card;
+    state_.discardTop = card;
     setSlotOnTable(slot, false);
-    --state.tableCardsLeft;
-    display_.showCard(0, state.discardTop, TargetDiscardPile);
-    const bool roundWon = state.tableCardsLeft == 0;
-    if (roundWon) {
-        dealGame(NewRound);
+    --state_.tableCardsLeft;
+    display_.showCard(0, state_.discardTop, ShowTarget::DiscardPile);
+    if (state_.tableCardsLeft == 0) {
+        dealGame(DealMode::NewRound);
+        // The last card of a round is scored after the round bonus.
+        scoreCardMove();
+        return Outcome::RoundWon;
     }
-    // The last card of a round is scored after the round bonus.
     scoreCardMove();
-    if (!roundWon) {
-        markSlotPlayed(slot);
-        recordSlotCard(slot);
-        if (state.deckPosition == DeckSize) {
-            checkForGameOver();
-        }
-    }
+    markSlotPlayed(slot);
+    recordSlotCard(slot);
+    return state_.deckPosition == DeckSize ? checkForGameOver() : Outcome::Nothing;
 }
 
 void Game::recordTableUndo(int slot) {
-    UndoRecord& undo = state.undo;
-    undo.undoKind = 1;
-    undo.undoDiscardTop = state.discardTop;
-    undo.undoTableCardsLeft = state.tableCardsLeft;
-    undo.undoCard = state.tableCards[slot];
+    UndoRecord& undo = state_.undo;
+    undo.undoKind = UndoKind::TableCard;
+    undo.undoDiscardTop = state_.discardTop;
+    undo.undoTableCardsLeft = state_.tableCardsLeft;
+    undo.undoCard = state_.tableCards[slot];
     undo.undoSlot = slot;
     undo.undoAvailable = true;
 }
 
 void Game::markSlotPlayed(int slot) {
-    state.columnPlayed[columnOf(slot)][rowOf(slot)] = 1;
+    state_.columnPlayed[columnOf(slot)][rowOf(slot)] = 1;
 }
 
 void Game::recordSlotCard(int slot) {
-    state.columnCards[columnOf(slot)][rowOf(slot)] = state.deck[slot + 1];
+    state_.columnCards[columnOf(slot)][rowOf(slot)] = state_.deck[slot + 1];
 }
 
 // ---- Drawing ----
 
-void Game::drawCard() {
-    if (state.options.scoringOn) {
-        if (state.antyPhase == 2) {
-            state.antyPhase = 1;
+Outcome Game::drawCard() {
+    if (state_.options.scoringOn) {
+        if (state_.antyPhase == RunPhase::Running) {
+            state_.antyPhase = RunPhase::Starting;
         }
-        state.anty = 5;
+        state_.anty = 5;
     }
-    if (state.deckPosition < DeckSize) {
+    if (state_.deckPosition < DeckSize) {
         turnUpNextCard();
     } else {
         display_.showMessage(NoMoreCardsMessage);
     }
-    if (state.deckPosition == DeckSize) {
-        if (state.tableCardsLeft > 0) {
-            checkForGameOver();
-        } else {
-            dealGame(NewRound);
-        }
+    if (state_.deckPosition < DeckSize) {
+        return Outcome::Nothing;
     }
+    if (state_.tableCardsLeft > 0) {
+        return checkForGameOver();
+    }
+    dealGame(DealMode::NewRound);
+    return Outcome::RoundWon;
 }
 
+// Turns up the next card of the draw pile; the callers make sure there is one.
 void Game::turnUpNextCard() {
-    UndoRecord& undo = state.undo;
-    undo.undoKind = 2;
-    undo.undoDiscardTop = state.discardTop;
-    undo.undoDeckPosition = state.deckPosition;
-    undo.undoDrawPileCount = state.drawPileCount;
+    UndoRecord& undo = state_.undo;
+    undo.undoKind = UndoKind::Draw;
+    undo.undoDiscardTop = state_.discardTop;
+    undo.undoDeckPosition = state_.deckPosition;
+    undo.undoDrawPileCount = state_.drawPileCount;
     undo.undoAvailable = true;
-    if (state.drawPileCount <= 0 || state.deckPosition >= DeckSize) {
-        undo.undoAvailable = false;
-        display_.showMessage(NoMoreCardsMessage);
-        checkForGameOver();
-        return;
-    }
-    ++state.deckPosition;
-    state.discardTop = state.deck[state.deckPosition];
-    --state.drawPileCount;
-    if (state.drawPileCount < DrawPilePictures) {
-        display_.setDrawPileVisible(state.drawPileCount, false);
-    }
-    display_.showCard(0, state.discardTop, TargetDiscardPile);
+    ++state_.deckPosition;
+    state_.discardTop = state_.deck[state_.deckPosition];
+    --state_.drawPileCount;
+    display_.setDrawPileVisible(state_.drawPileCount, false);
+    display_.showCard(0, state_.discardTop, ShowTarget::DiscardPile);
 }
 
 // ---- End of the game ----
 
-void Game::checkForGameOver() {
+Outcome Game::checkForGameOver() {
     std::array<int, Columns> freeCard{}; // 0: the column has no card left
-    bool noMove = true;
-    state.gameOver = false;
     for (int row = 0; row < Rows; ++row) {
         for (int column = 0; column < Columns; ++column) {
-            if (state.columnPlayed[column][row] == 0) {
-                freeCard[column] = state.columnCards[column][row];
+            if (state_.columnPlayed[column][row] == 0) {
+                freeCard[column] = state_.columnCards[column][row];
             }
         }
     }
-    const int discardRank = cardRank(state.discardTop);
+    const int discardRank = cardRank(state_.discardTop);
+    state_.gameOver = true;
     for (int column = 0; column < Columns; ++column) {
         if (freeCard[column] != 0 && moveFits(cardRank(freeCard[column]), discardRank)) {
-            noMove = false;
+            state_.gameOver = false;
             break;
         }
     }
-    state.gameOver = noMove;
-    if (state.gameOver) {
-        display_.setGameOverPanelVisible(true);
-        display_.checkHighScore();
-    } else {
-        // A finished game can find a move again when an option or a wild card changed since;
-        // play goes on then, so the panel must not go on saying the game is over.
-        display_.setGameOverPanelVisible(false);
-    }
+    // A finished game can find a move again when an option or a wild card changed since; play
+    // goes on then, so the panel must not go on saying the game is over.
+    display_.setGameOverPanelVisible(state_.gameOver);
+    return state_.gameOver ? Outcome::GameOver : Outcome::Nothing;
 }
 
 // ---- Scoring ----
 
 void Game::scoreCardMove() {
-    if (state.options.scoringOn) {
-        if (state.antyPhase == 1) {
-            state.antyPhase = 2;
-            state.anty = 5;
+    if (state_.options.scoringOn) {
+        if (state_.antyPhase == RunPhase::Starting) {
+            state_.antyPhase = RunPhase::Running;
+            state_.anty = 5;
         } else {
-            state.anty = saturatingAdd(state.anty, 5);
+            state_.anty = saturatingAdd(state_.anty, 5);
         }
-        addToScore(state.anty);
+        addToScore(state_.anty);
         showScore();
     }
-    if (scoreBeats(state.score, state.highScoreValues[0])) {
-        ScoreText text(state.score);
+    if (static_cast<double>(state_.score) > state_.highScoreToBeat) {
+        ScoreText text(state_.score);
         display_.showHighestScore(text.view());
     }
 }
 
 void Game::addToScore(std::int32_t points) {
-    state.score = saturatingAdd(state.score, points);
-    if (state.score > std::numeric_limits<std::int16_t>::max()) {
-        state.scoreWide = true;
-    }
+    state_.score = saturatingAdd(state_.score, points);
+    state_.peakScore = std::max(state_.peakScore, state_.score);
 }
 
 void Game::showScore() {
-    ScoreText text(state.score);
+    ScoreText text(state_.score);
     display_.showScore(text.view());
 }
 
 void Game::setSlotOnTable(int slot, bool on) {
-    state.onTable[slot] = on;
+    state_.onTable[slot] = on;
     display_.setSlotVisible(slot, on);
 }
 

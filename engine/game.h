@@ -7,12 +7,44 @@
 namespace corvelle {
 
 // The game engine: the rules of Corvelle acting on one GameState. Every player action enters
-// through one of the click operations below (or undoLastMove), changes the state in place and
-// reports what must be shown through the Display. The engine knows nothing of windows, files
-// or clocks; it is driven the same way by the main window, the tests and the benchmarks.
+// through one of the public operations below, changes the state and reports what must be shown
+// through the Display; an action that ends a round or the game says so in its Outcome and
+// returns, and the caller carries on from there (the Hall of Fame, a new deal). The engine knows
+// nothing of windows, files or clocks; the main window, the tests and the benchmarks drive it
+// the same way, and read its state only through state().
 class Game {
 public:
-    enum DealMode { NewGame = 1, NewRound = 2 };
+    Game(Display& display, RandomSource& random) : display_(display), random_(random) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    const GameState& state() const { return state_; }
+
+    // Start-up of a run: the draw-pile pictures get the card back. The first deal follows.
+    void start();
+    // "&NewGame", "Try Again", and the deal after a Hall of Fame entry or its clearing.
+    void newGame();
+
+    // The player's actions, as the main window's handlers pass them on.
+    Outcome clickTableSlot(int slot); // plays it unless the game is over
+    Outcome clickDiscardPile();       // draws, or says the game is over
+    Outcome clickDrawPile(int index); // as the discard pile, when that option is on
+    Outcome clickBackground();        // draws (even after game over), when that option is on
+    void undoLastMove();              // the "Undo Last Card Move" button
+
+    void setOptions(const Options& options) { state_.options = options; }
+    void setCheatChoice(const CheatChoice& choice) { state_.cheat = choice; }
+    // The best Hall of Fame entry, as a number a score must pass to be shown as the highest.
+    void setHighScoreToBeat(double best) { state_.highScoreToBeat = best; }
+
+    // The rules, read-only: the rank a card plays as (0 for a wild card), whether a card of one
+    // rank may go on the other, and whether the card of a slot can be played now.
+    int cardRank(int code) const;
+    bool moveFits(int tableRank, int discardRank) const;
+    bool canPlay(int slot) const;
+
+private:
+    enum class DealMode { NewGame = 1, NewRound = 2 };
 
     struct SlotCheck {
         bool free = false;
@@ -20,51 +52,25 @@ public:
         int discardRank = 0;
     };
 
-    Game(Display& display, RandomSource& random) : display_(display), random_(random) {}
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
-
-    GameState state;
-    Display& display() { return display_; }
-
-    // The player's actions, as the main window's handlers pass them on.
-    void clickTableSlot(int slot); // a table picture: plays it unless the game is over
-    void clickDiscardPile();       // draws, or says the game is over
-    void clickDrawPile(int index); // as the discard pile, when that option is on
-    void clickBackground();        // draws (even after game over), when that option is on
-    void undoLastMove();           // the "Undo Last Card Move" button
-
-    // Start-up steps of the main window.
-    void resetCheatState();
-    void showDrawPileBacks();
-    void clearColumnGrids();
-    // Shows the best Hall of Fame entry in the highest-score label.
-    void showBestHighScore();
-
-    // Rules.
-    int cardRank(int code) const;
-    bool moveFits(int tableRank, int discardRank) const;
-    bool isWildChoice(int code) const;
-
-    // The operations of a game, in the order the rules use them.
-    void dealGame(int mode);
+    // The steps of a game, in the order the rules use them.
+    void dealGame(DealMode mode);
     void shuffleDeck(int passes);
     void dealTable();
-    void playTableCard(int slot);
+    Outcome playTableCard(int slot);
     SlotCheck checkTableCard(int slot) const;
     void recordTableUndo(int slot);
     void markSlotPlayed(int slot);
     void recordSlotCard(int slot);
-    void drawCard();
+    Outcome drawCard();
     void turnUpNextCard();
-    void checkForGameOver();
+    Outcome checkForGameOver();
     void scoreCardMove();
 
-private:
     void addToScore(std::int32_t points);
     void showScore();
     void setSlotOnTable(int slot, bool on);
 
+    GameState state_;
     Display& display_;
     RandomSource& random_;
 };

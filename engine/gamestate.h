@@ -1,7 +1,6 @@
 #pragma once
 
 #include "card.h"
-#include "tablevalue.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +11,6 @@ inline constexpr int TableSlots = 35; // slot = 5 * column + row
 inline constexpr int Columns = 7;
 inline constexpr int Rows = 5;
 inline constexpr int DrawPilePictures = 19;
-inline constexpr int HighScorePlaces = 5;
 inline constexpr int MaxWildCards = 6;
 
 // The player's options; loaded from the settings store at start-up, changed by the menus.
@@ -23,28 +21,40 @@ struct Options {
     bool scoringOn = true;
     bool showHighScoresPopup = true;
     int shuffleCount = 1; // 1..3
+
+    bool operator==(const Options&) const = default;
 };
 
-// Cheat mode: up to six chosen extra wild cards, in force while cheatsEnabled.
-struct CheatState {
-    std::array<int, DeckSize + 1> wildMark{}; // by card code; index 0 unused
+// The player's choice of up to six extra wild cards, in force while cheatsEnabled. The cheat
+// commands and the wild-card window change it; the game only reads it.
+struct CheatChoice {
+    std::array<int, DeckSize + 1> wildMark{}; // 1 for a chosen card, by card code; [0] unused
     int wildCount = 0;
     bool cheatsEnabled = false;
-    bool wildSelectLoading = false;
-    int wildCardsPlayed = 0; // chosen wild cards played from the table this game
-    bool lastMoveWild = false;
+
+    bool operator==(const CheatChoice&) const = default;
 };
 
-// One step of undo: the last table move (kind 1) or draw (kind 2).
+// What the one step of undo takes back.
+enum class UndoKind { None, TableCard, Draw };
+
+// Where the run of the anty stands: Starting after a draw (the next card scores 5 and starts
+// the run), Running once a card has been played. Unset only in a game dealt while scoring was
+// off; a draw then never starts a run, and the anty simply grows from 5.
+enum class RunPhase { Unset, Starting, Running };
+
+// One step of undo: the last table move or draw.
 struct UndoRecord {
     bool undoAvailable = false;
-    int undoKind = 0;
+    UndoKind undoKind = UndoKind::None;
     int undoDiscardTop = 0;
-    int undoTableCardsLeft = 0; // kind 1
-    int undoCard = 0;           // kind 1
-    int undoSlot = 0;           // kind 1
-    int undoDeckPosition = 0;   // kind 2
-    int undoDrawPileCount = 0;  // kind 2
+    int undoTableCardsLeft = 0; // table move
+    int undoCard = 0;           // table move
+    int undoSlot = 0;           // table move
+    int undoDeckPosition = 0;   // draw
+    int undoDrawPileCount = 0;  // draw
+
+    bool operator==(const UndoRecord&) const = default;
 };
 
 // The whole state of a game. Deck positions are one-based, as the game counts them:
@@ -63,17 +73,25 @@ struct GameState {
 
     std::int32_t score = 0;
     std::int32_t anty = 0;
-    int antyPhase = 0;
-    // The score has been past 32767 in this game, so the Hall of Fame stores it as 32-bit.
-    bool scoreWide = false;
+    RunPhase antyPhase = RunPhase::Unset;
+    // The highest score of this game so far (the Hall of Fame stores a score past 32767 wider).
+    std::int32_t peakScore = 0;
 
     bool gameOver = false;
     UndoRecord undo;
     Options options;
-    CheatState cheat;
+    CheatChoice cheat;
+    int wildCardsPlayed = 0; // chosen wild cards played from the table this game
+    bool lastMoveWild = false;
 
-    std::array<TableValue, HighScorePlaces> highScoreValues{};
-    std::array<TableValue, HighScorePlaces> highScoreNames{};
+    // A score above this is shown as the highest score; the best Hall of Fame entry sets it.
+    double highScoreToBeat = 0.0;
+
+    bool operator==(const GameState&) const = default;
 };
+
+// What an action led to, for the window to carry on with: the round was won (a new one is
+// dealt), or the game is over (the panel shows; the Hall of Fame may take an entry).
+enum class Outcome { Nothing, RoundWon, GameOver };
 
 } // namespace corvelle

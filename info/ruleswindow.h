@@ -1,6 +1,6 @@
 #pragma once
 
-#include "standinwindow.h"
+#include "secondarywindow.h"
 
 namespace corvelle {
 
@@ -8,15 +8,11 @@ namespace corvelle {
 // stands in for the main window while it is open and is built afresh at every opening, so
 // whatever the player types into the text is gone next time. It never touches the game; the
 // main window is hidden meanwhile and comes back as it was left.
-class RulesWindow : public StandInWindow {
+class RulesWindow : public SecondaryWindow {
     Q_OBJECT
 
 public:
     explicit RulesWindow(QWidget* mainWindow);
-
-private:
-    void setUpWindow();
-    void createControls();
 };
 
 // Hides the main window and then shows a new rules window, as "Game Rules" does.

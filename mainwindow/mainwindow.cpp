@@ -9,7 +9,9 @@
 #include "productionrandom.h"
 #include "ruleswindow.h"
 #include "wildcardwindow.h"
+#include "windowkit.h"
 
+#include <QActionGroup>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -24,53 +26,32 @@ namespace corvelle {
 
 namespace {
 
-// Where every control sits, in twips (15 to a pixel) relative to the client area, or to the
-// game-over panel for the panel's own controls. The only place positions are written down.
-struct Place {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-constexpr int TwipsPerPixel = 15;
-constexpr Place ClientArea{0, 0, 7635, 6240};
-constexpr Place Image1Place(int i) {
+// Where every control sits, in twips relative to the client area, or to the game-over panel for
+// the panel's own controls. The only place positions are written down.
+constexpr Twips ClientArea{0, 0, 7635, 6240};
+constexpr Twips Image1Place(int i) {
     return {60 + 1080 * (i / Rows), 120 + 660 * (i % Rows), 1035, 1575};
 }
-constexpr Place Image2Place(int i) {
+constexpr Twips Image2Place(int i) {
     return {60 + 120 * i, 4500, 1035, 1575};
 }
-constexpr Place Image3Place{3840, 4500, 1035, 1575};
-constexpr Place Label2Place{5100, 4380, 690, 240};
-constexpr Place Label3Place{5820, 4380, 135, 240};
-constexpr Place Label4Place{5100, 4620, 1545, 240};
-constexpr Place Label5Place{6660, 4620, 135, 240};
-constexpr Place Frame1Place{4980, 4860, 2535, 855};
-constexpr Place Label1Place{615, 180, 1260, 195};   // in Frame1
-constexpr Place Command1Place{300, 420, 915, 375};  // in Frame1
-constexpr Place Command2Place{1320, 420, 915, 375}; // in Frame1
-constexpr Place Command3Place{5040, 5820, 2475, 375};
-
-QRect pixels(const Place& place) {
-    return {place.left / TwipsPerPixel, place.top / TwipsPerPixel, place.width / TwipsPerPixel,
-            place.height / TwipsPerPixel};
-}
-
-const QColor TableGreen(0, 128, 0);
-
-template <typename Widget> Widget* placed(Widget* widget, const char* name, const Place& place) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(pixels(place));
-    return widget;
-}
+constexpr Twips Image3Place{3840, 4500, 1035, 1575};
+constexpr Twips Label2Place{5100, 4380, 690, 240};
+constexpr Twips Label3Place{5820, 4380, 135, 240};
+constexpr Twips Label4Place{5100, 4620, 1545, 240};
+constexpr Twips Label5Place{6660, 4620, 135, 240};
+constexpr Twips Frame1Place{4980, 4860, 2535, 855};
+constexpr Twips Label1Place{615, 180, 1260, 195};   // in Frame1
+constexpr Twips Command1Place{300, 420, 915, 375};  // in Frame1
+constexpr Twips Command2Place{1320, 420, 915, 375}; // in Frame1
+constexpr Twips Command3Place{5040, 5820, 2475, 375};
 
 // A label that grows to its text from its laid-out size, so no score is ever clipped.
 void fitToText(QLabel* label) {
     label->resize(label->minimumSize().expandedTo(label->sizeHint()));
 }
 
-QLabel* scoreLabel(QWidget* parent, const char* name, const char* text, const Place& place) {
+QLabel* scoreLabel(QWidget* parent, const char* name, const char* text, const Twips& place) {
     auto* label = placed(new QLabel(QString::fromLatin1(text), parent), name, place);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -120,14 +101,13 @@ QMenu* menu(QWidget* parent, const char* name, const char* caption) {
 } // namespace
 
 MainWindow::MainWindow(const QString& highScoreDir, QWidget* parent, RandomSource* random)
-    : QMainWindow(parent), highScoreDir_(highScoreDir), pictures_(cardPictureDirectory()),
+    : QMainWindow(parent), pictures_(cardPictureDirectory()),
       game_(*this, random != nullptr ? *random : productionRandom()),
-      highScores_(game_, highScoreDir.isEmpty() ? highScoreDirectory() : highScoreDir) {
+      highScores_(highScoreDir.isEmpty() ? highScoreDirectory() : highScoreDir) {
     setObjectName(QStringLiteral("Form1"));
     createControls();
     createMenus();
     connectMenus();
-    highScores_.setShowHallOfFame([this] { HallOfFameWindow::showFor(this, &highScores_); });
     Form_Load();
 }
 
@@ -137,16 +117,9 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::createControls() {
-    table_ = new QWidget(this);
+    table_ = createFixedClientArea(this, ClientArea);
     table_->setObjectName(QStringLiteral("table"));
-    table_->setFixedSize(pixels(ClientArea).size());
-    QPalette palette = table_->palette();
-    palette.setColor(QPalette::Window, TableGreen);
-    table_->setPalette(palette);
-    table_->setAutoFillBackground(true);
     table_->installEventFilter(this);
-    setCentralWidget(table_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Created in drawing order: a later sibling is drawn over an earlier one, so row r + 1
     // covers row r and draw-pile picture i + 1 covers picture i.
@@ -211,36 +184,7 @@ void MainWindow::createMenus() {
     mnuExit = menuItem(mnuGame, "mnuExit", "E&xit");
     bar->addMenu(mnuGame);
 
-    mnuOptions = menu(bar, "mnuOptions", "&Options");
-    mnuDrawingMethod = menu(mnuOptions, "mnuDrawingMethod", "Card Drawing Method");
-    mnuDiscardPileA = optionItem(mnuDrawingMethod, "mnuDiscardPileA", "Discard Pile Only", true);
-    mnuDiscardPDrawP =
-        optionItem(mnuDrawingMethod, "mnuDiscardPDrawP", "Discard Pile && Draw Pile");
-    mnuDiscardPileB = optionItem(mnuDrawingMethod, "mnuDiscardPileB", "Discard Pile && Background");
-    mnuOptions->addMenu(mnuDrawingMethod);
-    mnuCheatMode = menu(mnuOptions, "mnuCheatMode", "Cheat Options");
-    mnuSelectWildCards = menuItem(mnuCheatMode, "mnuSelectWildCards", "Select Wild Cards");
-    mnuCheatsEnabled = optionItem(mnuCheatMode, "mnuCheatsEnabled", "Cheats Enabled");
-    mnuDisableCheats = optionItem(mnuCheatMode, "mnuDisableCheats", "Disable Cheats", true);
-    mnuOptions->addMenu(mnuCheatMode);
-    mnuShowHighScores = menu(mnuOptions, "mnuShowHighScores", "High Score PopUp");
-    mnuShowHSa = optionItem(mnuShowHighScores, "mnuShowHSa", "Show High Scores", true);
-    mnuShowHSb = optionItem(mnuShowHighScores, "mnuShowHSb", "Dont Show High Scores");
-    mnuOptions->addMenu(mnuShowHighScores);
-    mnuPlaymode = menu(mnuOptions, "mnuPlaymode", "Play Mode");
-    mnuAceKing = optionItem(mnuPlaymode, "mnuAceKing", "Ace King - King Ace", true);
-    mnuNoAceKing = optionItem(mnuPlaymode, "mnuNoAceKing", "No Ace King - King Ace");
-    mnuOptions->addMenu(mnuPlaymode);
-    mnuScoring = menu(mnuOptions, "mnuScoring", "Scoring");
-    mnuScoringOn = optionItem(mnuScoring, "mnuScoringOn", "On", true);
-    mnuScoringOff = optionItem(mnuScoring, "mnuScoringOff", "Off");
-    mnuOptions->addMenu(mnuScoring);
-    mnuShuffling = menu(mnuOptions, "mnuShuffling", "Shuffling");
-    mnuShuffling1 = optionItem(mnuShuffling, "mnuShuffling1", "1", true);
-    mnuShuffling2 = optionItem(mnuShuffling, "mnuShuffling2", "2");
-    mnuShuffling3 = optionItem(mnuShuffling, "mnuShuffling3", "3");
-    mnuOptions->addMenu(mnuShuffling);
-    bar->addMenu(mnuOptions);
+    bar->addMenu(createOptionMenus());
 
     mnuHelp = menu(bar, "mnuHelp", "&Help");
     mnuAboutCorvelle = menuItem(mnuHelp, "mnuAboutCorvelle", "About Corvelle");
@@ -248,26 +192,41 @@ void MainWindow::createMenus() {
     bar->addMenu(mnuHelp);
 }
 
+// One submenu per option group with its items from OptionItems, exclusive within the group;
+// the cheat commands follow the first group.
+QMenu* MainWindow::createOptionMenus() {
+    mnuOptions = menu(menuBar(), "mnuOptions", "&Options");
+    for (const OptionMenu& group : OptionMenus) {
+        QMenu* submenu = menu(mnuOptions, group.control, group.caption);
+        auto* exclusive = new QActionGroup(submenu);
+        for (std::size_t i = 0; i < OptionItems.size(); ++i) {
+            if (OptionItems[i].group == group.group) {
+                QAction* item = optionItem(submenu, OptionItems[i].control, OptionItems[i].caption,
+                                           OptionItems[i].defaultMark);
+                exclusive->addAction(item);
+                connect(item, &QAction::triggered, this, [this, i] { chooseOption(i); });
+            }
+        }
+        mnuOptions->addMenu(submenu);
+        if (group.group == OptionGroup::DrawingMethod) {
+            mnuCheatMode = menu(mnuOptions, "mnuCheatMode", "Cheat Options");
+            mnuSelectWildCards = menuItem(mnuCheatMode, "mnuSelectWildCards", "Select Wild Cards");
+            mnuCheatsEnabled = optionItem(mnuCheatMode, "mnuCheatsEnabled", "Cheats Enabled");
+            mnuDisableCheats = optionItem(mnuCheatMode, "mnuDisableCheats", "Disable Cheats", true);
+            mnuOptions->addMenu(mnuCheatMode);
+        }
+    }
+    return mnuOptions;
+}
+
 void MainWindow::connectMenus() {
     const std::pair<QAction*, void (MainWindow::*)()> handlers[] = {
         {mnuNewGame, &MainWindow::mnuNewGame_Click},
         {mnuHighScores, &MainWindow::mnuHighScores_Click},
         {mnuExit, &MainWindow::mnuExit_Click},
-        {mnuDiscardPileA, &MainWindow::mnuDiscardPileA_Click},
-        {mnuDiscardPDrawP, &MainWindow::mnuDiscardPDrawP_Click},
-        {mnuDiscardPileB, &MainWindow::mnuDiscardPileB_Click},
         {mnuSelectWildCards, &MainWindow::mnuSelectWildCards_Click},
         {mnuCheatsEnabled, &MainWindow::mnuCheatsEnabled_Click},
         {mnuDisableCheats, &MainWindow::mnuDisableCheats_Click},
-        {mnuShowHSa, &MainWindow::mnuShowHSa_Click},
-        {mnuShowHSb, &MainWindow::mnuShowHSb_Click},
-        {mnuAceKing, &MainWindow::mnuAceKing_Click},
-        {mnuNoAceKing, &MainWindow::mnuNoAceKing_Click},
-        {mnuScoringOn, &MainWindow::mnuScoringOn_Click},
-        {mnuScoringOff, &MainWindow::mnuScoringOff_Click},
-        {mnuShuffling1, &MainWindow::mnuShuffling1_Click},
-        {mnuShuffling2, &MainWindow::mnuShuffling2_Click},
-        {mnuShuffling3, &MainWindow::mnuShuffling3_Click},
         {mnuAboutCorvelle, &MainWindow::mnuAboutCorvelle_Click},
         {mnuGameRules, &MainWindow::mnuGameRules_Click},
     };
@@ -281,43 +240,44 @@ void MainWindow::connectMenus() {
 void MainWindow::Form_Load() {
     loadSettings();
     setWindowTitle(QStringLiteral("Corvelle v" CORVELLE_VERSION));
-    game_.resetCheatState();
     showCheatMarks();
-    game_.showDrawPileBacks();
-    game_.clearColumnGrids();
+    game_.start();
     loadHighScores();
-    game_.dealGame(Game::NewGame);
+    game_.newGame();
 }
 
 void MainWindow::loadSettings() {
-    optionStore_.loadSettings(game_.state.options, optionMarks_);
+    Options options;
+    optionStore_.loadSettings(options, optionMarks_);
+    game_.setOptions(options);
     showOptionMarks();
 }
 
 void MainWindow::loadHighScores() {
     highScores_.loadHighScores();
+    showBestHighScore();
 }
 
 // ---- Handlers ----
 
 void MainWindow::Image1_Click(int index) {
-    game_.clickTableSlot(index);
+    afterAction(game_.clickTableSlot(index));
 }
 
 void MainWindow::Image2_Click(int index) {
-    game_.clickDrawPile(index);
+    afterAction(game_.clickDrawPile(index));
 }
 
 void MainWindow::Image3_Click() {
-    game_.clickDiscardPile();
+    afterAction(game_.clickDiscardPile());
 }
 
 void MainWindow::Form_Click() {
-    game_.clickBackground();
+    afterAction(game_.clickBackground());
 }
 
 void MainWindow::Command1_Click() {
-    game_.dealGame(Game::NewGame);
+    game_.newGame();
     frame1_->hide();
 }
 
@@ -330,11 +290,11 @@ void MainWindow::Command3_Click() {
 }
 
 void MainWindow::mnuNewGame_Click() {
-    game_.dealGame(Game::NewGame);
+    game_.newGame();
 }
 
 void MainWindow::mnuHighScores_Click() {
-    HallOfFameWindow::showFor(this, &highScores_);
+    openHallOfFame();
 }
 
 void MainWindow::mnuExit_Click() {
@@ -342,16 +302,24 @@ void MainWindow::mnuExit_Click() {
 }
 
 void MainWindow::mnuSelectWildCards_Click() {
-    openWildCardWindow(game_.state.cheat, this, [this] { showCheatMarks(); });
+    openWildCardWindow(game_.state().cheat, this, [this](const CheatChoice& choice) {
+        game_.setCheatChoice(choice);
+        showCheatMarks();
+    });
 }
 
 void MainWindow::mnuCheatsEnabled_Click() {
-    enableCheats(game_.state.cheat);
-    showCheatMarks();
+    changeCheats(enableCheats);
 }
 
 void MainWindow::mnuDisableCheats_Click() {
-    disableCheats(game_.state.cheat);
+    changeCheats(disableCheats);
+}
+
+void MainWindow::changeCheats(void (*command)(CheatChoice&)) {
+    CheatChoice choice = game_.state().cheat;
+    command(choice);
+    game_.setCheatChoice(choice);
     showCheatMarks();
 }
 
@@ -363,75 +331,66 @@ void MainWindow::mnuGameRules_Click() {
     openRulesWindow(this);
 }
 
-// ---- Options ----
-
-void MainWindow::mnuDiscardPileA_Click() {
-    chooseOption(OptionItem::DiscardPileA);
-}
-
-void MainWindow::mnuDiscardPDrawP_Click() {
-    chooseOption(OptionItem::DiscardPDrawP);
-}
-
-void MainWindow::mnuDiscardPileB_Click() {
-    chooseOption(OptionItem::DiscardPileB);
-}
-
-void MainWindow::mnuShowHSa_Click() {
-    chooseOption(OptionItem::ShowHSa);
-}
-
-void MainWindow::mnuShowHSb_Click() {
-    chooseOption(OptionItem::ShowHSb);
-}
-
-void MainWindow::mnuAceKing_Click() {
-    chooseOption(OptionItem::AceKing);
-}
-
-void MainWindow::mnuNoAceKing_Click() {
-    chooseOption(OptionItem::NoAceKing);
-}
-
-void MainWindow::mnuScoringOn_Click() {
-    chooseOption(OptionItem::ScoringOn);
-    setScoreLabelsVisible(true);
-}
-
-void MainWindow::mnuScoringOff_Click() {
-    chooseOption(OptionItem::ScoringOff);
-    setScoreLabelsVisible(false);
-}
-
-void MainWindow::mnuShuffling1_Click() {
-    chooseOption(OptionItem::Shuffling1);
-}
-
-void MainWindow::mnuShuffling2_Click() {
-    chooseOption(OptionItem::Shuffling2);
-}
-
-void MainWindow::mnuShuffling3_Click() {
-    chooseOption(OptionItem::Shuffling3);
-}
-
-void MainWindow::chooseOption(OptionItem item) {
-    optionStore_.choose(item, game_.state.options, optionMarks_);
+void MainWindow::chooseOption(std::size_t item) {
+    Options options = game_.state().options;
+    optionStore_.choose(item, options, optionMarks_);
+    game_.setOptions(options);
     showOptionMarks();
+    if (OptionItems[item].group == OptionGroup::Scoring) {
+        setScoreLabelsVisible(options.scoringOn);
+    }
+}
+
+// ---- The end of a game ----
+
+// A game that ends with a score good enough for the Hall of Fame: the player's name, the
+// entry (saved at once), a new deal, and the Hall of Fame window unless the player turned it off.
+void MainWindow::afterAction(Outcome outcome) {
+    if (outcome != Outcome::GameOver) {
+        return;
+    }
+    const GameState& state = game_.state();
+    const std::optional<int> place = highScores_.placeFor(state.score);
+    if (!place) {
+        return;
+    }
+    highScores_.record(*place, state.score, state.peakScore,
+                       HighScores::askName(state.wildCardsPlayed >= 1));
+    showBestHighScore();
+    game_.newGame();
+    if (state.options.showHighScoresPopup) {
+        openHallOfFame();
+    }
+}
+
+void MainWindow::showBestHighScore() {
+    setLabelText(label5_, highScores_.bestText().toStdString());
+    game_.setHighScoreToBeat(highScores_.bestToBeat());
+}
+
+void MainWindow::openHallOfFame() {
+    HallOfFameWindow* window = HallOfFameWindow::showFor(this, &highScores_);
+    connect(window, &HallOfFameWindow::highScoresCleared, this, &MainWindow::afterHighScoresCleared,
+            Qt::UniqueConnection);
+}
+
+void MainWindow::afterHighScoresCleared() {
+    showBestHighScore();
+    game_.newGame();
 }
 
 // A checkable item flips its own mark when chosen; the marks are always put back to what the
 // options and the cheat state say.
 void MainWindow::showOptionMarks() {
-    for (OptionItem item : allOptionItems) {
-        if (auto* action = findChild<QAction*>(controlName(item))) {
-            action->setChecked(optionMarks_[item]);
+    for (std::size_t i = 0; i < OptionItems.size(); ++i) {
+        if (auto* action = findChild<QAction*>(QLatin1String(OptionItems[i].control))) {
+            action->setChecked(optionMarks_[i]);
         }
     }
 }
 
 void MainWindow::showCheatMarks() {
-    corvelle::showCheatMarks(game_.state.cheat, mnuCheatsEnabled, mnuDisableCheats);
+    corvelle::showCheatMarks(game_.state().cheat, mnuCheatsEnabled, mnuDisableCheats);
 }
 
 void MainWindow::Form_Resize() {
@@ -462,12 +421,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- What the game shows ----
 
-void MainWindow::showCard(int index, int code, int target) {
-    if (target == TargetTableSlot && index >= 0 && index < TableSlots) {
+void MainWindow::showCard(int index, int code, ShowTarget target) {
+    if (target == ShowTarget::TableSlot && index >= 0 && index < TableSlots) {
         image1_[index]->setPicture(code);
-    } else if (target == TargetDiscardPile) {
+    } else if (target == ShowTarget::DiscardPile) {
         image3_->setPicture(code);
-    } else if (target == TargetDrawPile && index >= 0 && index < DrawPilePictures) {
+    } else if (target == ShowTarget::DrawPile && index >= 0 && index < DrawPilePictures) {
         image2_[index]->setPicture(code);
     }
 }
@@ -503,10 +462,6 @@ void MainWindow::setGameOverPanelVisible(bool visible) {
 
 void MainWindow::showMessage(std::string_view text) {
     dialogs().message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-void MainWindow::checkHighScore() {
-    highScores_.checkHighScore();
 }
 
 void MainWindow::setScoreLabelsVisible(bool visible) {

@@ -20,10 +20,12 @@ namespace corvelle {
 class CardPicture;
 
 // The main window, Form1: the card table, the two piles, the score labels, the game-over panel
-// and the menus. It owns the game and is the game's display: every control sits at a fixed
-// position in a fixed-size client area, every player action enters through one of the handler
-// slots below and goes straight on to one engine operation, and the engine shows its results
-// through the Display functions. The window itself keeps no game state.
+// and the menus. It owns the game and its Hall of Fame and is the game's display: every control
+// sits at a fixed position in a fixed-size client area, every player action enters through one
+// of the handler slots below and goes straight on to one engine operation, and the engine shows
+// its results through the Display functions. When an action ends the game, the window carries
+// on in order: the name, the Hall of Fame entry, a new deal, the Hall of Fame window. The window
+// itself keeps no game state.
 class MainWindow : public QMainWindow, public Display {
     Q_OBJECT
 
@@ -34,24 +36,22 @@ public:
                         RandomSource* random = nullptr);
     ~MainWindow() override;
 
-    Game& game() { return game_; }
-    QString highScoreDir() const { return highScoreDir_; }
+    const Game& game() const { return game_; }
+    const HighScores& highScores() const { return highScores_; }
     // Shows or hides the four score labels (the "Scoring" option).
     void setScoreLabelsVisible(bool visible);
 
-    HighScores& highScores() { return highScores_; }
-
     // Display
-    void showCard(int index, int code, int target) override;
+    void showCard(int index, int code, ShowTarget target) override;
     void setSlotVisible(int slot, bool visible) override;
     void setDrawPileVisible(int index, bool visible) override;
     void showScore(std::string_view text) override;
     void showHighestScore(std::string_view text) override;
     void setGameOverPanelVisible(bool visible) override;
     void showMessage(std::string_view text) override;
-    void checkHighScore() override;
 
-    // The menus and their items, by their control names.
+    // The menus and their items, by their control names; the option items come from
+    // OptionItems and are found by name.
     QMenu* mnuGame = nullptr;
     QAction* mnuNewGame = nullptr;
     QAction* mnuSeperator1 = nullptr;
@@ -59,27 +59,10 @@ public:
     QAction* mnuSeperator2 = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuOptions = nullptr;
-    QMenu* mnuDrawingMethod = nullptr;
-    QAction* mnuDiscardPileA = nullptr;
-    QAction* mnuDiscardPDrawP = nullptr;
-    QAction* mnuDiscardPileB = nullptr;
     QMenu* mnuCheatMode = nullptr;
     QAction* mnuSelectWildCards = nullptr;
     QAction* mnuCheatsEnabled = nullptr;
     QAction* mnuDisableCheats = nullptr;
-    QMenu* mnuShowHighScores = nullptr;
-    QAction* mnuShowHSa = nullptr;
-    QAction* mnuShowHSb = nullptr;
-    QMenu* mnuPlaymode = nullptr;
-    QAction* mnuAceKing = nullptr;
-    QAction* mnuNoAceKing = nullptr;
-    QMenu* mnuScoring = nullptr;
-    QAction* mnuScoringOn = nullptr;
-    QAction* mnuScoringOff = nullptr;
-    QMenu* mnuShuffling = nullptr;
-    QAction* mnuShuffling1 = nullptr;
-    QAction* mnuShuffling2 = nullptr;
-    QAction* mnuShuffling3 = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuAboutCorvelle = nullptr;
     QAction* mnuGameRules = nullptr;
@@ -96,24 +79,14 @@ public slots:
     void mnuNewGame_Click();
     void mnuHighScores_Click();
     void mnuExit_Click();
-    void mnuDiscardPileA_Click();
-    void mnuDiscardPDrawP_Click();
-    void mnuDiscardPileB_Click();
     void mnuSelectWildCards_Click();
     void mnuCheatsEnabled_Click();
     void mnuDisableCheats_Click();
-    void mnuShowHSa_Click();
-    void mnuShowHSb_Click();
-    void mnuAceKing_Click();
-    void mnuNoAceKing_Click();
-    void mnuScoringOn_Click();
-    void mnuScoringOff_Click();
-    void mnuShuffling1_Click();
-    void mnuShuffling2_Click();
-    void mnuShuffling3_Click();
+    void chooseOption(std::size_t item);
     void mnuAboutCorvelle_Click();
     void mnuGameRules_Click();
     void Form_Resize();
+    void afterHighScoresCleared();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -123,19 +96,22 @@ private:
     void createControls();
     void createMenus();
     void connectMenus();
+    QMenu* createOptionMenus();
     void loadSettings();
     void loadHighScores();
-    void chooseOption(OptionItem item);
+    void afterAction(Outcome outcome);
+    void showBestHighScore();
+    void openHallOfFame();
+    void changeCheats(void (*command)(CheatChoice&));
     void showOptionMarks();
     void showCheatMarks();
     void setLabelText(QLabel* label, std::string_view text);
 
-    QString highScoreDir_;
     CardPictureCache pictures_;
     Game game_;
     HighScores highScores_;
     OptionStore optionStore_;
-    OptionMarks optionMarks_;
+    OptionMarks optionMarks_ = OptionStore::defaultMarks();
 
     QWidget* table_ = nullptr;
     std::array<CardPicture*, TableSlots> image1_{};

@@ -1,11 +1,14 @@
 #include "halloffamewindow.h"
 
+#include "secondarywindow.h"
+#include "windowkit.h"
+
 #include <QAction>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace corvelle {
 
@@ -13,11 +16,6 @@ namespace {
 
 QPointer<HallOfFameWindow> openWindow;
 std::function<void()> mainWindowFactory;
-
-// Positions on the window are given in twips; 15 twips are one pixel.
-QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 constexpr std::array<int, 5> RowTops = {1500, 1920, 2340, 2760, 3180};
 
@@ -33,14 +31,14 @@ void fitText(QLabel* label, const QString& text, int pointSize) {
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int pointSize,
-                  const QColor& colour, const QRect& rect) {
+                  const QColor& colour, const Twips& place) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    label->setGeometry(rect);
+    label->setGeometry(pixels(place));
     fitText(label, text, pointSize);
     return label;
 }
@@ -81,42 +79,32 @@ HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, HighScores* scores)
 }
 
 void HallOfFameWindow::createControls() {
-    auto* area = new QWidget(this);
-    area->setFixedSize(twips(0, 0, 4185, 4920).size());
-    area->setAutoFillBackground(true);
-    QPalette green = area->palette();
-    green.setColor(QPalette::Window, QColor(0, 128, 0));
-    area->setPalette(green);
-    setCentralWidget(area);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QWidget* area = createFixedClientArea(this, {0, 0, 4185, 4920});
 
     makeLabel(area, QStringLiteral("Label1"), QStringLiteral("Hall of Fame"), 18,
-              palette().color(QPalette::HighlightedText), twips(960, 480, 2235, 435));
+              palette().color(QPalette::HighlightedText), {960, 480, 2235, 435});
     for (int row = 0; row < 5; ++row) {
         makeLabel(area, QStringLiteral("Label%1").arg(row + 2), QString::number(row + 1), 12,
-                  Qt::white, twips(480, RowTops[row], 165, 300));
+                  Qt::white, {480, RowTops[row], 165, 300});
 
         QLabel* score = makeLabel(area, QStringLiteral("Label7"), QStringLiteral("0"), 12,
-                                  Qt::white, twips(960, RowTops[row], 1170, 300));
+                                  Qt::white, {960, RowTops[row], 1170, 300});
         score->setProperty("index", row);
         scoreLabels_[row] = score;
 
-        auto* name = new QLineEdit(area);
-        name->setObjectName(QStringLiteral("Text1"));
+        auto* name = placed(new QLineEdit(area), "Text1", {2040, RowTops[row], 1755, 315});
         name->setProperty("index", row);
-        name->setGeometry(twips(2040, RowTops[row], 1755, 315));
         nameBoxes_[row] = name;
     }
 
-    auto* back = new QPushButton(QStringLiteral("Back to Corvelle"), area);
-    back->setObjectName(QStringLiteral("Command1"));
-    back->setGeometry(twips(120, 4080, 1935, 375));
+    auto* back = placed(new QPushButton(QStringLiteral("Back to Corvelle"), area), "Command1",
+                        {120, 4080, 1935, 375});
     connect(back, &QPushButton::clicked, this, &HallOfFameWindow::Command1_Click);
-
-    auto* exit = new QPushButton(QStringLiteral("Exit Corvelle"), area);
-    exit->setObjectName(QStringLiteral("Command2"));
-    exit->setGeometry(twips(2160, 4080, 1935, 375));
+    auto* exit = placed(new QPushButton(QStringLiteral("Exit Corvelle"), area), "Command2",
+                        {2160, 4080, 1935, 375});
     connect(exit, &QPushButton::clicked, this, &HallOfFameWindow::Command2_Click);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &HallOfFameWindow::Command1_Click);
 }
 
 void HallOfFameWindow::createMenus() {
@@ -137,7 +125,7 @@ void HallOfFameWindow::Form_Load() {
     fillRows(mainWindow_ && scores_ ? scores_->prepareRows() : HighScores::clearedRows());
 }
 
-void HallOfFameWindow::fillRows(const std::array<HighScores::Row, 5>& rows) {
+void HallOfFameWindow::fillRows(const std::array<HighScores::Row, HighScorePlaces>& rows) {
     for (int i = 0; i < 5; ++i) {
         fitText(scoreLabels_[i], rows[i].score, 12);
         nameBoxes_[i]->setText(rows[i].name);
@@ -156,17 +144,14 @@ void HallOfFameWindow::Command1_Click() {
 }
 
 void HallOfFameWindow::Command2_Click() {
-    if (mainWindow_) {
-        mainWindow_->close();
-    }
-    close();
+    SecondaryWindow::exitGame();
 }
 
 void HallOfFameWindow::mnuClearHS_Click() {
     if (mainWindow_ && scores_) {
         scores_->clearHighScores();
         fillRows(scores_->prepareRows());
-        scores_->game().showBestHighScore();
+        emit highScoresCleared();
     } else {
         HighScores::writeClearedFile(directory_);
         fillRows(HighScores::clearedRows());

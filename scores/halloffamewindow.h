@@ -31,6 +31,11 @@ public:
     // one is gone. The application registers it once.
     static void setMainWindowFactory(std::function<void()> factory);
 
+signals:
+    // "Clear High Scores" emptied the main window's Hall of Fame; the main window shows the
+    // new best and deals a new game.
+    void highScoresCleared();
+
 public slots:
     void Command1_Click();
     void Command2_Click();
@@ -43,7 +48,7 @@ private:
     void createMenus();
     void placeBesideMainWindow();
     void Form_Load();
-    void fillRows(const std::array<HighScores::Row, 5>& rows);
+    void fillRows(const std::array<HighScores::Row, HighScorePlaces>& rows);
 
     QPointer<QWidget> mainWindow_;
     HighScores* scores_ = nullptr;

@@ -57,8 +57,8 @@ bool commitBytes(const QString& path, const std::vector<std::uint8_t>& bytes, bo
             content += old.readAll();
         }
     }
-    QString why = interrupt ? QStringLiteral("the save was interrupted")
-                            : replaceFileContent(path, content);
+    QString why =
+        interrupt ? QStringLiteral("the save was interrupted") : replaceFileContent(path, content);
     if (why.isEmpty()) {
         return true;
     }
@@ -86,9 +86,6 @@ QString highScoreDirectory() {
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-HighScores::HighScores(Game& game, QString directory)
-    : game_(game), directory_(std::move(directory)) {}
-
 QString HighScores::filePath() const {
     return directory_ + QLatin1Char('/') + ScoresFile;
 }
@@ -102,7 +99,6 @@ void HighScores::loadHighScores() {
     } else {
         setFreePlaces();
     }
-    game_.showBestHighScore();
 }
 
 bool HighScores::importScoresDat() {
@@ -117,11 +113,10 @@ bool HighScores::importScoresDat() {
     in.close();
     const ImportedScores imported =
         parseScoresDat(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-    game_.state.highScoreValues = imported.values;
-    game_.state.highScoreNames = imported.names;
-    game_.showBestHighScore();
+    values_ = imported.values;
+    names_ = imported.names;
     // The old file goes only once its scores are safely in the new one.
-    if (save(2) && !QFile::remove(oldPath)) {
+    if (saveHighScores(2) && !QFile::remove(oldPath)) {
         dialogs().message(QStringLiteral("The old high score file %1 could not be removed. Please "
                                          "remove it, or its scores will be taken over again.")
                               .arg(nativePath(oldPath)));
@@ -145,8 +140,8 @@ void HighScores::readFile() {
     in.close();
     const HighScoreFile file = corvelle::readHighScoreFile(std::span(
         reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
-    game_.state.highScoreValues = file.values;
-    game_.state.highScoreNames = file.names;
+    values_ = file.values;
+    names_ = file.names;
     if (file.anyDamaged()) {
         damagedCopyPending_ = true;
         dialogs().message(QStringLiteral("The high score file %1 is damaged. The entries that "
@@ -157,37 +152,56 @@ void HighScores::readFile() {
 }
 
 void HighScores::setFreePlaces() {
-    game_.state.highScoreValues.fill(TableValue::int16(0));
-    game_.state.highScoreNames.fill(TableValue::fromText({}));
+    values_.fill(TableValue::int16(0));
+    names_.fill(TableValue::fromText({}));
 }
 
-void HighScores::insertHighScore(int position) {
-    auto& values = game_.state.highScoreValues;
-    auto& names = game_.state.highScoreNames;
+std::optional<int> HighScores::placeFor(std::int32_t score) const {
+    for (int i = 0; i < HighScorePlaces; ++i) {
+        if (static_cast<double>(score) > comparedValue(values_[i])) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string HighScores::askName(bool cheated) {
+    std::string name = dialogs().askText(NamePrompt, NameTitle).toStdString();
+    if (cheated) {
+        name += " *";
+    }
+    return name;
+}
+
+void HighScores::insertHighScore(int position, std::int32_t score, std::int32_t peakScore,
+                                 std::string name) {
     if (position < 0 || position >= HighScorePlaces) {
         dialogs().message(BadPositionMessage);
         return;
     }
     for (int i = HighScorePlaces - 1; i > position; --i) {
-        values[i] = values[i - 1];
-        names[i] = names[i - 1];
+        values_[i] = values_[i - 1];
+        names_[i] = names_[i - 1];
     }
-    values[position] = TableValue::score(game_.state.score, game_.state.scoreWide);
-    names[position] = TableValue::fromText(enteredName_);
+    values_[position] = TableValue::score(score, peakScore);
+    names_[position] = TableValue::fromText(std::move(name));
 }
 
-void HighScores::saveHighScores(int keep) {
-    save(keep);
+bool HighScores::record(int position, std::int32_t score, std::int32_t peakScore,
+                        std::string name) {
+    insertHighScore(position, score, peakScore, std::move(name));
+    return saveHighScores(1);
 }
 
-bool HighScores::save(int keep) {
-    const auto bytes = writeHighScoreFile(game_.state.highScoreValues, game_.state.highScoreNames);
+bool HighScores::clearHighScores() {
+    setFreePlaces();
+    return saveHighScores(1);
+}
+
+bool HighScores::saveHighScores(int keep) {
+    const auto bytes = writeHighScoreFile(values_, names_);
     const bool interrupt = std::exchange(interruptNextSave_, false);
-    const bool saved = keepDamagedCopy() && commitBytes(filePath(), bytes, keep == 2, interrupt);
-    game_.showBestHighScore();
-    game_.display().setGameOverPanelVisible(false);
-    game_.dealGame(Game::NewGame);
-    return saved;
+    return keepDamagedCopy() && commitBytes(filePath(), bytes, keep == 2, interrupt);
 }
 
 bool HighScores::keepDamagedCopy() {
@@ -215,50 +229,24 @@ bool HighScores::keepDamagedCopy() {
     return true;
 }
 
-void HighScores::clearHighScores() {
-    setFreePlaces();
-    saveHighScores(1);
+QString HighScores::bestText() const {
+    return QString::fromStdString(toText(values_[0]));
 }
 
-void HighScores::checkHighScore() {
-    GameState& state = game_.state;
-    int position = -1;
+std::array<HighScores::Row, HighScorePlaces> HighScores::prepareRows() {
+    std::array<Row, HighScorePlaces> rows;
     for (int i = 0; i < HighScorePlaces; ++i) {
-        if (scoreBeats(state.score, state.highScoreValues[i])) {
-            position = i;
-            break;
+        if (comparedValue(values_[i]) == 0.0) {
+            names_[i] = TableValue::fromText({});
         }
-    }
-    if (position < 0) {
-        return;
-    }
-    std::string name = dialogs().askText(NamePrompt, NameTitle).toStdString();
-    if (state.cheat.wildCardsPlayed >= 1) {
-        name += " *";
-    }
-    enteredName_ = std::move(name);
-    insertHighScore(position);
-    saveHighScores(1);
-    if (state.options.showHighScoresPopup && showHallOfFame_) {
-        showHallOfFame_();
-    }
-}
-
-std::array<HighScores::Row, 5> HighScores::prepareRows() {
-    std::array<Row, 5> rows;
-    for (int i = 0; i < HighScorePlaces; ++i) {
-        const TableValue& value = game_.state.highScoreValues[i];
-        if (valueIsZero(value)) {
-            game_.state.highScoreNames[i] = TableValue::fromText({});
-        }
-        rows[i].score = QString::fromStdString(toText(value));
-        rows[i].name = QString::fromStdString(toText(game_.state.highScoreNames[i]));
+        rows[i].score = QString::fromStdString(toText(values_[i]));
+        rows[i].name = QString::fromStdString(toText(names_[i]));
     }
     return rows;
 }
 
-std::array<HighScores::Row, 5> HighScores::clearedRows() {
-    std::array<Row, 5> rows;
+std::array<HighScores::Row, HighScorePlaces> HighScores::clearedRows() {
+    std::array<Row, HighScorePlaces> rows;
     for (Row& row : rows) {
         row.score = QStringLiteral("0");
     }

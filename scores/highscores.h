@@ -1,15 +1,17 @@
 #pragma once
 
-#include "game.h"
+#include "tablevalue.h"
 
 #include <QString>
 
 #include <array>
-#include <functional>
+#include <cstdint>
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace corvelle {
+
+inline constexpr int HighScorePlaces = 5;
 
 // Where hscores.dat and scores.dat live: the executable's directory when it can be written,
 // otherwise the per-user data directory (created when needed). Every file operation of the
@@ -18,28 +20,40 @@ QString highScoreDirectory();
 // The choice itself, for a given executable directory and fallback.
 QString chooseHighScoreDirectory(const QString& applicationDir, const QString& userDataDir);
 
-// The Hall of Fame operations on the table of one Game: loading at start-up (with the one-time
-// import of an old scores.dat), inserting an entry, saving, clearing, and the check at the end
-// of a game that asks for the player's name. The table itself lives in the game's state; this
-// class keeps only the files' place and what it learnt about them. Saves replace the file
-// atomically, and a failed save is reported while the table stays in memory. A damaged
-// hscores.dat is copied to hscores.dat.damaged before the first save replaces it.
+// The Hall of Fame: the five best scores with their names, best first, and their file. It loads
+// the table at start-up (taking over an old scores.dat once), finds the place a final score
+// earns, asks for the player's name, records an entry and clears the table; every change is
+// saved at once. Saves replace the file atomically; a failed save is reported while the table
+// stays in memory. A damaged hscores.dat is copied to hscores.dat.damaged before the first save
+// replaces it. It knows nothing of the game: the window that ends a game hands it the score.
 class HighScores {
 public:
-    HighScores(Game& game, QString directory);
+    explicit HighScores(QString directory) : directory_(std::move(directory)) {}
     HighScores(const HighScores&) = delete;
     HighScores& operator=(const HighScores&) = delete;
 
-    void loadHighScores();
-    void insertHighScore(int position);
-    void saveHighScores(int keep);
-    void clearHighScores();
-    void checkHighScore();
+    using Column = std::array<TableValue, HighScorePlaces>;
 
-    // The name that insertHighScore enters (UTF-8); checkHighScore sets it from the request.
-    void setEnteredName(std::string name) { enteredName_ = std::move(name); }
-    // Shows the Hall of Fame window; checkHighScore calls it when the pop-up option is on.
-    void setShowHallOfFame(std::function<void()> show) { showHallOfFame_ = std::move(show); }
+    void loadHighScores();
+    const Column& values() const { return values_; }
+    const Column& names() const { return names_; }
+
+    // The place (0 = best) that a final score earns, if any: the first entry it beats.
+    std::optional<int> placeFor(std::int32_t score) const;
+    // Asks for the player's name; " *" marks a game won with chosen wild cards. UTF-8.
+    static std::string askName(bool cheated);
+    // Enters the final score at `position` (the entries below move down, the last drops out).
+    // A position outside 0..4 is reported and changes nothing.
+    void insertHighScore(int position, std::int32_t score, std::int32_t peakScore,
+                         std::string name);
+    // Inserts the entry and saves the table; false when the save failed.
+    bool record(int position, std::int32_t score, std::int32_t peakScore, std::string name);
+    // Empties every place and saves; false when the save failed.
+    bool clearHighScores();
+
+    // The best entry as the highest-score label shows it, and as the number a score must pass.
+    QString bestText() const;
+    double bestToBeat() const { return comparedValue(values_[0]); }
 
     // The five rows of the Hall of Fame window, as its load fills them: the score as text and
     // the name, after the name of every entry whose score is 0 has been emptied in the table.
@@ -47,16 +61,15 @@ public:
         QString score;
         QString name;
     };
-    std::array<Row, 5> prepareRows();
+    std::array<Row, HighScorePlaces> prepareRows();
 
-    Game& game() { return game_; }
     const QString& directory() const { return directory_; }
     QString filePath() const;
 
-    // Writes a freshly cleared table to `directory` without any game; used by the Hall of Fame
-    // window once the main window and its game are gone. Reports a failure in a message.
+    // Writes a freshly cleared table to `directory`; used by the Hall of Fame window once the
+    // main window and its Hall of Fame are gone. Reports a failure in a message.
     static bool writeClearedFile(const QString& directory);
-    static std::array<Row, 5> clearedRows();
+    static std::array<Row, HighScorePlaces> clearedRows();
 
     // Stops the next save after the new content is written and before it replaces the old
     // file, as a crash or a full disk would.
@@ -65,14 +78,13 @@ public:
 private:
     bool importScoresDat();
     void readFile();
-    bool save(int keep);
+    bool saveHighScores(int keep);
     bool keepDamagedCopy();
     void setFreePlaces();
 
-    Game& game_;
     QString directory_;
-    std::string enteredName_;
-    std::function<void()> showHallOfFame_;
+    Column values_{};
+    Column names_{};
     bool damagedCopyPending_ = false;
     bool interruptNextSave_ = false;
 };

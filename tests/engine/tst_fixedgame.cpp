@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "enginefakes.h"
 
 #include <QtTest>
 
@@ -20,8 +20,8 @@ void TestFixedGame::scriptedGameEndsWhereExpected() {
     TestGame t({clearableDeck(2)});
     Game& game = t.game;
     const FakeDisplay& display = t.display;
-    QCOMPARE(game.state.discardTop, clubs(1));
-    QCOMPARE(game.state.deck[37], clubs(13));
+    QCOMPARE(t.state.discardTop, clubs(1));
+    QCOMPARE(t.state.deck[37], clubs(13));
 
     game.clickTableSlot(4);  // 2 on the Ace: run starts, +5 -> 5
     game.clickTableSlot(3);  // 3: +10 -> 15
@@ -36,15 +36,15 @@ void TestFixedGame::scriptedGameEndsWhereExpected() {
     game.clickTableSlot(9);  // 7 again: +10 -> 55
     game.clickTableSlot(8);  // 8: +15 -> 70
 
-    QCOMPARE(game.state.score, 70);
-    QCOMPARE(game.state.anty, 15);
-    QCOMPARE(game.state.antyPhase, 2);
-    QCOMPARE(game.state.discardTop, spades(8));
-    QCOMPARE(game.state.tableCardsLeft, 28);
-    QCOMPARE(game.state.deckPosition, 36);
-    QCOMPARE(game.state.drawPileCount, 18);
-    QVERIFY(game.state.undo.undoAvailable);
-    QCOMPARE(game.state.undo.undoSlot, 8);
+    QCOMPARE(t.state.score, 70);
+    QCOMPARE(t.state.anty, 15);
+    QCOMPARE(t.state.antyPhase, RunPhase::Running);
+    QCOMPARE(t.state.discardTop, spades(8));
+    QCOMPARE(t.state.tableCardsLeft, 28);
+    QCOMPARE(t.state.deckPosition, 36);
+    QCOMPARE(t.state.drawPileCount, 18);
+    QVERIFY(t.state.undo.undoAvailable);
+    QCOMPARE(t.state.undo.undoSlot, 8);
     QCOMPARE(display.scoreText, "70");
     QCOMPARE(display.discardPicture, spades(8));
     for (int slot : {0, 1, 2, 3, 4, 8, 9}) {

@@ -1,13 +1,12 @@
-#include "../windowevents.h"
 #include "aboutwindow.h"
 #include "rulestext.h"
 #include "ruleswindow.h"
 
+#include "windowdriver.h"
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QtTest>
 
 using namespace corvelle;
 using corvelle::test::WindowEvents;

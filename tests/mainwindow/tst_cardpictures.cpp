@@ -1,11 +1,6 @@
-#include "cardpicture.h"
 #include "cardpicturecache.h"
-#include "fixturepictures.h"
-#include "mainwindow.h"
 #include "picturecheck.h"
-
-#include <QTemporaryDir>
-#include <QtTest>
+#include "windowdriver.h"
 
 using namespace corvelle;
 

@@ -1,5 +1,7 @@
+#include "hscorecodec.h"
 #include "windowdriver.h"
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -153,7 +155,7 @@ private slots:
     void playUndoAndNewGame() {
         auto window = fixture_.open();
         QVERIFY(window);
-        const GameState& state = window->game().state;
+        const GameState& state = window->game().state();
         QCOMPARE(state.tableCardsLeft + state.drawPileCount, 35 + 18);
         verifyTableMatchesGame(*window);
         QVERIFY(!control(*window, "Frame1")->isVisible());
@@ -190,7 +192,7 @@ private slots:
     void pileAndBackgroundClicksReachTheirHandlers() {
         auto window = fixture_.open();
         QVERIFY(window);
-        GameState& state = window->game().state;
+        const GameState& state = window->game().state();
         // Where, whether the draw pile (else the background) draws, whether the click draws.
         const std::tuple<QPoint, bool, bool> clicks[]{{{290, 350}, false, true},
                                                       {{40, 350}, true, true},
@@ -200,8 +202,7 @@ private slots:
         int left = 18;
         for (const auto& [point, drawPileDraws, draws] : clicks) {
             const int discardBefore = state.discardTop;
-            state.options.drawPileClickDraws = drawPileDraws;
-            state.options.backgroundClickDraws = !drawPileDraws;
+            menuItem(*window, drawPileDraws ? "mnuDiscardPDrawP" : "mnuDiscardPileB")->trigger();
             clickAt(*window, point);
             left -= draws;
             QVERIFY(state.drawPileCount == left && (state.discardTop != discardBefore) == draws);
@@ -210,22 +211,28 @@ private slots:
     }
 
     void gameOverPanelMessagesAndTryAgain() {
+        // No score earns a place in the Hall of Fame, so the panel stays up at the end.
+        std::array<TableValue, 5> best;
+        best.fill(TableValue::int32(1000000000));
+        const auto bytes = writeHighScoreFile(best, {});
+        QFile file(fixture_.path("hscores.dat"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        file.close();
         auto window = fixture_.open();
         QVERIFY(window);
         QStringList& messages = fixture_.messages;
-        // No score earns a place in the Hall of Fame, so the panel stays up at the end.
-        window->game().state.highScoreValues.fill(TableValue::int32(1000000000));
         QTest::mouseClick(control(*window, "Command3"), Qt::LeftButton);
         QCOMPARE(messages, QStringList{"Sorry, but you may only undo a card movement after it "
                                        "has been completed!"});
         messages.clear();
 
-        QVERIFY(playUntil(*window, [&] { return window->game().state.gameOver; }));
+        QVERIFY(playUntil(*window, [&] { return window->game().state().gameOver; }));
         QCOMPARE(fixture_.questions + messages, QStringList());
         QVERIFY(control(*window, "Frame1")->isVisible() && control(*window, "Label1")->isVisible());
 
         clickAt(*window, QPoint(290, 350));
-        window->game().state.options.backgroundClickDraws = true;
+        menuItem(*window, "mnuDiscardPileB")->trigger();
         clickAt(*window, QPoint(150, 410));
         QCOMPARE(messages.value(0), "The current game is over, please start a new game to "
                                     "continue playing");
@@ -234,7 +241,7 @@ private slots:
         auto* tryAgain = qobject_cast<QPushButton*>(control(*window, "Command1"));
         QCOMPARE(tryAgain->text(), QStringLiteral("Try Again"));
         QTest::mouseClick(tryAgain, Qt::LeftButton);
-        const GameState& state = window->game().state;
+        const GameState& state = window->game().state();
         QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible());
         QCOMPARE(state.tableCardsLeft + state.drawPileCount, 35 + 18);
         QCOMPARE(labelText(*window, "Label3"), QStringLiteral("0"));

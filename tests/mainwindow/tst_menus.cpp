@@ -1,32 +1,21 @@
-#include "../engine/testsupport.h"
+#include "optionstore.h"
 #include "windowdriver.h"
 
 using namespace corvelle;
 using namespace corvelle::test;
 
-namespace {
-
-QWidget* topLevel(const QString& name) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name && widget->isVisible()) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
-
-void click(QWidget* form, const char* name, int index = -1) {
-    QTest::mouseClick(control(*form, QLatin1String(name), index), Qt::LeftButton);
-}
-
-} // namespace
-
 // The menus of the main window, wired to the saved options, the cheat commands, the Hall of
-// Fame and the Help windows, driven through the real windows.
+// Fame and the Help windows, driven through the real windows; and the end of a game.
 class MenusTest : public QObject {
     Q_OBJECT
 
     WindowFixture fixture_;
+
+    static void choose(QWidget& window, const QStringList& items) {
+        for (const QString& name : items) {
+            menuItem(window, qPrintable(name))->trigger();
+        }
+    }
 
 private slots:
     void initTestCase() { QVERIFY(fixture_.setUp()); }
@@ -41,23 +30,20 @@ private slots:
         for (const bool restarted : {false, true}) {
             auto window = fixture_.open();
             QVERIFY(window);
-            GameState& state = window->game().state;
+            const GameState& state = window->game().state();
             const Options& options = state.options;
             QCOMPARE(QFile::exists(OptionStore::fileName()), restarted);
             if (!restarted) {
-                window->mnuAceKing->trigger(); // already ticked: must not untick itself
-                QVERIFY(window->mnuAceKing->isChecked() && options.aceKingWrap);
-                state.score = 40;
-                state.anty = 15;
-                for (const QString& name : chosen) {
-                    window->findChild<QAction*>(name)->trigger();
-                }
-                // Scoring off leaves the score, the anty and the label as they are.
-                QVERIFY(state.score == 40 && state.anty == 15 &&
-                        labelText(*window, "Label3") == "0");
+                choose(*window, {"mnuAceKing"}); // already ticked: must not untick itself
+                QVERIFY(menuItem(*window, "mnuAceKing")->isChecked() && options.aceKingWrap);
+                QVERIFY(playUntil(*window, [&] { return state.score > 0; }));
+                const auto score = state.score;
+                choose(*window, chosen);
+                // Scoring off leaves the score and its label as they are.
+                QVERIFY(state.score == score && labelText(*window, "Label3").toInt() == score);
             }
             for (const QString& name : chosen + others) {
-                QVERIFY2(window->findChild<QAction*>(name)->isChecked() == chosen.contains(name),
+                QVERIFY2(menuItem(*window, qPrintable(name))->isChecked() == chosen.contains(name),
                          qPrintable(name));
             }
             QVERIFY(!options.aceKingWrap && !options.scoringOn && !options.showHighScoresPopup);
@@ -67,19 +53,15 @@ private slots:
             for (const char* label : {"Label2", "Label3", "Label4", "Label5"}) {
                 QVERIFY2(control(*window, label)->isVisible() == restarted, label);
             }
+            const int left = state.drawPileCount;
             clickAt(*window, QPoint(150, 410)); // the background draws, right after start-up too
-            QCOMPARE(state.drawPileCount, 17);
+            QCOMPARE(state.drawPileCount, left - 1);
         }
         auto window = fixture_.open();
         QVERIFY(window);
-        for (const QString& name : QStringList{"mnuScoringOff"} + others) {
-            window->findChild<QAction*>(name)->trigger();
-        }
-        const Options& options = window->game().state.options;
+        choose(*window, QStringList{"mnuScoringOff"} + others);
         QVERIFY(control(*window, "Label3")->isVisible()); // scoring on shows the labels again
-        QVERIFY(options.aceKingWrap && options.scoringOn && options.showHighScoresPopup &&
-                !options.backgroundClickDraws && !options.drawPileClickDraws &&
-                options.shuffleCount == 1);
+        QVERIFY(window->game().state().options == Options{});
     }
 
     // The options reach play: Ace-King off refuses an Ace on a King, and the shuffle count
@@ -90,25 +72,27 @@ private slots:
                                clearableDeck(1), last});
         auto window = fixture_.open(&random);
         QVERIFY(window);
-        GameState& state = window->game().state;
-        window->mnuNoAceKing->trigger();
+        const GameState& state = window->game().state();
+        choose(*window, {"mnuNoAceKing"});
         clickAt(*window, slotPoint(4));
         QVERIFY(state.onTable[4]);
-        window->mnuAceKing->trigger();
+        choose(*window, {"mnuAceKing"});
         clickAt(*window, slotPoint(4));
         QVERIFY(!state.onTable[4]);
-        window->mnuShuffling3->trigger();
+        choose(*window, {"mnuShuffling3"});
         window->mnuNewGame->trigger();
         QVERIFY(std::equal(last.begin(), last.end(), state.deck.begin() + 1));
         verifyTableMatchesGame(*window);
     }
 
-    // The cheat items keep their marks on the cheat state; a high score made with a chosen wild
-    // card is entered with an asterisk, saved, and shown in the Hall of Fame.
+    // The cheat items keep their marks on the choice; a high score made with a chosen wild card
+    // is entered with an asterisk while the game-over panel shows, saved, a new game dealt, and
+    // then the Hall of Fame opens.
     void wildCardsMarksAndTheAsteriskOfTheirHighScore() {
-        auto window = fixture_.open();
+        ScriptedRandom random({makeDeck({{5, spades(5)}, {36, hearts(9)}}), stuckDeck()});
+        auto window = fixture_.open(&random);
         QVERIFY(window);
-        GameState& state = window->game().state;
+        const GameState& state = window->game().state();
         const auto marks = [&](bool on) {
             return state.cheat.cheatsEnabled == on && window->mnuCheatsEnabled->isChecked() == on &&
                    window->mnuDisableCheats->isChecked() == !on;
@@ -118,8 +102,8 @@ private slots:
         window->mnuSelectWildCards->trigger();
         QWidget* form6 = topLevel("Form6");
         QVERIFY(form6 && !window->isVisible());
-        click(form6, "Check1", 4);
-        click(form6, "Command1");
+        click(*form6, "Check1", 4);
+        click(*form6, "Command1");
         QTRY_VERIFY(window->isVisible());
         QVERIFY(marks(true) && state.cheat.wildMark[5] == 1);
         window->mnuDisableCheats->trigger();
@@ -127,36 +111,43 @@ private slots:
         window->mnuCheatsEnabled->trigger();
         QVERIFY(marks(true) && state.cheat.wildMark[5] == 1);
 
-        state.tableCards[4] = spades(5); // the chosen card, free at the bottom of column 0
-        clickAt(*window, slotPoint(4));
-        QCOMPARE(state.cheat.wildCardsPlayed, 1);
-        // Play until the end of the game asks for the name (the save then deals a new game).
+        clickAt(*window, slotPoint(4)); // the chosen 5 of spades on a 9
+        QCOMPARE(state.wildCardsPlayed, 1);
         fixture_.answer = QStringLiteral("Ann");
+        fixture_.whileAsking = [&] { QVERIFY(control(*window, "Frame1")->isVisible()); };
         QVERIFY(playUntil(*window, [&] { return !fixture_.questions.isEmpty(); }));
-        QCOMPARE(fixture_.questions,
-                 QStringList{"High Scores: Hall of Fame|Please enter your name for the High "
-                             "Scores Hall of Fame."});
-        const QString best = QString::fromStdString(toText(state.highScoreValues[0]));
+        const QString best = QString::fromStdString(toText(window->highScores().values()[0]));
         QVERIFY(best.toInt() > 0);
-        QCOMPARE(state.highScoreNames[0].text, std::string("Ann *"));
+        QCOMPARE(window->highScores().names()[0].text, std::string("Ann *"));
         QCOMPARE(labelText(*window, "Label5"), best);
-        // The save dealt a new game and hid the panel, then the Hall of Fame opened.
         QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible() &&
                 state.tableCardsLeft == 35 && state.score == 0);
         QWidget* form4 = topLevel("Form4");
         QVERIFY(form4);
         QCOMPARE(labelText(*form4, "Label7", 0) + labelText(*form4, "Text1", 0), best + "Ann *");
+        // Clearing the Hall of Fame shows 0 as the best and deals anew.
+        click(*window, "Image3");
+        menuItem(*form4, "mnuClearHS")->trigger();
+        QVERIFY(labelText(*window, "Label5") == "0" && state.drawPileCount == 18);
         form4->close();
 
-        // A new main window reads the entry back from the file; its menu shows the table.
+        // A new main window reads the Hall of Fame from the file; its menu shows the table.
         window.reset();
         auto again = fixture_.open();
         QVERIFY(again);
-        QCOMPARE(labelText(*again, "Label5"), best);
-        QCOMPARE(again->game().state.highScoreNames[0].text, std::string("Ann *"));
+        QCOMPARE(labelText(*again, "Label5"), "0");
         again->mnuHighScores->trigger();
         QVERIFY(topLevel("Form4") && again->isVisible());
-        QCOMPARE(topLevel("Form4")->windowTitle(), QStringLiteral("High Scores"));
+    }
+
+    // With the pop-up off, an entry is recorded and a new game dealt, and no window opens.
+    void noPopUpWhenTurnedOff() {
+        auto window = fixture_.open();
+        QVERIFY(window);
+        choose(*window, {"mnuShowHSb"});
+        fixture_.answer = "Pat";
+        QVERIFY(playUntil(*window, [&] { return !fixture_.questions.isEmpty(); }));
+        QVERIFY(!topLevel("Form4") && window->highScores().names()[0].text == "Pat");
     }
 
     void helpMenusOpenTheirWindowsInsteadOfTheGame() {
@@ -164,14 +155,13 @@ private slots:
              {std::pair{"mnuGameRules", "Form2"}, {"mnuAboutCorvelle", "Form5"}}) {
             auto window = fixture_.open();
             QVERIFY(window);
-            const GameState before = window->game().state;
-            window->findChild<QAction*>(item)->trigger();
+            const GameState before = window->game().state();
+            menuItem(*window, item)->trigger();
             QWidget* opened = topLevel(form);
             QVERIFY2(opened && !window->isVisible(), form);
-            click(opened, "Command1");
+            click(*opened, "Command1");
             QTRY_VERIFY(window->isVisible());
-            QVERIFY(window->game().state.deck == before.deck &&
-                    window->game().state.onTable == before.onTable);
+            QVERIFY(window->game().state() == before);
         }
     }
 };

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace corvelle {
@@ -41,8 +42,8 @@ TableValue TableValue::fromText(std::string v) {
     return t;
 }
 
-TableValue TableValue::score(std::int32_t v, bool wide) {
-    if (!wide && v >= INT16_MIN && v <= INT16_MAX) {
+TableValue TableValue::score(std::int32_t v, std::int32_t peakScore) {
+    if (peakScore <= INT16_MAX && v >= INT16_MIN && v <= INT16_MAX) {
         return int16(static_cast<std::int16_t>(v));
     }
     return int32(v);
@@ -100,40 +101,21 @@ bool textAsNumber(const std::string& text, double& number) {
     return true;
 }
 
-bool valueIsZero(const TableValue& value) {
+double comparedValue(const TableValue& value) {
     switch (value.kind) {
     case TableValue::Kind::Empty:
-        return true;
+        return 0.0;
     case TableValue::Kind::Int16:
     case TableValue::Kind::Int32:
-        return value.integer == 0;
+        return value.integer;
     case TableValue::Kind::Float32:
     case TableValue::Kind::Float64:
-        return value.real == 0.0;
-    case TableValue::Kind::Text: {
-        double number = 0.0;
-        return textAsNumber(value.text, number) && number == 0.0;
+        return value.real;
+    case TableValue::Kind::Text:
+        break;
     }
-    }
-    return false;
-}
-
-bool scoreBeats(std::int32_t score, const TableValue& value) {
-    switch (value.kind) {
-    case TableValue::Kind::Empty:
-        return score > 0;
-    case TableValue::Kind::Int16:
-    case TableValue::Kind::Int32:
-        return score > value.integer;
-    case TableValue::Kind::Float32:
-    case TableValue::Kind::Float64:
-        return static_cast<double>(score) > value.real;
-    case TableValue::Kind::Text: {
-        double number = 0.0;
-        return textAsNumber(value.text, number) && static_cast<double>(score) > number;
-    }
-    }
-    return false;
+    double number = 0.0;
+    return textAsNumber(value.text, number) ? number : std::numeric_limits<double>::infinity();
 }
 
 } // namespace corvelle

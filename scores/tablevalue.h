@@ -8,11 +8,7 @@ namespace corvelle {
 // One entry of the Hall of Fame table (a score or a name). The file keeps a type with every
 // value, and the table keeps it too, so a value read from an old file is written back as it was.
 //
-// How a game's score compares with an entry (the one place this is decided):
-//   - Empty counts as 0.
-//   - Int16, Int32, Float32 and Float64 compare by their numeric value.
-//   - Text that reads as a number (blanks around it allowed, e.g. " 120", "1.5e3") compares
-//     as that number; any other text is never below a score, so a score never beats it.
+// How a game's score compares with an entry is decided in one place, comparedValue().
 struct TableValue {
     enum class Kind { Empty, Int16, Int32, Float32, Float64, Text };
 
@@ -26,8 +22,8 @@ struct TableValue {
     static TableValue float32(float v);
     static TableValue float64(double v);
     static TableValue fromText(std::string v);
-    // A game's score with the width the engine tracked for it.
-    static TableValue score(std::int32_t v, bool wide);
+    // A game's final score: 16 bits wide unless the game's score has ever passed 32767.
+    static TableValue score(std::int32_t v, std::int32_t peakScore);
 
     bool operator==(const TableValue&) const = default;
 };
@@ -36,12 +32,11 @@ struct TableValue {
 // text as it is, empty as the empty text.
 std::string toText(const TableValue& value);
 
-// True when `score` is strictly greater than `value`, by the rules above.
-bool scoreBeats(std::int32_t score, const TableValue& value);
-
-// True when the entry stands for the score 0 by the same rules (empty, a number 0, or text
-// that reads as 0); the Hall of Fame shows no name beside such an entry.
-bool valueIsZero(const TableValue& value);
+// The number a game's score is compared with: empty counts as 0, the integers and floats as
+// their value, text that reads as a number (blanks around it allowed, e.g. " 120", "1.5e3") as
+// that number; any other text is infinitely high, so no score ever beats it. A score beats an
+// entry when it is strictly greater; an entry that compares as 0 is a free place.
+double comparedValue(const TableValue& value);
 
 // The numeric value of text that reads as a number; false for any other text.
 bool textAsNumber(const std::string& text, double& number);

@@ -3,7 +3,6 @@
 #include "game.h"
 
 #include <array>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,20 +23,16 @@ public:
     bool panelVisible = false;
     std::vector<std::string> scoreHistory;
     std::vector<std::string> messages;
-    int highScoreChecks = 0;
-    int showCardCalls = 0;
-    std::function<void()> onCheckHighScore;
 
     FakeDisplay() { drawVisible.fill(true); }
 
-    void showCard(int index, int code, int target) override {
-        ++showCardCalls;
-        if (target == TargetTableSlot && index >= 0 && index < TableSlots) {
-            slotPicture[index] = code;
-        } else if (target == TargetDiscardPile) {
+    void showCard(int index, int code, ShowTarget target) override {
+        if (target == ShowTarget::TableSlot) {
+            slotPicture.at(index) = code;
+        } else if (target == ShowTarget::DiscardPile) {
             discardPicture = code;
-        } else if (target == TargetDrawPile && index >= 0 && index < DrawPilePictures) {
-            drawPicture[index] = code;
+        } else {
+            drawPicture.at(index) = code;
         }
     }
     void setSlotVisible(int slot, bool visible) override { slotVisible.at(slot) = visible; }
@@ -49,12 +44,6 @@ public:
     void showHighestScore(std::string_view text) override { highestText = text; }
     void setGameOverPanelVisible(bool visible) override { panelVisible = visible; }
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
-    void checkHighScore() override {
-        ++highScoreChecks;
-        if (onCheckHighScore) {
-            onCheckHighScore();
-        }
-    }
 
     int visibleDrawPictures() const {
         int n = 0;
@@ -111,6 +100,20 @@ inline std::array<int, DeckSize> makeDeck(const std::vector<std::pair<int, int>>
     return deck;
 }
 
+// Card codes by suit and rank (rank 1 = Ace .. 13 = King).
+inline constexpr int spades(int rank) {
+    return cardCode(Suit::Spades, rank);
+}
+inline constexpr int clubs(int rank) {
+    return cardCode(Suit::Clubs, rank);
+}
+inline constexpr int diamonds(int rank) {
+    return cardCode(Suit::Diamonds, rank);
+}
+inline constexpr int hearts(int rank) {
+    return cardCode(Suit::Hearts, rank);
+}
+
 // The slot of the k-th card (0..34) when a table is cleared column by column, bottom up.
 inline constexpr int clearingOrderSlot(int k) {
     return 5 * (k / 5) + 4 - k % 5;
@@ -134,35 +137,60 @@ inline std::array<int, DeckSize> clearableDeck(int draws) {
         }
         rank += step;
     }
-    placed.emplace_back(36 + draws, 39 + 3);
+    placed.emplace_back(36 + draws, hearts(3));
     return makeDeck(placed);
 }
 
-// A game on a recording display, dealt at once from the given decks (used in turn).
+// The bottom cards `bottoms` (slots 4, 9, .., 34), then the discard and draw pile in order.
+inline std::array<int, DeckSize> deckWith(const std::vector<int>& bottoms,
+                                          const std::vector<int>& pile) {
+    std::vector<std::pair<int, int>> placed;
+    for (std::size_t i = 0; i < bottoms.size(); ++i) {
+        placed.emplace_back(5 * static_cast<int>(i) + 5, bottoms[i]);
+    }
+    for (std::size_t i = 0; i < pile.size(); ++i) {
+        placed.emplace_back(36 + static_cast<int>(i), pile[i]);
+    }
+    return makeDeck(placed);
+}
+
+// Bottom cards 9s and 10s; discard and draw pile 2s to 5s and three Kings: nothing ever
+// fits, and the last draw ends the game.
+inline std::array<int, DeckSize> stuckDeck() {
+    std::vector<int> pile;
+    for (int rank : {2, 3, 4, 5}) {
+        for (Suit suit : AllSuits) {
+            pile.push_back(cardCode(suit, rank));
+        }
+    }
+    pile.insert(pile.end(), {spades(13), clubs(13), diamonds(13)});
+    return deckWith(
+        {spades(9), clubs(9), diamonds(9), hearts(9), spades(10), clubs(10), diamonds(10)}, pile);
+}
+
+// A game on a recording display, dealt at once from the given decks (used in turn), with the
+// options given.
 struct TestGame {
-    explicit TestGame(std::vector<std::array<int, DeckSize>> decks) : random(std::move(decks)) {
-        game.dealGame(Game::NewGame);
+    explicit TestGame(std::vector<std::array<int, DeckSize>> decks, const Options& options = {})
+        : random(std::move(decks)) {
+        game.setOptions(options);
+        game.start();
+        game.newGame();
+    }
+    // Chooses the given cards as wild cards, in force or not.
+    void chooseWildCards(const std::vector<int>& codes, bool inForce) {
+        CheatChoice choice;
+        for (int code : codes) {
+            choice.wildMark[code] = 1;
+        }
+        choice.wildCount = static_cast<int>(codes.size());
+        choice.cheatsEnabled = inForce;
+        game.setCheatChoice(choice);
     }
     FakeDisplay display;
     ScriptedRandom random;
     Game game{display, random};
-    GameState& state = game.state;
+    const GameState& state = game.state();
 };
-
-// Card codes by suit and rank (rank 1 = Ace .. 13 = King).
-inline constexpr int spades(int rank) {
-    return rank;
-}
-inline constexpr int clubs(int rank) {
-    return 13 + rank;
-}
-inline constexpr int diamonds(int rank) {
-    return 26 + rank;
-}
-inline constexpr int hearts(int rank) {
-    return 39 + rank;
-}
-inline constexpr int JokerA = 53;
-inline constexpr int JokerB = 54;
 
 } // namespace corvelle::test

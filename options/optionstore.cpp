@@ -1,0 +1,140 @@
+#include "optionstore.h"
+
+namespace corvelle {
+
+namespace {
+
+QString text(std::string_view s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString checkedKey(const OptionItem& item) {
+    return QString::fromLatin1(item.control) + QStringLiteral(".Checked");
+}
+
+QString boolText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+// The stored text of a key; a missing key, and a value that is no plain text (a list, or a
+// serialised variant some other program put there), read as empty.
+QString storedText(const QSettings& settings, const QString& key) {
+    const QVariant value = settings.value(key);
+    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+}
+
+void applySetting(Options& options, const OptionSetting& setting) {
+    for (const OptionField& field : OptionFields) {
+        if (field.key != setting.key) {
+            continue;
+        }
+        if (field.flag != nullptr) {
+            options.*field.flag = setting.text == "True";
+        } else {
+            options.*field.number = text(setting.text).toInt();
+        }
+    }
+}
+
+// The value stored under `key`: one of the texts the items write for it (in any letter case),
+// or else the text of the default item of its group.
+OptionSetting readSetting(const QSettings& settings, std::string_view key) {
+    const QString stored = storedText(settings, text(key));
+    OptionSetting fallback{key, {}};
+    for (const OptionItem& item : OptionItems) {
+        for (const OptionSetting& setting : item.settings) {
+            if (setting.key != key) {
+                continue;
+            }
+            if (stored.compare(text(setting.text), Qt::CaseInsensitive) == 0) {
+                return setting;
+            }
+            if (item.defaultMark) {
+                fallback = setting;
+            }
+        }
+    }
+    return fallback;
+}
+
+bool readMark(const QSettings& settings, const OptionItem& item) {
+    const QString stored = storedText(settings, checkedKey(item));
+    if (stored.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (stored.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    return item.defaultMark;
+}
+
+// The store, opened in its group "Settings".
+class Store : public QSettings {
+public:
+    Store()
+        : QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvelle"),
+                    QStringLiteral("Corvelle")) {
+        beginGroup(QStringLiteral("Settings"));
+    }
+};
+
+} // namespace
+
+OptionMarks OptionStore::defaultMarks() {
+    OptionMarks marks{};
+    for (std::size_t i = 0; i < OptionItems.size(); ++i) {
+        marks[i] = OptionItems[i].defaultMark;
+    }
+    return marks;
+}
+
+QString OptionStore::fileName() {
+    return Store().fileName();
+}
+
+void OptionStore::loadSettings(Options& options, OptionMarks& marks) {
+    const Store settings;
+    for (const OptionField& field : OptionFields) {
+        applySetting(options, readSetting(settings, field.key));
+    }
+    for (std::size_t i = 0; i < OptionItems.size(); ++i) {
+        marks[i] = readMark(settings, OptionItems[i]);
+    }
+    status_ = settings.status();
+}
+
+void OptionStore::choose(std::size_t item, Options& options, OptionMarks& marks) {
+    const OptionItem& chosen = OptionItems.at(item);
+    for (const OptionSetting& setting : chosen.settings) {
+        applySetting(options, setting);
+    }
+    for (std::size_t i = 0; i < OptionItems.size(); ++i) {
+        if (OptionItems[i].group == chosen.group) {
+            marks[i] = i == item;
+        }
+    }
+    Store settings;
+    for (const Entry& entry : entriesFor(item, marks)) {
+        settings.setValue(entry.first, entry.second);
+    }
+    settings.sync();
+    status_ = settings.status();
+}
+
+QList<OptionStore::Entry> OptionStore::entriesFor(std::size_t item, const OptionMarks& marks) {
+    const OptionItem& chosen = OptionItems.at(item);
+    QList<Entry> entries;
+    for (const OptionSetting& setting : chosen.settings) {
+        if (!setting.key.empty()) {
+            entries.append({text(setting.key), text(setting.text)});
+        }
+    }
+    for (std::size_t i = 0; i < OptionItems.size(); ++i) {
+        if (OptionItems[i].group == chosen.group) {
+            entries.append({checkedKey(OptionItems[i]), boolText(marks[i])});
+        }
+    }
+    return entries;
+}
+
+} // namespace corvelle

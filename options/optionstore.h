@@ -1,0 +1,48 @@
+#pragma once
+
+#include "optiontable.h"
+
+#include <QList>
+#include <QSettings>
+#include <QString>
+
+#include <utility>
+
+namespace corvelle {
+
+// The player's saved options: the option values and the menu check marks of OptionItems, kept as
+// texts ("True", "False", "1", ...) in the per-user settings file of the organisation and
+// application "Corvelle", group "Settings". The options are read once at start-up and each
+// group is written the moment the player chooses one of its items; nothing else ever writes.
+// A stored text the game did not write reads as the key's default, and a store that cannot be
+// read or written leaves the game running on the options in memory.
+class OptionStore {
+public:
+    using Entry = std::pair<QString, QString>; // key, text
+
+    // The check marks the menus carry before any saved choice is read.
+    static OptionMarks defaultMarks();
+    // Reads every option and check mark, each from its own key; missing or unusable texts give
+    // the defaults. Writes nothing.
+    void loadSettings(Options& options, OptionMarks& marks);
+    // The player chose OptionItems[item]: sets its options and the marks of its group, then
+    // saves them.
+    void choose(std::size_t item, Options& options, OptionMarks& marks);
+
+    // The keys that choosing OptionItems[item] writes, in the order they are written, with the
+    // marks given.
+    static QList<Entry> entriesFor(std::size_t item, const OptionMarks& marks);
+    // Where the store lives.
+    static QString fileName();
+
+    // The first problem the last load or choice met; nothing else is done about it.
+    // AccessError after a choice: it could not be saved and lives in memory for this run.
+    // FormatError: the file held text that is no settings file; a choice still saves, and
+    // rewrites the file readable. A missing file is no problem: it is a first run.
+    QSettings::Status status() const { return status_; }
+
+private:
+    QSettings::Status status_ = QSettings::NoError;
+};
+
+} // namespace corvelle

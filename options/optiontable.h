@@ -1,0 +1,85 @@
+#pragma once
+
+#include "gamestate.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace corvelle {
+
+// The option groups under "&Options", in menu order. The cheat items are not options: they
+// are never stored, and their menu lies between the first two groups.
+enum class OptionGroup { DrawingMethod, ShowHighScores, PlayMode, Scoring, Shuffling };
+
+struct OptionMenu {
+    OptionGroup group;
+    const char* control;
+    const char* caption;
+};
+
+inline constexpr std::array<OptionMenu, 5> OptionMenus{{
+    {OptionGroup::DrawingMethod, "mnuDrawingMethod", "Card Drawing Method"},
+    {OptionGroup::ShowHighScores, "mnuShowHighScores", "High Score PopUp"},
+    {OptionGroup::PlayMode, "mnuPlaymode", "Play Mode"},
+    {OptionGroup::Scoring, "mnuScoring", "Scoring"},
+    {OptionGroup::Shuffling, "mnuShuffling", "Shuffling"},
+}};
+
+// One stored option value: the settings key and the text written for it.
+struct OptionSetting {
+    std::string_view key;
+    std::string_view text;
+};
+
+// One item of an option group: its menu control and caption, whether it carries the check mark
+// before any saved choice is read, and the option values that choosing it sets and stores.
+// Choosing an item stores these values and the check marks of its whole group (the control
+// name followed by ".Checked"); the group's default values are those of its default item.
+struct OptionItem {
+    const char* control;
+    const char* caption;
+    OptionGroup group;
+    bool defaultMark;
+    std::array<OptionSetting, 2> settings; // an unused one has an empty key
+};
+
+// Every option item, in menu order: the one place an option item is written down.
+// clang-format off
+inline constexpr std::array<OptionItem, 12> OptionItems{{
+    {"mnuDiscardPileA",  "Discard Pile Only",          OptionGroup::DrawingMethod,  true,  {{{"ClickCardPileTo", "False"}, {"ClickFormAlso", "False"}}}},
+    {"mnuDiscardPDrawP", "Discard Pile && Draw Pile",  OptionGroup::DrawingMethod,  false, {{{"ClickCardPileTo", "True"},  {"ClickFormAlso", "False"}}}},
+    {"mnuDiscardPileB",  "Discard Pile && Background", OptionGroup::DrawingMethod,  false, {{{"ClickCardPileTo", "False"}, {"ClickFormAlso", "True"}}}},
+    {"mnuShowHSa",       "Show High Scores",           OptionGroup::ShowHighScores, true,  {{{"ShowHighScores", "True"}}}},
+    {"mnuShowHSb",       "Dont Show High Scores",      OptionGroup::ShowHighScores, false, {{{"ShowHighScores", "False"}}}},
+    {"mnuAceKing",       "Ace King - King Ace",        OptionGroup::PlayMode,       true,  {{{"AceKing", "True"}}}},
+    {"mnuNoAceKing",     "No Ace King - King Ace",     OptionGroup::PlayMode,       false, {{{"AceKing", "False"}}}},
+    {"mnuScoringOn",     "On",                         OptionGroup::Scoring,        true,  {{{"Scoring", "True"}}}},
+    {"mnuScoringOff",    "Off",                        OptionGroup::Scoring,        false, {{{"Scoring", "False"}}}},
+    {"mnuShuffling1",    "1",                          OptionGroup::Shuffling,      true,  {{{"Shuffles", "1"}}}},
+    {"mnuShuffling2",    "2",                          OptionGroup::Shuffling,      false, {{{"Shuffles", "2"}}}},
+    {"mnuShuffling3",    "3",                          OptionGroup::Shuffling,      false, {{{"Shuffles", "3"}}}},
+}};
+// clang-format on
+
+// Where each stored option value lands in the game's options: a Boolean stored as "True" or
+// "False", or a number stored in decimal.
+struct OptionField {
+    std::string_view key;
+    bool Options::*flag = nullptr;
+    int Options::*number = nullptr;
+};
+
+inline constexpr std::array<OptionField, 6> OptionFields{{
+    {"ClickCardPileTo", &Options::drawPileClickDraws, nullptr},
+    {"ClickFormAlso", &Options::backgroundClickDraws, nullptr},
+    {"ShowHighScores", &Options::showHighScoresPopup, nullptr},
+    {"AceKing", &Options::aceKingWrap, nullptr},
+    {"Scoring", &Options::scoringOn, nullptr},
+    {"Shuffles", nullptr, &Options::shuffleCount},
+}};
+
+// The check marks of the option items, by their place in OptionItems.
+using OptionMarks = std::array<bool, OptionItems.size()>;
+
+} // namespace corvelle

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "cardpicture.h"
+#include "dialogs.h"
+#include "enginefakes.h"
+#include "fixturepictures.h"
+#include "mainwindow.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// Drives the real windows as a player would: finds their controls by name, clicks where a
+// player would, answers the dialogs, and plays on.
+namespace corvelle::test {
+
+// Fixture pictures in a folder of their own that also holds the Hall of Fame, every message
+// and question recorded (answered with `answer`), and each case started as a first run: no
+// saved options, no Hall of Fame file.
+class WindowFixture final : public Dialogs {
+public:
+    QTemporaryDir dir;
+    QStringList messages, questions;
+    QString answer;
+    std::function<void()> whileAsking;
+
+    void message(const QString& text) override { messages << text; }
+    QString askText(const QString& prompt, const QString& title) override;
+    bool setUp();
+    void reset();
+    std::unique_ptr<MainWindow> open(RandomSource* random = nullptr);
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+// The control of `window` with that name (and index, for a control array).
+QWidget* control(QWidget& window, const QString& name, int index = -1);
+QString labelText(QWidget& window, const char* name, int index = -1);
+// The visible top-level window with that name ("Form4"), or nullptr.
+QWidget* topLevel(const QString& name);
+// A left click on the named control of a window.
+void click(QWidget& window, const char* name, int index = -1);
+QAction* menuItem(QWidget& window, const char* name);
+
+// Clicks the client area at `point` as a player would: whatever control lies on top there
+// gets the click, the background when none does.
+void clickAt(MainWindow& window, QPoint point);
+// A point in the visible top strip of table slot `slot`.
+QPoint slotPoint(int slot);
+// A table slot whose card can be played now, or -1.
+int fittingSlot(const Game& game);
+// Plays by clicks, dealing again when a game ends, until `done` holds.
+bool playUntil(MainWindow& window, const std::function<bool()>& done);
+// Every picture control shows the card of the game, from the file of that card.
+void verifyTableMatchesGame(MainWindow& window);
+
+// Records the show, hide and close events of the windows named "Form...", in order.
+class WindowEvents : public QObject {
+public:
+    QStringList seen;
+    WindowEvents();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace corvelle::test

@@ -1,0 +1,93 @@
+#include "secondarywindow.h"
+
+#include "windowkit.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace corvelle {
+
+SecondaryWindow::SecondaryWindow(QWidget* mainWindow, const char* name, const QString& caption,
+                                 const Twips& clientSize, Qt::WindowFlags buttons)
+    : QWidget(nullptr), mainWindow_(mainWindow) {
+    setUpFixedWindow(this, name, caption, clientSize, buttons);
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (mainWindow != nullptr) {
+        // The main window is being destroyed: this window closes with it and must not touch it.
+        connect(mainWindow, &QObject::destroyed, this, [this] {
+            leaving_ = true;
+            close();
+        });
+    }
+}
+
+void SecondaryWindow::exitGame() {
+    // The main window first (also when it is hidden), then every other window that is open.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const bool main = window->objectName() == QLatin1String("Form1");
+        if (main || window->isVisible()) {
+            windows.insert(main ? 0 : windows.size(), window);
+        }
+        if (auto* secondary = qobject_cast<SecondaryWindow*>(window)) {
+            secondary->leaving_ = true;
+        }
+    }
+    for (const QPointer<QWidget>& window : windows) {
+        if (window) {
+            window->close();
+        }
+    }
+}
+
+QPushButton* SecondaryWindow::createButtons(const QString& returnCaption, const Twips& returnPlace,
+                                            const Twips& exitPlace) {
+    auto* back = placed(new QPushButton(returnCaption, this), "Command1", returnPlace);
+    auto* exit =
+        placed(new QPushButton(QStringLiteral("Exit Corvelle"), this), "Command2", exitPlace);
+    connect(back, &QPushButton::clicked, this, &SecondaryWindow::Command1_Click);
+    connect(exit, &QPushButton::clicked, this, &SecondaryWindow::Command2_Click);
+    setTabOrder(back, exit);
+    return exit;
+}
+
+void SecondaryWindow::showInsteadOfMainWindow(bool hideMainWindowFirst) {
+    if (hideMainWindowFirst && mainWindow_) {
+        mainWindow_->hide();
+    }
+    show();
+    if (!hideMainWindowFirst && mainWindow_) {
+        mainWindow_->hide();
+    }
+}
+
+void SecondaryWindow::Command1_Click() {
+    close();
+}
+
+void SecondaryWindow::Command2_Click() {
+    exitGame();
+}
+
+void SecondaryWindow::closeEvent(QCloseEvent* event) {
+    // Every way out but the exit button returns to the game, the title bar included; otherwise
+    // the main window would stay hidden with no way back.
+    if (!leaving_ && mainWindow_) {
+        leaving_ = true;
+        returningToGame();
+        mainWindow_->show();
+    }
+    event->accept();
+}
+
+void SecondaryWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        Command1_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace corvelle

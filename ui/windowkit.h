@@ -1,0 +1,29 @@
+#pragma once
+
+#include "twips.h"
+
+#include <QColor>
+#include <QString>
+#include <Qt>
+
+class QMainWindow;
+class QWidget;
+
+namespace corvelle {
+
+// The green of every game window's background.
+inline const QColor TableGreen(0, 128, 0);
+
+// Fills the widget's background with the table green.
+void paintGreen(QWidget* widget);
+
+// Makes `window` a top-level window of the game: its control name, its caption, the title-bar
+// buttons it offers besides close, and a fixed client area of `clientSize` (width and height).
+void setUpFixedWindow(QWidget* window, const char* name, const QString& caption,
+                      const Twips& clientSize, Qt::WindowFlags buttons = {});
+
+// The fixed-size, green client area of a window with a menu bar, directly below the menu bar:
+// the window takes exactly its size and cannot be resized.
+QWidget* createFixedClientArea(QMainWindow* window, const Twips& clientSize);
+
+} // namespace corvelle
