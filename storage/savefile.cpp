@@ -127,6 +127,18 @@ QString syncDirectory(const QString& target) {
                   : reason("the file was replaced, but its folder could not be synced", error);
 }
 
+ReadResult unreadable(int error) {
+    return {ReadStatus::Unreadable, {}, QString::fromLocal8Bit(std::strerror(error))};
+}
+
+ReadResult notRegular(mode_t mode) {
+    const char* what = S_ISDIR(mode)                    ? "a folder"
+                       : S_ISFIFO(mode)                 ? "a FIFO"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                                                        : "not a regular file";
+    return {ReadStatus::NotRegular, {}, QStringLiteral("it is %1").arg(QLatin1String(what))};
+}
+
 } // namespace
 
 QString replaceFileContent(const QString& path, const QByteArray& bytes) {
@@ -148,6 +160,45 @@ QString replaceFileContent(const QString& path, const QByteArray& bytes) {
         return why;
     }
     return syncDirectory(target);
+}
+
+ReadResult readSmallFile(const QString& path, qint64 maxBytes) {
+    const QByteArray name = encoded(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
+        return errno == ENOENT ? ReadResult{} : unreadable(errno);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return notRegular(st.st_mode);
+    }
+    // Something else may take the file's place between the look and the opening.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno == ENOENT ? ReadResult{} : unreadable(errno);
+    }
+    ReadResult result{ReadStatus::Read, {}, {}};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        result = notRegular(st.st_mode);
+    }
+    char chunk[65536];
+    while (result.status == ReadStatus::Read && result.bytes.size() < maxBytes) {
+        const ssize_t got = ::read(
+            fd, chunk, std::size_t(std::min<qint64>(sizeof chunk, maxBytes - result.bytes.size())));
+        if (got < 0 && errno != EINTR) {
+            result = unreadable(errno);
+        } else if (got == 0) {
+            break;
+        } else if (got > 0) {
+            result.bytes.append(chunk, got);
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+bool isRegularOrMissing(const QString& path) {
+    struct stat st {};
+    return ::stat(encoded(path).constData(), &st) != 0 || S_ISREG(st.st_mode);
 }
 
 } // namespace corvelle

@@ -15,4 +15,25 @@ namespace corvelle {
 // it was, unless only the directory sync after the rename failed, which the reason says).
 QString replaceFileContent(const QString& path, const QByteArray& bytes);
 
+enum class ReadStatus { Read, Missing, NotRegular, Unreadable };
+
+// What reading one of the game's small files found. Only Read carries bytes; NotRegular (a
+// FIFO, a directory, a device or a socket where a file should be) and Unreadable carry the
+// reason in `error`, so the game can tell the player and go on without the file.
+struct ReadResult {
+    ReadStatus status = ReadStatus::Missing;
+    QByteArray bytes;
+    QString error;
+};
+
+// Reads at most `maxBytes` of the regular file at `path`. Anything else at `path` is reported
+// and never read, and it is never opened in a way that could block, so a FIFO put in a file's
+// place cannot hang the game.
+ReadResult readSmallFile(const QString& path, qint64 maxBytes);
+
+// False when something other than a regular file is at `path`: for the files a library opens
+// itself (QSettings and the options file), which must be checked before they are opened. A
+// path that cannot be looked at counts as missing, since opening it cannot block either.
+bool isRegularOrMissing(const QString& path);
+
 } // namespace corvelle

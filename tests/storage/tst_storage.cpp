@@ -1,5 +1,6 @@
-// Saving the game's files: a save that meets a full disk or is killed at any of its system calls
-// leaves the file with its whole old content or its whole new one, never less.
+// Saving and reading the game's files: a save that meets a full disk or is killed at any of its
+// system calls leaves the file with its whole old content or its whole new one, never less, and
+// a FIFO or a folder in a file's place is reported instead of hanging the game.
 #include "savefile.h"
 
 #include <QDir>
@@ -10,8 +11,13 @@
 #include <QTest>
 
 #include <memory>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace corvelle;
+
+Q_DECLARE_METATYPE(ReadStatus)
 
 namespace {
 
@@ -143,6 +149,41 @@ private slots:
             QVERIFY2(entries() == QStringList{"hscores.dat"}, qPrintable(at));
         }
         QVERIFY(keptOld > 0 && keptOld < saveCalls.size());
+    }
+
+    void readsOnlyRegularFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<ReadStatus>("status");
+        QTest::newRow("regular, cut at the limit") << "file" << ReadStatus::Read;
+        QTest::newRow("missing") << "none" << ReadStatus::Missing;
+        QTest::newRow("FIFO") << "fifo" << ReadStatus::NotRegular;
+        QTest::newRow("folder") << "folder" << ReadStatus::NotRegular;
+        QTest::newRow("device") << "/dev/null" << ReadStatus::NotRegular;
+        QTest::newRow("no permission") << "locked" << ReadStatus::Unreadable;
+    }
+    void readsOnlyRegularFiles() {
+        QFETCH(QString, kind);
+        QFETCH(ReadStatus, status);
+        QString path = kind.startsWith('/') ? kind : saveDir_ + "/" + kind;
+        if (kind == "file" || kind == "locked") {
+            path = path_;
+        } else if (kind == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        }
+        QVERIFY(kind != "locked" || QFile::setPermissions(path_, {}));
+        // Root reads any file: a file-system user of nobody's takes root's privilege away.
+        const auto fsuid = setfsuid(kind == "locked" ? 65534 : geteuid());
+        alarm(20); // a read that blocks ends the test here
+        const ReadResult read = readSmallFile(path, 10);
+        const bool safeToOpen = isRegularOrMissing(path);
+        alarm(0);
+        setfsuid(fsuid);
+        QCOMPARE(read.status, status);
+        QCOMPARE(read.bytes, status == ReadStatus::Read ? OldContent.left(10) : QByteArray());
+        QCOMPARE(read.error.isEmpty(), status == ReadStatus::Read || status == ReadStatus::Missing);
+        QCOMPARE(safeToOpen, status != ReadStatus::NotRegular);
     }
 };
 
