@@ -177,7 +177,9 @@ ReadResult readSmallFile(const QString& path, qint64 maxBytes) {
         return errno == ENOENT ? ReadResult{} : unreadable(errno);
     }
     ReadResult result{ReadStatus::Read, {}, {}};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
+        result = unreadable(errno);
+    } else if (!S_ISREG(st.st_mode)) {
         result = notRegular(st.st_mode);
     }
     char chunk[65536];

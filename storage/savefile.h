@@ -31,8 +31,8 @@ struct ReadResult {
 // place cannot hang the game.
 ReadResult readSmallFile(const QString& path, qint64 maxBytes);
 
-// False when something other than a regular file is at `path`: for the files a library opens
-// itself (QSettings and the options file), which must be checked before they are opened. A
+// False when something other than a regular file is at `path`: the check for a file that a
+// library opens itself, such as the settings file QSettings opens, made before it is opened. A
 // path that cannot be looked at counts as missing, since opening it cannot block either.
 bool isRegularOrMissing(const QString& path);
 
