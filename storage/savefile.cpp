@@ -1,24 +1,206 @@
 #include "savefile.h"
 
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace corvelle {
 
-QString replaceFileContent(const QString& path, const QByteArray& bytes) {
-    QSaveFile out(path);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly)) {
-        return out.errorString();
+namespace {
+
+const QString SavingInfix = QStringLiteral(".saving-");
+constexpr int SuffixLength = 6;
+constexpr char SuffixLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+
+QString reason(const char* what, int error) {
+    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                        QString::fromLocal8Bit(std::strerror(error)));
+}
+
+QByteArray encoded(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+bool isTemporaryOf(const char* entry, const QByteArray& prefix) {
+    if (std::strncmp(entry, prefix.constData(), std::size_t(prefix.size())) != 0 ||
+        std::strlen(entry) != std::size_t(prefix.size() + SuffixLength)) {
+        return false;
     }
-    if (out.write(bytes) != bytes.size()) {
-        const QString why = out.errorString();
-        out.cancelWriting();
-        return why;
+    const char* suffix = entry + prefix.size();
+    return std::all_of(suffix, suffix + SuffixLength,
+                       [](char c) { return c != 0 && std::strchr(SuffixLetters, c) != nullptr; });
+}
+
+// Removes the temporary files of earlier saves of `target` that were killed before renaming.
+void removeLeftovers(const QString& target) {
+    const QFileInfo info(target);
+    const QByteArray prefix = encoded(info.fileName() + SavingInfix);
+    DIR* dir = ::opendir(encoded(info.path()).constData());
+    if (dir == nullptr) {
+        return;
     }
-    if (!out.commit()) {
-        return out.errorString();
+    while (const dirent* entry = ::readdir(dir)) {
+        struct stat st {};
+        if (isTemporaryOf(entry->d_name, prefix) &&
+            ::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode)) {
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        }
+    }
+    ::closedir(dir);
+}
+
+// Creates a new, empty temporary file beside `target`, with the mode the umask gives.
+int createTemporary(const QString& target, QString& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target + SavingInfix;
+        for (int i = 0; i < SuffixLength; ++i) {
+            name += QLatin1Char(SuffixLetters[QRandomGenerator::global()->bounded(62)]);
+        }
+        const int fd =
+            ::open(encoded(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+QString writeAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, std::size_t(left));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return reason("writing the new content failed", written < 0 ? errno : ENOSPC);
+        }
+        data += written;
+        left -= written;
     }
     return {};
+}
+
+// Writes the temporary file through to the disk and closes it; the first failure is returned.
+QString fillTemporary(int fd, const QString& target, const QByteArray& bytes) {
+    struct stat old {};
+    QString why;
+    if (::stat(encoded(target).constData(), &old) == 0 && S_ISREG(old.st_mode) &&
+        ::fchmod(fd, old.st_mode & 07777) != 0) {
+        why = reason("giving the new file the old one's permissions failed", errno);
+    }
+    if (why.isEmpty()) {
+        why = writeAll(fd, bytes);
+    }
+    if (why.isEmpty() && ::fsync(fd) != 0) {
+        why = reason("writing the new content to the disk failed", errno);
+    }
+    if (::close(fd) != 0 && why.isEmpty()) {
+        why = reason("closing the new file failed", errno);
+    }
+    return why;
+}
+
+QString syncDirectory(const QString& target) {
+    const int fd =
+        ::open(encoded(QFileInfo(target).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return reason("the file was replaced, but its folder could not be opened to sync it",
+                      errno);
+    }
+    // Some file systems cannot sync a directory and say so with EINVAL; they need no sync.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    const int error = errno;
+    ::close(fd);
+    return synced ? QString()
+                  : reason("the file was replaced, but its folder could not be synced", error);
+}
+
+ReadResult unreadable(int error) {
+    return {ReadStatus::Unreadable, {}, QString::fromLocal8Bit(std::strerror(error))};
+}
+
+ReadResult notRegular(mode_t mode) {
+    const char* what = S_ISDIR(mode)                    ? "a folder"
+                       : S_ISFIFO(mode)                 ? "a FIFO"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                                                        : "not a regular file";
+    return {ReadStatus::NotRegular, {}, QStringLiteral("it is %1").arg(QLatin1String(what))};
+}
+
+} // namespace
+
+QString replaceFileContent(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
+    removeLeftovers(target);
+    QString temporary;
+    const int fd = createTemporary(target, temporary);
+    if (fd < 0) {
+        return reason("the new file could not be created beside it", errno);
+    }
+    QString why = fillTemporary(fd, target, bytes);
+    if (why.isEmpty() &&
+        ::rename(encoded(temporary).constData(), encoded(target).constData()) != 0) {
+        why = reason("the new file could not take the old one's place", errno);
+    }
+    if (!why.isEmpty()) {
+        ::unlink(encoded(temporary).constData());
+        return why;
+    }
+    return syncDirectory(target);
+}
+
+ReadResult readSmallFile(const QString& path, qint64 maxBytes) {
+    const QByteArray name = encoded(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
+        return errno == ENOENT ? ReadResult{} : unreadable(errno);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return notRegular(st.st_mode);
+    }
+    // Something else may take the file's place between the look and the opening.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno == ENOENT ? ReadResult{} : unreadable(errno);
+    }
+    ReadResult result{ReadStatus::Read, {}, {}};
+    if (::fstat(fd, &st) != 0) {
+        result = unreadable(errno);
+    } else if (!S_ISREG(st.st_mode)) {
+        result = notRegular(st.st_mode);
+    }
+    char chunk[65536];
+    while (result.status == ReadStatus::Read && result.bytes.size() < maxBytes) {
+        const ssize_t got = ::read(
+            fd, chunk, std::size_t(std::min<qint64>(sizeof chunk, maxBytes - result.bytes.size())));
+        if (got < 0 && errno != EINTR) {
+            result = unreadable(errno);
+        } else if (got == 0) {
+            break;
+        } else if (got > 0) {
+            result.bytes.append(chunk, got);
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+bool isRegularOrMissing(const QString& path) {
+    struct stat st {};
+    return ::stat(encoded(path).constData(), &st) != 0 || S_ISREG(st.st_mode);
 }
 
 } // namespace corvelle

@@ -5,10 +5,35 @@
 
 namespace corvelle {
 
-// Replaces the content of the file at `path` with `bytes`: the new content is written beside
-// it and then put in its place, so the file never holds anything but its old or its new
-// content. Returns an empty text when the file was replaced, otherwise why it was not (and the
-// file is left as it was).
+// Replaces the content of the file at `path` (or of the file a symbolic link there points to)
+// with `bytes`. The new content goes into a temporary file beside it, named after it with
+// ".saving-" and six letters or digits, which is written, synced and then renamed over the
+// file, and the directory is synced after the rename: whether the disk fills or the program is
+// killed at any point, the file holds its whole old content or its whole new one. Temporary
+// files that an earlier, killed save of the same file left behind are removed first. Returns
+// an empty text when the file was replaced, otherwise why it was not (and the file is left as
+// it was, unless only the directory sync after the rename failed, which the reason says).
 QString replaceFileContent(const QString& path, const QByteArray& bytes);
+
+enum class ReadStatus { Read, Missing, NotRegular, Unreadable };
+
+// What reading one of the game's small files found. Only Read carries bytes; NotRegular (a
+// FIFO, a directory, a device or a socket where a file should be) and Unreadable carry the
+// reason in `error`, so the game can tell the player and go on without the file.
+struct ReadResult {
+    ReadStatus status = ReadStatus::Missing;
+    QByteArray bytes;
+    QString error;
+};
+
+// Reads at most `maxBytes` of the regular file at `path`. Anything else at `path` is reported
+// and never read, and it is never opened in a way that could block, so a FIFO put in a file's
+// place cannot hang the game.
+ReadResult readSmallFile(const QString& path, qint64 maxBytes);
+
+// False when something other than a regular file is at `path`: the check for a file that a
+// library opens itself, such as the settings file QSettings opens, made before it is opened. A
+// path that cannot be looked at counts as missing, since opening it cannot block either.
+bool isRegularOrMissing(const QString& path);
 
 } // namespace corvelle
