@@ -2,25 +2,22 @@
 #include "halloffamewindow.h"
 #include "mainwindow.h"
 #include "picturecheck.h"
+#include "singleinstance.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLockFile>
-#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(CORVELLE_VERSION));
     QApplication::setQuitOnLastWindowClosed(true);
 
-    // Only one copy plays: a second start ends at once, silently. The lock records this
-    // process, so a lock left by a copy that was killed is recognised as stale and taken over.
-    QLockFile lock(QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
-                       .filePath(QStringLiteral("corvelle.lock")));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+    // Only one copy plays: a second start brings that copy forward and ends, silently.
+    corvelle::SingleInstance instance;
+    if (instance.anotherCopyPlays()) {
         return 0;
     }
+    QObject::connect(&instance, &corvelle::SingleInstance::comeForwardRequested,
+                     &corvelle::bringWindowsForward);
 
     const QString pictures = corvelle::cardPictureDirectory();
     const QStringList problems = corvelle::checkCardPictures(pictures);
