@@ -24,7 +24,10 @@ namespace {
 class SilentDialogs final : public Dialogs {
 public:
     void message(const QString&) override {}
-    QString askText(const QString&, const QString&) override { return {}; }
+    QString askText(const QString&, const QString&,
+                    const std::function<QString(const QString&)>&) override {
+        return {};
+    }
 };
 
 // Counts the paint events of the watched window's widgets.

@@ -12,6 +12,7 @@
 #include "windowkit.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -103,7 +104,8 @@ QMenu* menu(QWidget* parent, const char* name, const char* caption) {
 MainWindow::MainWindow(const QString& highScoreDir, QWidget* parent, RandomSource* random)
     : QMainWindow(parent), pictures_(cardPictureDirectory()),
       game_(*this, random != nullptr ? *random : productionRandom()),
-      highScores_(highScoreDir.isEmpty() ? highScoreDirectory() : highScoreDir) {
+      highScores_(highScoreDir.isEmpty() ? highScoreDirectory() : highScoreDir,
+                  highScoreDir.isEmpty() ? QCoreApplication::applicationDirPath() : QString()) {
     setObjectName(QStringLiteral("Form1"));
     createControls();
     createMenus();
@@ -251,6 +253,9 @@ void MainWindow::loadSettings() {
     optionStore_.loadSettings(options, optionMarks_);
     game_.setOptions(options);
     showOptionMarks();
+    if (const QString problem = optionStore_.takeProblem(); !problem.isEmpty()) {
+        dialogs().message(problem);
+    }
 }
 
 void MainWindow::loadHighScores() {

@@ -1,5 +1,9 @@
 #include "optionstore.h"
 
+#include "savefile.h"
+
+#include <QStandardPaths>
+
 namespace corvelle {
 
 namespace {
@@ -68,12 +72,12 @@ bool readMark(const QSettings& settings, const OptionItem& item) {
     return item.defaultMark;
 }
 
-// The store, opened in its group "Settings".
+// The store, opened in its group "Settings". It is the file that QSettings gives organisation
+// and application "Corvelle" in the user scope, named here so that it can be looked at before
+// QSettings opens (and reads) it.
 class Store : public QSettings {
 public:
-    Store()
-        : QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvelle"),
-                    QStringLiteral("Corvelle")) {
+    Store() : QSettings(OptionStore::fileName(), QSettings::NativeFormat) {
         beginGroup(QStringLiteral("Settings"));
     }
 };
@@ -89,18 +93,27 @@ OptionMarks OptionStore::defaultMarks() {
 }
 
 QString OptionStore::fileName() {
-    return Store().fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Corvelle/Corvelle.conf");
 }
 
 void OptionStore::loadSettings(Options& options, OptionMarks& marks) {
+    options = {};
+    marks = defaultMarks();
+    if (!usable()) {
+        return;
+    }
     const Store settings;
+    status_ = settings.status();
+    if (status_ != QSettings::NoError) {
+        return; // nothing in a file that could not be read or is no settings file counts
+    }
     for (const OptionField& field : OptionFields) {
         applySetting(options, readSetting(settings, field.key));
     }
     for (std::size_t i = 0; i < OptionItems.size(); ++i) {
         marks[i] = readMark(settings, OptionItems[i]);
     }
-    status_ = settings.status();
 }
 
 void OptionStore::choose(std::size_t item, Options& options, OptionMarks& marks) {
@@ -113,12 +126,31 @@ void OptionStore::choose(std::size_t item, Options& options, OptionMarks& marks)
             marks[i] = i == item;
         }
     }
+    if (!usable()) {
+        return;
+    }
     Store settings;
     for (const Entry& entry : entriesFor(item, marks)) {
         settings.setValue(entry.first, entry.second);
     }
     settings.sync();
     status_ = settings.status();
+}
+
+// Something else than a file where the store should be (a FIFO would hang the game) is never
+// opened: the options live in memory for this run, and the player is told once.
+bool OptionStore::usable() {
+    if (isRegularOrMissing(fileName())) {
+        return true;
+    }
+    status_ = QSettings::AccessError;
+    if (!reported_) {
+        reported_ = true;
+        problem_ = QStringLiteral("The settings file %1 is not a file. Corvelle plays with the "
+                                  "options in memory and cannot save them.")
+                       .arg(fileName());
+    }
+    return false;
 }
 
 QList<OptionStore::Entry> OptionStore::entriesFor(std::size_t item, const OptionMarks& marks) {

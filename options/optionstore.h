@@ -40,9 +40,15 @@ public:
     // FormatError: the file held text that is no settings file; a choice still saves, and
     // rewrites the file readable. A missing file is no problem: it is a first run.
     QSettings::Status status() const { return status_; }
+    // What the player must be told about the store, once; empty when all is well.
+    QString takeProblem() { return std::exchange(problem_, QString()); }
 
 private:
+    bool usable();
+
     QSettings::Status status_ = QSettings::NoError;
+    QString problem_;
+    bool reported_ = false;
 };
 
 } // namespace corvelle

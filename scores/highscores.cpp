@@ -20,6 +20,7 @@ namespace {
 const QString ScoresFile = QStringLiteral("hscores.dat");
 const QString OldScoresFile = QStringLiteral("scores.dat");
 const QString DamagedSuffix = QStringLiteral(".damaged");
+const QString BeforeImportSuffix = QStringLiteral(".before-import");
 
 // No sound hscores.dat is longer (ten records, names of at most 65535 bytes), and no
 // scores.dat worth importing either; reading stops there whatever the file's size.
@@ -45,20 +46,15 @@ QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-bool commitBytes(const QString& path, const std::vector<std::uint8_t>& bytes, bool keepTail,
-                 bool interrupt) {
+bool commitBytes(const QString& path, const std::vector<std::uint8_t>& bytes, bool keepTail) {
     QByteArray content(reinterpret_cast<const char*>(bytes.data()),
                        static_cast<qsizetype>(bytes.size()));
     if (keepTail) {
         // The old file's bytes beyond the new records stay, as an in-place write leaves them.
-        QFile old(path);
-        if (old.open(QIODevice::ReadOnly) && old.size() > content.size() &&
-            old.seek(content.size())) {
-            content += old.readAll();
-        }
+        const ReadResult old = readSmallFile(path, MaxFileRead);
+        content += old.bytes.mid(content.size());
     }
-    QString why =
-        interrupt ? QStringLiteral("the save was interrupted") : replaceFileContent(path, content);
+    const QString why = replaceFileContent(path, content);
     if (why.isEmpty()) {
         return true;
     }
@@ -67,6 +63,16 @@ bool commitBytes(const QString& path, const std::vector<std::uint8_t>& bytes, bo
                        "long as Corvelle runs, and the file keeps its previous content.")
             .arg(nativePath(path), why));
     return false;
+}
+
+// `base`, or the first of base.2, base.3, .. that does not exist: an older copy is never
+// replaced.
+QString freeName(const QString& base) {
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n) {
+        name = base + QLatin1Char('.') + QString::number(n);
+    }
+    return name;
 }
 
 } // namespace
@@ -81,40 +87,78 @@ QString chooseHighScoreDirectory(const QString& applicationDir, const QString& u
 }
 
 QString highScoreDirectory() {
+    // An installed copy (its pictures in ../share/corvelle) never keeps the player's scores in
+    // the installation, even where it could write there.
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const bool installed = QFileInfo::exists(appDir + QStringLiteral("/../share/corvelle"));
     return chooseHighScoreDirectory(
-        QCoreApplication::applicationDirPath(),
+        installed ? QString() : appDir,
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
+
+HighScores::HighScores(QString directory, QString takeOverDirectory)
+    : directory_(std::move(directory)), takeOverDirectory_(std::move(takeOverDirectory)) {}
 
 QString HighScores::filePath() const {
     return directory_ + QLatin1Char('/') + ScoresFile;
 }
 
 void HighScores::loadHighScores() {
-    if (QFileInfo(directory_ + QLatin1Char('/') + OldScoresFile).isFile() && importScoresDat()) {
+    if (importScoresDat()) {
         return;
     }
-    if (QFileInfo::exists(filePath())) {
-        readFile();
-    } else {
+    const ReadResult file = readSmallFile(filePath(), MaxFileRead);
+    if (file.status == ReadStatus::Missing && takeOverFromReadOnlyFolder()) {
+        return;
+    }
+    if (file.status == ReadStatus::Missing) {
         setFreePlaces();
+    } else {
+        readTable(file, filePath());
     }
 }
 
-bool HighScores::importScoresDat() {
-    const QString oldPath = directory_ + QLatin1Char('/') + OldScoresFile;
-    QFile in(oldPath);
-    if (!in.open(QIODevice::ReadOnly)) {
-        dialogs().message(QStringLiteral("The old high scores in %1 could not be read: %2")
-                              .arg(nativePath(oldPath), in.errorString()));
+// A Hall of Fame in a folder of the game that cannot be written (an old installation): taken
+// over into the per-user file, once, when that file does not exist yet.
+bool HighScores::takeOverFromReadOnlyFolder() {
+    if (takeOverDirectory_.isEmpty() || takeOverDirectory_ == directory_) {
         return false;
     }
-    const QByteArray text = in.read(MaxImportRead);
-    in.close();
-    const ImportedScores imported =
-        parseScoresDat(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    const QString oldPath = takeOverDirectory_ + QLatin1Char('/') + ScoresFile;
+    const ReadResult file = readSmallFile(oldPath, MaxFileRead);
+    if (file.status == ReadStatus::Missing) {
+        return false;
+    }
+    readTable(file, oldPath);
+    damagedCopyPending_ = false; // the damaged file is the old one, which is never replaced
+    if (saveHighScores(1)) {
+        dialogs().message(QStringLiteral("Corvelle cannot save high scores in %1, so it has taken "
+                                         "them over and keeps them in %2 from now on.")
+                              .arg(nativePath(oldPath), nativePath(filePath())));
+    }
+    return true;
+}
+
+// An old scores.dat is taken over once: its ten fields become the table, which is saved as
+// hscores.dat (keeping a copy of a Hall of Fame that was there), and then it is removed.
+bool HighScores::importScoresDat() {
+    const QString oldPath = directory_ + QLatin1Char('/') + OldScoresFile;
+    const ReadResult in = readSmallFile(oldPath, MaxImportRead);
+    if (in.status == ReadStatus::Missing) {
+        return false;
+    }
+    if (in.status != ReadStatus::Read) {
+        dialogs().message(QStringLiteral("The old high scores in %1 could not be read: %2")
+                              .arg(nativePath(oldPath), in.error));
+        return false;
+    }
+    const ImportedScores imported = parseScoresDat(
+        std::string_view(in.bytes.constData(), static_cast<std::size_t>(in.bytes.size())));
     values_ = imported.values;
     names_ = imported.names;
+    if (!keepReplacedTable()) {
+        return true;
+    }
     // The old file goes only once its scores are safely in the new one.
     if (saveHighScores(2) && !QFile::remove(oldPath)) {
         dialogs().message(QStringLiteral("The old high score file %1 could not be removed. Please "
@@ -124,30 +168,47 @@ bool HighScores::importScoresDat() {
     return true;
 }
 
-void HighScores::readFile() {
-    QFile in(filePath());
-    if (!in.open(QIODevice::ReadOnly)) {
+// Before the import replaces a Hall of Fame, it is copied aside, and the player told where.
+bool HighScores::keepReplacedTable() {
+    if (!QFileInfo(filePath()).isFile()) {
+        return true;
+    }
+    const QString copy = freeName(filePath() + BeforeImportSuffix);
+    if (!QFile::copy(filePath(), copy)) {
+        dialogs().message(QStringLiteral("The high scores in %1 could not be copied to %2, so "
+                                         "they are not replaced by the old high scores of %3.")
+                              .arg(nativePath(filePath()), nativePath(copy), OldScoresFile));
+        return false;
+    }
+    dialogs().message(QStringLiteral("The old high scores of %1 replace the Hall of Fame. The "
+                                     "Hall of Fame they replace is kept in %2.")
+                          .arg(OldScoresFile, nativePath(copy)));
+    return true;
+}
+
+// The table of hscores.dat, or free places where it cannot be read; either way a damaged or
+// unreadable file is put aside before the first save replaces it, and the player is told.
+void HighScores::readTable(const ReadResult& file, const QString& path) {
+    if (file.status != ReadStatus::Read) {
         setFreePlaces();
         damagedCopyPending_ = true;
-        dialogs().message(
-            QStringLiteral("The high scores in %1 could not be read: %2\n\nThe Hall "
-                           "of Fame starts empty, and the file is copied to %3 "
-                           "before it is replaced.")
-                .arg(nativePath(filePath()), in.errorString(), ScoresFile + DamagedSuffix));
+        dialogs().message(QStringLiteral("The high scores in %1 could not be read: %2\n\nThe "
+                                         "Hall of Fame starts empty, and the file is kept as %3 "
+                                         "before it is replaced.")
+                              .arg(nativePath(path), file.error, ScoresFile + DamagedSuffix));
         return;
     }
-    const QByteArray bytes = in.read(MaxFileRead);
-    in.close();
-    const HighScoreFile file = corvelle::readHighScoreFile(std::span(
-        reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
-    values_ = file.values;
-    names_ = file.names;
-    if (file.anyDamaged()) {
+    const HighScoreFile table = corvelle::readHighScoreFile(
+        std::span(reinterpret_cast<const std::uint8_t*>(file.bytes.constData()),
+                  std::size_t(file.bytes.size())));
+    values_ = table.values;
+    names_ = table.names;
+    if (table.anyDamaged()) {
         damagedCopyPending_ = true;
         dialogs().message(QStringLiteral("The high score file %1 is damaged. The entries that "
                                          "could be read are kept, the others are free places, "
                                          "and the file is copied to %2 before it is replaced.")
-                              .arg(nativePath(filePath()), ScoresFile + DamagedSuffix));
+                              .arg(nativePath(path), ScoresFile + DamagedSuffix));
     }
 }
 
@@ -165,8 +226,20 @@ std::optional<int> HighScores::placeFor(std::int32_t score) const {
     return std::nullopt;
 }
 
+QString storableName(const QString& typed) {
+    QString kept;
+    for (const QChar c : typed) {
+        const std::string one = QString(c).toStdString();
+        if (c == QLatin1Char('?') || encodeWindows1252(one) != "?") {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
 std::string HighScores::askName(bool cheated) {
-    std::string name = dialogs().askText(NamePrompt, NameTitle).toStdString();
+    std::string name =
+        storableName(dialogs().askText(NamePrompt, NameTitle, storableName)).toStdString();
     if (cheated) {
         name += " *";
     }
@@ -200,26 +273,22 @@ bool HighScores::clearHighScores() {
 
 bool HighScores::saveHighScores(int keep) {
     const auto bytes = writeHighScoreFile(values_, names_);
-    const bool interrupt = std::exchange(interruptNextSave_, false);
-    return keepDamagedCopy() && commitBytes(filePath(), bytes, keep == 2, interrupt);
+    return keepDamagedCopy() && commitBytes(filePath(), bytes, keep == 2);
 }
 
+// A damaged file is copied aside; what is no file at all (a FIFO, a folder) is moved aside
+// without ever being opened.
 bool HighScores::keepDamagedCopy() {
-    if (!damagedCopyPending_) {
+    const QFileInfo file(filePath());
+    if (!damagedCopyPending_ || (!file.exists() && !file.isSymLink())) {
+        damagedCopyPending_ = false;
         return true;
     }
-    if (!QFileInfo(filePath()).isFile()) {
-        damagedCopyPending_ = false; // nothing left to keep
-        return true;
-    }
-    // An older copy is never replaced: the new one takes the first free name.
-    const QString base = filePath() + DamagedSuffix;
-    QString target = base;
-    for (int n = 2; QFileInfo::exists(target); ++n) {
-        target = base + QLatin1Char('.') + QString::number(n);
-    }
-    if (!QFile::copy(filePath(), target)) {
-        dialogs().message(QStringLiteral("The damaged high score file %1 could not be copied to "
+    const QString target = freeName(filePath() + DamagedSuffix);
+    const bool kept =
+        file.isFile() ? QFile::copy(filePath(), target) : QDir().rename(filePath(), target);
+    if (!kept) {
+        dialogs().message(QStringLiteral("The damaged high score file %1 could not be kept as "
                                          "%2, so it is not replaced. The high scores are kept for "
                                          "as long as Corvelle runs.")
                               .arg(nativePath(filePath()), nativePath(target)));
@@ -254,8 +323,7 @@ std::array<HighScores::Row, HighScorePlaces> HighScores::clearedRows() {
 }
 
 bool HighScores::writeClearedFile(const QString& directory) {
-    return commitBytes(directory + QLatin1Char('/') + ScoresFile, clearedTableBytes(), false,
-                       false);
+    return commitBytes(directory + QLatin1Char('/') + ScoresFile, clearedTableBytes(), false);
 }
 
 } // namespace corvelle

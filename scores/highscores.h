@@ -1,5 +1,6 @@
 #pragma once
 
+#include "savefile.h"
 #include "tablevalue.h"
 
 #include <QString>
@@ -13,9 +14,12 @@ namespace corvelle {
 
 inline constexpr int HighScorePlaces = 5;
 
-// Where hscores.dat and scores.dat live: the executable's directory when it can be written,
-// otherwise the per-user data directory (created when needed). Every file operation of the
-// Hall of Fame uses this one place, whatever the current directory is.
+// The name as the file can keep it: the characters its code page lacks are left out.
+QString storableName(const QString& typed);
+
+// Where hscores.dat and scores.dat live: the executable's directory when it can be written and
+// is no installation, otherwise the per-user data directory (created when needed). Every file
+// operation of the Hall of Fame uses this one place, whatever the current directory is.
 QString highScoreDirectory();
 // The choice itself, for a given executable directory and fallback.
 QString chooseHighScoreDirectory(const QString& applicationDir, const QString& userDataDir);
@@ -28,7 +32,9 @@ QString chooseHighScoreDirectory(const QString& applicationDir, const QString& u
 // replaces it. It knows nothing of the game: the window that ends a game hands it the score.
 class HighScores {
 public:
-    explicit HighScores(QString directory) : directory_(std::move(directory)) {}
+    // `takeOverDirectory`: a folder of the game that cannot be written, whose Hall of Fame is
+    // taken over while `directory` has none yet.
+    explicit HighScores(QString directory, QString takeOverDirectory = {});
     HighScores(const HighScores&) = delete;
     HighScores& operator=(const HighScores&) = delete;
 
@@ -40,7 +46,8 @@ public:
 
     // The place (0 = best) that a final score earns, if any: the first entry it beats.
     std::optional<int> placeFor(std::int32_t score) const;
-    // Asks for the player's name; " *" marks a game won with chosen wild cards. UTF-8.
+    // Asks for the player's name, taking only the characters the file can store, so the name
+    // shown is the name kept; " *" marks a game won with chosen wild cards. UTF-8.
     static std::string askName(bool cheated);
     // Enters the final score at `position` (the entries below move down, the last drops out).
     // A position outside 0..4 is reported and changes nothing.
@@ -71,22 +78,20 @@ public:
     static bool writeClearedFile(const QString& directory);
     static std::array<Row, HighScorePlaces> clearedRows();
 
-    // Stops the next save after the new content is written and before it replaces the old
-    // file, as a crash or a full disk would.
-    void interruptNextSave() { interruptNextSave_ = true; }
-
 private:
     bool importScoresDat();
-    void readFile();
+    bool keepReplacedTable();
+    bool takeOverFromReadOnlyFolder();
+    void readTable(const ReadResult& file, const QString& path);
     bool saveHighScores(int keep);
     bool keepDamagedCopy();
     void setFreePlaces();
 
     QString directory_;
+    QString takeOverDirectory_;
     Column values_{};
     Column names_{};
     bool damagedCopyPending_ = false;
-    bool interruptNextSave_ = false;
 };
 
 } // namespace corvelle

@@ -166,7 +166,7 @@ ReadResult readSmallFile(const QString& path, qint64 maxBytes) {
     const QByteArray name = encoded(path);
     struct stat st {};
     if (::stat(name.constData(), &st) != 0) {
-        return errno == ENOENT ? ReadResult{} : unreadable(errno);
+        return errno == ENOENT || errno == ENOTDIR ? ReadResult{} : unreadable(errno);
     }
     if (!S_ISREG(st.st_mode)) {
         return notRegular(st.st_mode);
@@ -174,7 +174,7 @@ ReadResult readSmallFile(const QString& path, qint64 maxBytes) {
     // Something else may take the file's place between the look and the opening.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return errno == ENOENT ? ReadResult{} : unreadable(errno);
+        return errno == ENOENT || errno == ENOTDIR ? ReadResult{} : unreadable(errno);
     }
     ReadResult result{ReadStatus::Read, {}, {}};
     if (::fstat(fd, &st) != 0) {

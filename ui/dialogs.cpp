@@ -17,12 +17,21 @@ public:
         box.exec();
     }
 
-    QString askText(const QString& prompt, const QString& title) override {
+    QString askText(const QString& prompt, const QString& title,
+                    const std::function<QString(const QString&)>& keep) override {
         QInputDialog dialog(QApplication::activeWindow());
         dialog.setWindowTitle(title);
         dialog.setLabelText(prompt);
         dialog.setTextValue(QString());
         dialog.setInputMode(QInputDialog::TextInput);
+        if (keep) {
+            QObject::connect(&dialog, &QInputDialog::textValueChanged, &dialog,
+                             [&dialog, &keep](const QString& text) {
+                                 if (const QString kept = keep(text); kept != text) {
+                                     dialog.setTextValue(kept);
+                                 }
+                             });
+        }
         if (dialog.exec() != QDialog::Accepted) {
             return QString();
         }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace corvelle {
 
 // The game's modal questions: a message box and the name request. Everything that asks the
@@ -12,8 +14,10 @@ public:
     // A message box: only an OK button, no icon, caption "Corvelle", modal.
     virtual void message(const QString& text) = 0;
     // A modal single-line input dialog with an empty field, OK and Cancel; Cancel gives the
-    // empty text. The answer is returned exactly as typed.
-    virtual QString askText(const QString& prompt, const QString& title) = 0;
+    // empty text. The field keeps only what `keep` leaves of what is typed (everything when
+    // none is given); the answer is returned exactly as the field holds it.
+    virtual QString askText(const QString& prompt, const QString& title,
+                            const std::function<QString(const QString&)>& keep = {}) = 0;
 };
 
 // The process-wide dialogs: the real modal Qt dialogs unless a test installed its own.

@@ -4,6 +4,9 @@
 #include <QTemporaryFile>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace corvelle;
 
 namespace {
@@ -75,12 +78,12 @@ QByteArray readStore() {
 class OptionStoreTest : public QObject {
     Q_OBJECT
 
+    const QByteArray configHome_ = qgetenv("XDG_CONFIG_HOME");
+
 private slots:
     void init() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           qEnvironmentVariable("XDG_CONFIG_HOME"));
-        QCOMPARE(OptionStore::fileName(),
-                 qEnvironmentVariable("XDG_CONFIG_HOME") + "/Corvelle/Corvelle.conf");
+        qputenv("XDG_CONFIG_HOME", configHome_);
+        QCOMPARE(OptionStore::fileName(), configHome_ + "/Corvelle/Corvelle.conf");
         QDir(QFileInfo(OptionStore::fileName()).path()).removeRecursively();
     }
 
@@ -172,30 +175,38 @@ private slots:
     }
 
     // An unreadable store gives the defaults; an unwritable one keeps the choice in memory and
-    // says so; a junk file is replaced by a readable one at the next choice.
+    // says so; a junk file is replaced by a readable one at the next choice; a FIFO in its place
+    // is never opened, and the player is told once.
     void brokenStoreDoesNotStopTheGame() {
-        for (const int breakage : {0, 1, 2}) { // under a plain file, a directory, junk
+        for (const int breakage : {0, 1, 2, 3}) { // under a plain file, a directory, junk, FIFO
             init();
             const bool saved = breakage == 2;
             QTemporaryFile plain;
             if (breakage == 0) {
                 QVERIFY(plain.open());
-                QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                                   plain.fileName() + "/config");
+                qputenv("XDG_CONFIG_HOME", plain.fileName().toLocal8Bit() + "/config");
             } else if (breakage == 1) {
                 QVERIFY(QDir().mkpath(OptionStore::fileName()));
-            } else {
+            } else if (breakage == 2) {
                 writeStore(QByteArray("\x00\xff[\x01=\x9c\n\xfe]\x7f\x00", 10).repeated(400));
+            } else {
+                QVERIFY(QDir().mkpath(QFileInfo(OptionStore::fileName()).path()));
+                QVERIFY(mkfifo(qPrintable(OptionStore::fileName()), 0600) == 0);
             }
+            alarm(10);
             State state(false);
             OptionStore store;
             store.loadSettings(state.o, state.m);
-            QCOMPARE(state.values(), firstRun);
+            QCOMPARE(store.takeProblem().isEmpty(), breakage % 2 == 0); // no file at all
+            QVERIFY2(state.values() == firstRun, qPrintable(QString::number(breakage)));
             const std::size_t three = itemNamed("mnuShuffling3");
             store.choose(three, state.o, state.m);
             QVERIFY(state.o.shuffleCount == 3 && state.m[three] && !state.m[three - 2]);
             QCOMPARE(store.status() == QSettings::AccessError, !saved);
             QCOMPARE(state.load().o.shuffleCount == 3 && state.m[three], saved);
+            QVERIFY(store.takeProblem().isEmpty());
+            alarm(0);
+            init();
         }
     }
 };

@@ -6,12 +6,13 @@
 
 namespace corvelle::test {
 
-QString WindowFixture::askText(const QString& prompt, const QString& title) {
+QString WindowFixture::askText(const QString& prompt, const QString& title,
+                               const std::function<QString(const QString&)>& keep) {
     questions << title + "|" + prompt;
     if (whileAsking) {
         whileAsking();
     }
-    return answer;
+    return keep ? keep(answer) : answer;
 }
 
 bool WindowFixture::setUp() {

@@ -27,7 +27,8 @@ public:
     std::function<void()> whileAsking;
 
     void message(const QString& text) override { messages << text; }
-    QString askText(const QString& prompt, const QString& title) override;
+    QString askText(const QString& prompt, const QString& title,
+                    const std::function<QString(const QString&)>& keep) override;
     bool setUp();
     void reset();
     std::unique_ptr<MainWindow> open(RandomSource* random = nullptr);
