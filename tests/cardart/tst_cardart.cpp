@@ -5,13 +5,15 @@
 #include <QApplication>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
-// The card pictures the build draws: files the game can load, one distinct picture per card
-// with a readable corner and a middle that keeps clear of it, the same bytes on every build,
-// and corners that the card controls cut away.
+// The card pictures and the icon the build draws: files the game can load, one distinct
+// picture per card with a readable corner and a middle that keeps clear of it, the same bytes
+// on every build, corners that the card controls cut away, an icon whose files agree.
 class TestCardArt : public QObject {
     Q_OBJECT
 
@@ -24,6 +26,9 @@ class TestCardArt : public QObject {
         process.start(QStringLiteral(CARDART_PROGRAM), arguments);
         const bool ended = process.waitForFinished(60000) && process.exitStatus() == 0;
         return ended ? process.exitCode() : -1;
+    }
+    static QStringList iconFiles() {
+        return {"corvelle.svg", "corvelle-48.png", "corvelle-128.png", "corvelle-256.png"};
     }
 
 private slots:
@@ -121,11 +126,43 @@ private slots:
         QVERIFY(with.pixelColor(24, 58) != without.pixelColor(24, 58));
     }
 
+    // The SVG icon drawn at each size looks like the PNG of that size, and both are clear
+    // around the cards and solid in their middle.
+    void iconFilesAgree() {
+        QSvgRenderer svg(QStringLiteral(ICON_DIR "/corvelle.svg"));
+        QVERIFY(svg.isValid());
+        for (const int size : {48, 128, 256}) {
+            const QImage png = QImage(QStringLiteral(ICON_DIR "/corvelle-%1.png").arg(size))
+                                   .convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(png.size(), QSize(size, size));
+            QImage drawn(size, size, QImage::Format_ARGB32);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            svg.render(&painter);
+            painter.end();
+            QVERIFY(qAlpha(png.pixel(0, 0)) == 0 && qAlpha(png.pixel(size / 2, size / 2)) == 255);
+            int differing = 0;
+            for (int i = 0; i < size * size; ++i) {
+                const QRgb p = png.pixel(i % size, i / size), q = drawn.pixel(i % size, i / size);
+                differing += qAbs(qAlpha(p) - qAlpha(q)) > 64 || qAbs(qGray(p) - qGray(q)) > 64;
+            }
+            QVERIFY2(differing < size * size / 400, qPrintable(QString::number(differing)));
+        }
+    }
+
     void drawingAgainGivesTheSameBytes() {
         QTemporaryDir dir;
         QCOMPARE(runCardArt({dir.path()}), 0);
+        QCOMPARE(runCardArt({"--icons", dir.path()}), 0);
+        QStringList pairs;
         for (int n = 1; n <= 55; ++n) {
-            QFile built(file(n)), again(file(n, dir.path()));
+            pairs << file(n) << file(n, dir.path());
+        }
+        for (const QString& name : iconFiles()) {
+            pairs << QStringLiteral(ICON_DIR "/") + name << dir.filePath(name);
+        }
+        for (int i = 0; i < pairs.size(); i += 2) {
+            QFile built(pairs[i]), again(pairs[i + 1]);
             QVERIFY(built.open(QIODevice::ReadOnly) && again.open(QIODevice::ReadOnly));
             QVERIFY2(built.readAll() == again.readAll(), qPrintable(again.fileName()));
         }
@@ -138,6 +175,7 @@ private slots:
         QVERIFY(plain.open(QIODevice::WriteOnly));
         QVERIFY(runCardArt({}) > 0);
         QVERIFY(runCardArt({plain.fileName() + "/images"}) > 0);
+        QVERIFY(runCardArt({"--icons", plain.fileName() + "/icons"}) > 0);
     }
 };
 
