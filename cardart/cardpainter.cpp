@@ -1,36 +1,44 @@
 #include "cardpainter.h"
 
 #include <QFont>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 
 #include <array>
 #include <utility>
-#include <vector>
 
 namespace {
 
-const QColor Table(0, 128, 0);
 const QColor Red(200, 16, 32);
 const QColor Black(20, 20, 20);
 const QColor Border(70, 70, 70);
+const QColor Ink(40, 32, 30);
+const QColor Gold(226, 180, 56);
+const QColor Skin(248, 220, 186);
+const QColor Navy(22, 40, 104);
 const QPointF Centre(CardPainter::Width / 2.0, CardPainter::Height / 2.0);
 
 // The corner index: rank above suit, both centred on one vertical line near the left edge.
 constexpr qreal IndexX = 38;
 constexpr qreal IndexRankTop = 14;
-constexpr qreal IndexRankHeight = 54;
-constexpr qreal IndexWidth = 56;
-constexpr qreal IndexSuitTop = 80;
-constexpr qreal IndexSuitSize = 40;
+constexpr qreal IndexCapHeight = 50;
+constexpr qreal IndexSuitTop = 76;
+constexpr qreal IndexSuitSize = 38;
 
-constexpr std::array<qreal, 3> PipColumns{90, 138, 186};
-constexpr qreal PipTop = 80;
-constexpr qreal PipBottom = 340;
-constexpr qreal PipSize = 50;
+// The pips of 2 to 10 lie in three columns well clear of the index column.
+constexpr std::array<qreal, 3> PipColumns{97, 138, 179};
+constexpr qreal PipTop = 72;
+constexpr qreal PipBottom = 348;
+constexpr qreal PipSize = 44;
+constexpr qreal AceSize = 156;
 
-const QRectF CourtPanel(72, 24, 132, 372);
+const QRectF CourtPanel(74, 22, 128, 376);
+
+// The outlines of the font's letters at 100 pixels, baseline at y = 0. DejaVu Sans Bold's
+// capitals are 72.9 units high.
+constexpr qreal FontCapHeight = 72.9;
 
 QFont letterFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -40,31 +48,60 @@ QFont letterFont() {
     return font;
 }
 
-// Text as an outline whose capital letters are capHeight high, hanging from topCentre and
-// squeezed sideways when wider than maxWidth.
-QPainterPath textPath(const QString& text, QPointF topCentre, qreal capHeight, qreal maxWidth) {
+QPainterPath glyphs(const QString& text) {
     static const QFont font = letterFont();
-    static const qreal capOfFont = [] {
-        QPainterPath h;
-        h.addText(0, 0, font, QStringLiteral("H"));
-        return -h.boundingRect().top();
-    }();
     QPainterPath p;
     p.addText(0, 0, font, text);
-    const QRectF bounds = p.boundingRect();
-    const qreal scale = capHeight / capOfFont;
-    const qreal scaleX = qMin(scale, maxWidth / bounds.width());
-    return QTransform()
-        .translate(topCentre.x(), topCentre.y() + capHeight)
-        .scale(scaleX, scale)
-        .translate(-bounds.center().x(), 0)
-        .map(p);
+    return p;
 }
 
-QString rankText(int rank) {
+// A "1" in the font's weight without its foot, so that "10" is no wider than a letter.
+QPainterPath narrowOne() {
+    QPainterPath p;
+    p.moveTo(28.3, 0);
+    p.lineTo(28.3, -60.1);
+    p.lineTo(16, -57.6);
+    p.lineTo(16, -69.9);
+    p.lineTo(28.2, -72.9);
+    p.lineTo(46.1, -72.9);
+    p.lineTo(46.1, 0);
+    p.closeSubpath();
+    return p;
+}
+
+// The rank as it stands in the index, in font units. The tails of J and Q are pulled up to a
+// third of their depth, so the suit can sit close below every rank; "10" is a narrow one
+// close against a slightly condensed nought.
+QPainterPath rankGlyphs(int rank) {
     static const std::array<const char*, 14> texts{"",  "A", "2", "3",  "4", "5", "6",
                                                    "7", "8", "9", "10", "J", "Q", "K"};
-    return QString::fromLatin1(texts.at(rank));
+    QPainterPath p;
+    if (rank == 10) {
+        const QPainterPath nought = glyphs(QStringLiteral("0"));
+        p = narrowOne();
+        p.addPath(nought.translated(46.1 + 4 - nought.boundingRect().left(), 0));
+        p = QTransform::fromScale(0.86, 1).map(p);
+    } else {
+        p = glyphs(QString::fromLatin1(texts.at(rank)));
+    }
+    for (int i = 0; i < p.elementCount(); ++i) {
+        const QPainterPath::Element e = p.elementAt(i);
+        if (e.y > 0) {
+            p.setElementPositionAt(i, e.x, e.y / 3);
+        }
+    }
+    return p;
+}
+
+// Text in the letter font, capital letters capHeight high, hanging from topCentre.
+QPainterPath textPath(const QString& text, QPointF topCentre, qreal capHeight) {
+    const QPainterPath p = glyphs(text);
+    const qreal scale = capHeight / FontCapHeight;
+    return QTransform()
+        .translate(topCentre.x(), topCentre.y() + capHeight)
+        .scale(scale, scale)
+        .translate(-p.boundingRect().center().x(), 0)
+        .map(p);
 }
 
 // Where the pips of the cards 2 to 10 lie: column -1, 0 or 1, and the height from 0 (top) to
@@ -111,15 +148,93 @@ std::vector<std::pair<int, qreal>> pipLayout(int rank) {
     }
 }
 
-void fillSuit(QPainter& painter, Suit suit, QPointF centre, qreal size, const QColor& colour,
-              bool upsideDown = false) {
-    painter.save();
-    painter.translate(centre);
+// A suit symbol of the given size around centre; pips in the lower half of a card stand on
+// their heads, as on printed cards.
+QPainterPath suitAt(Suit suit, QPointF centre, qreal size, bool upsideDown = false) {
+    QTransform turn;
+    turn.translate(centre.x(), centre.y());
     if (upsideDown) {
-        painter.rotate(180);
+        turn.rotate(180);
     }
-    painter.fillPath(suitPath(suit, QRectF(-size / 2, -size / 2, size, size)), colour);
-    painter.restore();
+    return turn.map(suitPath(suit, QRectF(-size / 2, -size / 2, size, size)));
+}
+
+std::vector<QPainterPath> pipPaths(int rank, Suit suit) {
+    std::vector<QPainterPath> paths;
+    if (rank == 1) {
+        paths.push_back(suitAt(suit, Centre, AceSize));
+    } else if (rank <= 10) {
+        for (const auto& [column, row] : pipLayout(rank)) {
+            const QPointF centre(PipColumns.at(column + 1), PipTop + row * (PipBottom - PipTop));
+            paths.push_back(suitAt(suit, centre, PipSize, row > 0.5));
+        }
+    }
+    return paths;
+}
+
+// The path scaled about the middle of the card, as one outline without the inner edges of
+// overlapping parts (the club's leaves), fit to be stroked. Path simplification flattens curves
+// at the path's own scale, so it works on a thousandfold enlargement.
+QPainterPath scaledAboutCentre(const QPainterPath& path, qreal factor) {
+    const QPainterPath big = QTransform()
+                                 .scale(1000, 1000)
+                                 .translate(Centre.x(), Centre.y())
+                                 .scale(factor, factor)
+                                 .translate(-Centre.x(), -Centre.y())
+                                 .map(path)
+                                 .simplified();
+    return QTransform::fromScale(0.001, 0.001).map(big);
+}
+
+// The fine line drawn around the ace's pip.
+QPainterPath aceContour(const QPainterPath& pip) {
+    return scaledAboutCentre(pip, 1.14);
+}
+
+QColor lighter(const QColor& colour, int percent) {
+    return colour == Black ? QColor(90, 90, 96) : colour.lighter(percent);
+}
+
+// Fills a shape and draws its outline in ink, as the figures of the court cards are drawn.
+void shape(QPainter& painter, const QPainterPath& path, const QBrush& fill, qreal outline = 1.8) {
+    painter.setPen(outline > 0 ? QPen(Ink, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
+                               : QPen(Qt::NoPen));
+    painter.setBrush(fill);
+    painter.drawPath(path);
+}
+
+QPainterPath ellipse(QPointF centre, qreal rx, qreal ry) {
+    QPainterPath p;
+    p.addEllipse(centre, rx, ry);
+    return p;
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> points) {
+    QPainterPath p;
+    p.addPolygon(QPolygonF(QList<QPointF>(points)));
+    p.closeSubpath();
+    return p;
+}
+
+// A face looking out of the card: eyes, brows, nose and a mouth, on a skin oval.
+void drawFace(QPainter& painter, QPointF c, qreal rx, qreal ry, bool smile = false) {
+    shape(painter, ellipse(c, rx, ry), Skin);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Ink);
+    painter.drawEllipse(c + QPointF(-rx * 0.38, -ry * 0.12), rx * 0.12, ry * 0.08);
+    painter.drawEllipse(c + QPointF(rx * 0.38, -ry * 0.12), rx * 0.12, ry * 0.08);
+    painter.setPen(QPen(Ink, 1.6, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(c + QPointF(-rx * 0.6, -ry * 0.3), c + QPointF(-rx * 0.18, -ry * 0.34));
+    painter.drawLine(c + QPointF(rx * 0.6, -ry * 0.3), c + QPointF(rx * 0.18, -ry * 0.34));
+    QPainterPath nose(c + QPointF(0, -ry * 0.1));
+    nose.quadTo(c + QPointF(-rx * 0.16, ry * 0.22), c + QPointF(rx * 0.06, ry * 0.24));
+    painter.drawPath(nose);
+    QPainterPath mouth(c + QPointF(-rx * (smile ? 0.5 : 0.28), ry * (smile ? 0.38 : 0.48)));
+    mouth.quadTo(c + QPointF(0, ry * (smile ? 0.75 : 0.56)),
+                 c + QPointF(rx * (smile ? 0.5 : 0.28), ry * (smile ? 0.38 : 0.48)));
+    painter.setPen(QPen(QColor(150, 90, 80), 2.2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(mouth);
 }
 
 } // namespace
@@ -129,24 +244,56 @@ QImage CardPainter::picture(int number) const {
         return {};
     }
     QImage image(Width, Height, QImage::Format_RGB32);
-    image.fill(Table);
+    image.fill(Border);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     drawBlank(painter);
     if (number == BackPicture) {
         drawBack(painter);
     } else if (number > 52) {
-        drawJoker(painter, number == 53 ? Black : Red);
+        drawJoker(painter, number == 54);
     } else {
         const Face face = faceOf(number);
-        drawBothWays(painter, [&] { drawIndex(painter, face); });
+        drawBothWays(painter, [&] { drawIndex(painter, face, number); });
         if (face.rank > 10) {
             drawCourt(painter, face);
+        } else if (face.rank == 1) {
+            drawAce(painter, face);
         } else {
             drawPips(painter, face);
         }
     }
     return image;
+}
+
+QPainterPath CardPainter::indexRank(int number) {
+    const qreal scale = IndexCapHeight / FontCapHeight;
+    const QPainterPath p = rankGlyphs(faceOf(number).rank);
+    return QTransform()
+        .translate(IndexX, IndexRankTop + IndexCapHeight)
+        .scale(scale, scale)
+        .translate(-p.boundingRect().center().x(), 0)
+        .map(p);
+}
+
+QPainterPath CardPainter::indexSuit(int number) {
+    return suitAt(faceOf(number).suit, QPointF(IndexX, IndexSuitTop + IndexSuitSize / 2),
+                  IndexSuitSize);
+}
+
+std::vector<QRectF> CardPainter::faceBoxes(int number) {
+    const Face face = faceOf(number);
+    if (face.rank > 10) {
+        return {CourtPanel};
+    }
+    std::vector<QRectF> boxes;
+    if (face.rank == 1) {
+        return {aceContour(pipPaths(1, face.suit).front()).boundingRect()};
+    }
+    for (const QPainterPath& pip : pipPaths(face.rank, face.suit)) {
+        boxes.push_back(pip.boundingRect());
+    }
+    return boxes;
 }
 
 CardPainter::Face CardPainter::faceOf(int number) {
@@ -160,170 +307,349 @@ CardPainter::Face CardPainter::faceOf(int number) {
 void CardPainter::drawBlank(QPainter& painter) const {
     painter.setPen(QPen(Border, 3));
     painter.setBrush(Qt::white);
-    painter.drawRoundedRect(QRectF(1.5, 1.5, Width - 3, Height - 3), 18, 18);
+    painter.drawRoundedRect(QRectF(1.5, 1.5, Width - 3, Height - 3), CornerRadius - 1.5,
+                            CornerRadius - 1.5);
 }
 
-void CardPainter::drawIndex(QPainter& painter, const Face& face) const {
-    painter.fillPath(
-        textPath(rankText(face.rank), QPointF(IndexX, IndexRankTop), IndexRankHeight, IndexWidth),
-        face.colour);
-    fillSuit(painter, face.suit, QPointF(IndexX, IndexSuitTop + IndexSuitSize / 2), IndexSuitSize,
-             face.colour);
+void CardPainter::drawIndex(QPainter& painter, const Face& face, int number) const {
+    painter.fillPath(indexRank(number), face.colour);
+    painter.fillPath(indexSuit(number), face.colour);
 }
 
 void CardPainter::drawPips(QPainter& painter, const Face& face) const {
-    if (face.rank == 1) {
-        fillSuit(painter, face.suit, Centre, 140, face.colour);
-        return;
+    for (const QPainterPath& pip : pipPaths(face.rank, face.suit)) {
+        painter.fillPath(pip, face.colour);
     }
-    for (const auto& [column, row] : pipLayout(face.rank)) {
-        const QPointF centre(PipColumns.at(column + 1), PipTop + row * (PipBottom - PipTop));
-        fillSuit(painter, face.suit, centre, PipSize, face.colour, row > 0.5);
-    }
+}
+
+// The ace: one large pip, shaded from the light, with an engraved line inside its outline, a
+// small pip of the paper's colour at its heart and a fine contour around it.
+void CardPainter::drawAce(QPainter& painter, const Face& face) const {
+    const QPainterPath pip = pipPaths(1, face.suit).front();
+    painter.setPen(QPen(face.colour, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(aceContour(pip));
+    const QRectF box = pip.boundingRect();
+    QLinearGradient shade(box.topLeft(), box.bottomRight());
+    shade.setColorAt(0, lighter(face.colour, 150));
+    shade.setColorAt(0.45, face.colour);
+    shade.setColorAt(1, face.colour.darker(130));
+    painter.fillPath(pip, shade);
+    painter.setPen(QPen(Qt::white, 3.5));
+    painter.drawPath(scaledAboutCentre(pip, 0.8));
+    painter.fillPath(suitAt(face.suit, Centre + QPointF(0, 4), 30), Qt::white);
 }
 
 void CardPainter::drawCourt(QPainter& painter, const Face& face) const {
     const bool red = face.colour == Red;
     painter.setPen(QPen(face.colour, 4));
-    painter.setBrush(red ? QColor(252, 232, 226) : QColor(228, 232, 240));
+    painter.setBrush(red ? QColor(253, 240, 228) : QColor(236, 240, 246));
     painter.drawRect(CourtPanel);
-    painter.setPen(QPen(face.colour, 1.5));
+    drawBothWays(painter, [&] {
+        painter.save();
+        painter.setClipRect(QRectF(CourtPanel.left() + 2, CourtPanel.top() + 2,
+                                   CourtPanel.width() - 4, Centre.y() - CourtPanel.top() - 2));
+        drawFigure(painter, face);
+        painter.restore();
+    });
+    painter.setPen(QPen(face.colour, 2));
+    painter.drawLine(QPointF(CourtPanel.left(), Centre.y()),
+                     QPointF(CourtPanel.right(), Centre.y()));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(CourtPanel.adjusted(7, 7, -7, -7));
-    painter.drawLine(QPointF(CourtPanel.left() + 7, Centre.y()),
-                     QPointF(CourtPanel.right() - 7, Centre.y()));
-    drawBothWays(painter, [&] { drawCourtHalf(painter, face); });
+    painter.drawRect(CourtPanel.adjusted(6, 6, -6, -6));
 }
 
-void CardPainter::drawCourtHalf(QPainter& painter, const Face& face) const {
-    const qreal top = CourtPanel.top();
-    fillSuit(painter, face.suit, QPointF(CourtPanel.left() + 19, top + 21), 18, face.colour);
-    fillSuit(painter, face.suit, QPointF(CourtPanel.right() - 19, top + 21), 18, face.colour);
-    drawEmblem(painter, face.rank, QRectF(Centre.x() - 34, top + 16, 68, 56), face.colour);
-    painter.fillPath(textPath(rankText(face.rank), QPointF(Centre.x(), top + 88), 76, 100),
-                     face.colour);
-}
+// The upper half of a court card: a King with crown, beard and sceptre, a Queen with tiara,
+// veil, long hair and a flower, a Jack with a feathered cap and a halberd. Their robes are in
+// the suit's colour with gold trim and one second colour for each suit, and the suit's pip
+// sits on a gold medallion on the chest.
+void CardPainter::drawFigure(QPainter& painter, const Face& face) const {
+    const QColor robe = face.colour;
+    const QColor second = (face.suit == Suit::Spades || face.suit == Suit::Diamonds)
+                              ? QColor(46, 84, 170)
+                              : QColor(30, 122, 72);
+    const qreal cx = Centre.x();
+    const qreal mid = Centre.y();
+    const QPointF head(cx, 116);
 
-// King: a tall five-pointed crown. Queen: a low rounded tiara. Jack: a cap with a feather.
-void CardPainter::drawEmblem(QPainter& painter, int rank, const QRectF& box,
-                             const QColor& colour) const {
-    const qreal x = box.left();
-    const qreal y = box.top();
-    const qreal w = box.width();
-    const qreal h = box.height();
-    auto at = [&](qreal fx, qreal fy) { return QPointF(x + fx * w, y + fy * h); };
-    QPainterPath shape;
-    shape.setFillRule(Qt::WindingFill);
-    std::vector<QPointF> jewels;
-    if (rank == 13) {
-        const std::array<qreal, 5> tips{0.25, 0.15, 0.05, 0.15, 0.25};
-        shape.moveTo(at(0.02, 1));
+    // Behind the figure: the Queen's veil and hair, the Jack's halberd.
+    if (face.rank == 12) {
+        QPainterPath veil(QPointF(cx - 24, 90));
+        veil.cubicTo(QPointF(cx - 44, 120), QPointF(cx - 50, 160), QPointF(cx - 58, mid));
+        veil.lineTo(QPointF(cx + 58, mid));
+        veil.cubicTo(QPointF(cx + 50, 160), QPointF(cx + 44, 120), QPointF(cx + 24, 90));
+        veil.closeSubpath();
+        shape(painter, veil, second);
+        QPainterPath hair(QPointF(cx - 20, 100));
+        hair.cubicTo(QPointF(cx - 34, 120), QPointF(cx - 30, 146), QPointF(cx - 34, 158));
+        hair.lineTo(QPointF(cx + 34, 158));
+        hair.cubicTo(QPointF(cx + 30, 146), QPointF(cx + 34, 120), QPointF(cx + 20, 100));
+        hair.closeSubpath();
+        shape(painter, hair, QColor(196, 150, 58));
+    } else if (face.rank == 11) {
+        const qreal x = cx + 44;
+        shape(painter, polygon({{x - 3, 62}, {x + 3, 62}, {x + 3, mid}, {x - 3, mid}}),
+              QColor(150, 104, 52), 1.4);
+        const QColor steel(186, 192, 204);
+        shape(painter, polygon({{x, 30}, {x + 7, 52}, {x, 62}, {x - 7, 52}}), steel);
+        QPainterPath blade(QPointF(x - 3, 60));
+        blade.lineTo(QPointF(x - 18, 54));
+        blade.quadTo(QPointF(x - 26, 72), QPointF(x - 18, 90));
+        blade.lineTo(QPointF(x - 3, 84));
+        blade.closeSubpath();
+        shape(painter, blade, steel);
+        shape(painter, polygon({{x + 3, 64}, {x + 14, 68}, {x + 3, 76}}), steel);
+    }
+
+    // The robe across the shoulders, its trim, and the medallion with the suit's pip.
+    QPainterPath body(QPointF(cx - 62, mid));
+    body.lineTo(QPointF(cx - 58, 178));
+    body.cubicTo(QPointF(cx - 50, 156), QPointF(cx - 30, 146), QPointF(cx - 12, 144));
+    body.lineTo(QPointF(cx + 12, 144));
+    body.cubicTo(QPointF(cx + 30, 146), QPointF(cx + 50, 156), QPointF(cx + 58, 178));
+    body.lineTo(QPointF(cx + 62, mid));
+    body.closeSubpath();
+    shape(painter, body, robe);
+    painter.save();
+    painter.setClipPath(body);
+    shape(painter, polygon({{cx - 70, 150}, {cx - 40, 150}, {cx - 28, mid}, {cx - 70, mid}}),
+          second);
+    shape(painter, polygon({{cx + 70, 150}, {cx + 40, 150}, {cx + 28, mid}, {cx + 70, mid}}),
+          second);
+    painter.restore();
+    shape(painter, body, Qt::NoBrush);
+    QPainterPath collar(QPointF(cx - 26, 146));
+    collar.lineTo(QPointF(cx, 176));
+    collar.lineTo(QPointF(cx + 26, 146));
+    painter.setPen(QPen(Gold, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(collar);
+    shape(painter, polygon({{cx - 8, 136}, {cx + 8, 136}, {cx + 9, 150}, {cx - 9, 150}}), Skin,
+          1.4);
+    if (face.rank == 13) {
+        // An ermine collar: white fur with black tails.
+        QPainterPath fur(QPointF(cx - 56, 170));
+        fur.cubicTo(QPointF(cx - 40, 146), QPointF(cx - 20, 144), QPointF(cx, 152));
+        fur.cubicTo(QPointF(cx + 20, 144), QPointF(cx + 40, 146), QPointF(cx + 56, 170));
+        fur.lineTo(QPointF(cx + 50, 180));
+        fur.cubicTo(QPointF(cx + 36, 160), QPointF(cx + 18, 156), QPointF(cx, 164));
+        fur.cubicTo(QPointF(cx - 18, 156), QPointF(cx - 36, 160), QPointF(cx - 50, 180));
+        fur.closeSubpath();
+        shape(painter, fur, Qt::white);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Black);
+        for (const qreal dx : {-40.0, -22.0, 22.0, 40.0}) {
+            painter.drawEllipse(QPointF(cx + dx, 160 + qAbs(dx) * 0.12), 2.2, 3.2);
+        }
+    } else if (face.rank == 12) {
+        painter.setPen(QPen(Ink, 1));
+        painter.setBrush(Qt::white);
+        for (int i = -3; i <= 3; ++i) {
+            painter.drawEllipse(QPointF(cx + i * 6, 162 - (9 - i * i) * 0.9), 3, 3);
+        }
+    } else {
+        painter.setPen(QPen(Gold, 8));
+        painter.drawLine(QPointF(cx - 52, 168), QPointF(cx + 40, mid));
+    }
+    shape(painter, ellipse(QPointF(cx, 190), 12, 12), Gold, 1.4);
+    painter.fillPath(suitAt(face.suit, QPointF(cx, 190), 15), robe);
+
+    // The head.
+    if (face.rank == 11) {
+        shape(painter, ellipse(head + QPointF(0, -4), 24, 24), QColor(122, 78, 40));
+    }
+    drawFace(painter, head, 19, 23);
+    if (face.rank == 13) {
+        const QColor beard(104, 70, 40);
+        QPainterPath b(head + QPointF(-19, -4));
+        b.cubicTo(head + QPointF(-20, 22), head + QPointF(-10, 40), head + QPointF(0, 46));
+        b.cubicTo(head + QPointF(10, 40), head + QPointF(20, 22), head + QPointF(19, -4));
+        b.cubicTo(head + QPointF(16, 12), head + QPointF(10, 14), head + QPointF(0, 12));
+        b.cubicTo(head + QPointF(-10, 14), head + QPointF(-16, 12), head + QPointF(-19, -4));
+        b.closeSubpath();
+        shape(painter, b, beard);
+        QPainterPath moustache(head + QPointF(-14, 14));
+        moustache.quadTo(head + QPointF(-6, 6), head + QPointF(0, 10));
+        moustache.quadTo(head + QPointF(6, 6), head + QPointF(14, 14));
+        moustache.quadTo(head + QPointF(6, 12), head + QPointF(0, 14));
+        moustache.quadTo(head + QPointF(-6, 12), head + QPointF(-14, 14));
+        shape(painter, moustache, beard.darker(130), 1);
+    }
+
+    // Headwear and what the figure holds.
+    if (face.rank == 13) {
+        shape(painter, polygon({{cx - 18, 94}, {cx - 14, 74}, {cx + 14, 74}, {cx + 18, 94}}), robe);
+        QPainterPath crown(QPointF(cx - 22, 98));
+        const std::array<qreal, 5> tips{56, 64, 48, 64, 56};
         for (int i = 0; i < 5; ++i) {
-            shape.lineTo(at(0.02 + 0.24 * i, tips.at(i)));
+            crown.lineTo(QPointF(cx - 22 + 11 * i, tips.at(i)));
             if (i < 4) {
-                shape.lineTo(at(0.14 + 0.24 * i, 0.55));
+                crown.lineTo(QPointF(cx - 16.5 + 11 * i, 80));
             }
         }
-        shape.lineTo(at(0.98, 1));
-        shape.closeSubpath();
+        crown.lineTo(QPointF(cx + 22, 98));
+        crown.closeSubpath();
+        shape(painter, crown, Gold);
         for (int i = 0; i < 5; ++i) {
-            shape.addEllipse(at(0.02 + 0.24 * i, tips.at(i)), 0.055 * w, 0.055 * w);
+            shape(painter, ellipse(QPointF(cx - 22 + 11 * i, tips.at(i)), 3.5, 3.5), Gold, 1.2);
         }
-        jewels = {at(0.25, 0.84), at(0.5, 0.84), at(0.75, 0.84)};
-    } else if (rank == 12) {
-        shape.moveTo(at(0.08, 1));
-        shape.lineTo(at(0.08, 0.7));
-        shape.quadTo(at(0.15, 0.25), at(0.36, 0.62));
-        shape.quadTo(at(0.5, -0.1), at(0.64, 0.62));
-        shape.quadTo(at(0.85, 0.25), at(0.92, 0.7));
-        shape.lineTo(at(0.92, 1));
-        shape.closeSubpath();
-        shape.addEllipse(at(0.5, 0.2), 0.065 * w, 0.065 * w);
-        shape.addEllipse(at(0.185, 0.4), 0.05 * w, 0.05 * w);
-        shape.addEllipse(at(0.815, 0.4), 0.05 * w, 0.05 * w);
-        jewels = {at(0.5, 0.82)};
+        shape(painter, polygon({{cx - 22, 86}, {cx + 22, 86}, {cx + 22, 98}, {cx - 22, 98}}), Gold);
+        shape(painter, ellipse(QPointF(cx, 92), 4, 3.5), second, 1);
+        shape(painter, ellipse(QPointF(cx - 13, 92), 2.6, 2.6), robe, 0);
+        shape(painter, ellipse(QPointF(cx + 13, 92), 2.6, 2.6), robe, 0);
+        // The sceptre, topped with an orb and cross.
+        const qreal x = cx - 42;
+        shape(painter, polygon({{x - 3, 96}, {x + 3, 96}, {x + 4, mid}, {x - 4, mid}}), Gold, 1.4);
+        shape(painter, ellipse(QPointF(x, 88), 9, 9), Gold);
+        painter.setPen(QPen(Ink, 1.4));
+        painter.drawLine(QPointF(x - 9, 88), QPointF(x + 9, 88));
+        shape(painter, polygon({{x - 2, 64}, {x + 2, 64}, {x + 2, 79}, {x - 2, 79}}), Gold, 1.2);
+        shape(painter, polygon({{x - 7, 68}, {x + 7, 68}, {x + 7, 72}, {x - 7, 72}}), Gold, 1.2);
+        shape(painter, ellipse(QPointF(x, 176), 10, 7), Skin);
+    } else if (face.rank == 12) {
+        QPainterPath tiara(QPointF(cx - 20, 98));
+        tiara.lineTo(QPointF(cx - 20, 86));
+        tiara.quadTo(QPointF(cx - 16, 70), QPointF(cx - 8, 82));
+        tiara.quadTo(QPointF(cx, 56), QPointF(cx + 8, 82));
+        tiara.quadTo(QPointF(cx + 16, 70), QPointF(cx + 20, 86));
+        tiara.lineTo(QPointF(cx + 20, 98));
+        tiara.closeSubpath();
+        shape(painter, tiara, Gold);
+        shape(painter, ellipse(QPointF(cx, 68), 4, 4), Qt::white, 1.2);
+        shape(painter, ellipse(QPointF(cx - 14, 78), 3, 3), Qt::white, 1.2);
+        shape(painter, ellipse(QPointF(cx + 14, 78), 3, 3), Qt::white, 1.2);
+        shape(painter, ellipse(QPointF(cx, 91), 3.5, 3.5), robe, 1);
+        // A flower held up before the shoulder.
+        const QPointF bloom(cx - 40, 150);
+        painter.setPen(QPen(QColor(40, 110, 60), 3.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(bloom, bloom + QPointF(6, 40));
+        shape(painter, ellipse(bloom + QPointF(10, 20), 7, 3.5), QColor(60, 140, 70), 1);
+        for (int i = 0; i < 5; ++i) {
+            QTransform turn;
+            turn.translate(bloom.x(), bloom.y());
+            turn.rotate(72.0 * i);
+            shape(painter, turn.map(ellipse(QPointF(0, -8), 5.5, 8)), Gold, 1.2);
+        }
+        shape(painter, ellipse(bloom, 4.5, 4.5), robe, 1);
+        shape(painter, ellipse(bloom + QPointF(6, 38), 9, 6.5), Skin);
     } else {
-        shape.moveTo(at(0.12, 0.86));
-        shape.cubicTo(at(0.12, 0.3), at(0.68, 0.3), at(0.68, 0.86));
-        shape.closeSubpath();
-        shape.addEllipse(at(0.42, 0.88), 0.42 * w, 0.12 * h);
-        shape.moveTo(at(0.6, 0.62));
-        shape.cubicTo(at(0.75, 0.5), at(0.95, 0.3), at(1.0, 0.0));
-        shape.cubicTo(at(0.8, 0.12), at(0.6, 0.3), at(0.6, 0.62));
-        shape.closeSubpath();
-    }
-    painter.fillPath(shape, colour);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
-    for (const QPointF& jewel : jewels) {
-        painter.drawEllipse(jewel, 0.05 * w, 0.05 * w);
-    }
-    if (rank == 11) {
-        painter.setPen(QPen(Qt::white, 1.5));
-        painter.setBrush(Qt::NoBrush);
-        QPainterPath rib(at(0.62, 0.6));
-        rib.quadTo(at(0.85, 0.35), at(0.97, 0.04));
-        painter.drawPath(rib);
+        QPainterPath cap(QPointF(cx - 26, 98));
+        cap.cubicTo(QPointF(cx - 34, 74), QPointF(cx + 8, 62), QPointF(cx + 30, 84));
+        cap.lineTo(QPointF(cx + 24, 98));
+        cap.closeSubpath();
+        shape(painter, cap, second);
+        shape(painter, polygon({{cx - 26, 92}, {cx + 25, 92}, {cx + 24, 99}, {cx - 26, 99}}), Gold);
+        QPainterPath feather(QPointF(cx - 14, 84));
+        feather.cubicTo(QPointF(cx - 30, 62), QPointF(cx - 50, 46), QPointF(cx - 56, 34));
+        feather.cubicTo(QPointF(cx - 36, 40), QPointF(cx - 18, 60), QPointF(cx - 8, 82));
+        feather.closeSubpath();
+        shape(painter, feather, QColor(252, 248, 236), 1.4);
+        painter.setPen(QPen(robe, 1.5));
+        painter.drawLine(QPointF(cx - 11, 83), QPointF(cx - 52, 37));
+        shape(painter, ellipse(QPointF(cx + 44, 170), 8, 10), Skin);
     }
 }
 
-// The jokers: "JOKER" stacked in the corners and a jester's cap and face among stars.
-void CardPainter::drawJoker(QPainter& painter, const QColor& colour) const {
-    const QColor light = colour == Red ? QColor(240, 150, 150) : QColor(150, 150, 150);
+// The jokers: "JOKER" stacked in the corners, and a jester in the middle with a cap of three
+// belled points, a ruff and a harlequin tunic, holding up a bauble.
+void CardPainter::drawJoker(QPainter& painter, bool red) const {
+    const QColor colour = red ? Red : Black;
+    const QColor other = red ? Gold : QColor(150, 156, 170);
     drawBothWays(painter, [&] {
         const QString word = QStringLiteral("JOKER");
         for (int i = 0; i < word.size(); ++i) {
-            painter.fillPath(textPath(word.mid(i, 1), QPointF(30, 12 + 28.0 * i), 22, 30), colour);
-        }
-        for (const qreal x : {100.0, 138.0, 176.0}) {
-            painter.fillPath(starPath(QPointF(x, 66), 14), colour);
+            painter.fillPath(textPath(word.mid(i, 1), QPointF(30, 12 + 32.0 * i), 26), colour);
         }
     });
 
+    const qreal cx = Centre.x();
+    // The tunic, in harlequin diamonds.
+    QPainterPath tunic(QPointF(cx - 46, 240));
+    tunic.lineTo(QPointF(cx + 46, 240));
+    tunic.lineTo(QPointF(cx + 70, 368));
+    tunic.quadTo(QPointF(cx, 384), QPointF(cx - 70, 368));
+    tunic.closeSubpath();
+    shape(painter, tunic, other);
     painter.save();
-    painter.translate(Centre.x(), 190);
-    QPainterPath left;
-    left.moveTo(-44, 28);
-    left.cubicTo(-40, -20, -70, -40, -74, 2);
-    left.cubicTo(-60, -20, -30, -10, -18, 28);
-    left.closeSubpath();
-    QPainterPath middle;
-    middle.moveTo(-20, 28);
-    middle.cubicTo(-20, -20, -5, -50, 0, -66);
-    middle.cubicTo(5, -50, 20, -20, 20, 28);
-    middle.closeSubpath();
-    const QPainterPath right = QTransform::fromScale(-1, 1).map(left);
-    painter.fillPath(left, colour);
-    painter.fillPath(right, colour);
-    painter.fillPath(middle, light);
-    painter.setPen(QPen(colour, 2));
-    painter.setBrush(light);
-    for (const QPointF bell : {QPointF(-74, 8), QPointF(0, -70), QPointF(74, 8)}) {
-        painter.drawEllipse(bell, 9, 9);
+    painter.setClipPath(tunic);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    for (int row = 0; row < 6; ++row) {
+        for (int col = -4; col <= 4; ++col) {
+            if ((row + col) % 2 == 0) {
+                const QPointF c(cx + col * 22, 240 + row * 28);
+                painter.drawPath(polygon({c + QPointF(0, -14), c + QPointF(11, 0),
+                                          c + QPointF(0, 14), c + QPointF(-11, 0)}));
+            }
+        }
     }
-    painter.setBrush(colour);
-    painter.drawRoundedRect(QRectF(-50, 26, 100, 20), 6, 6);
-    painter.setPen(QPen(colour, 4));
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(QPointF(0, 80), 32, 32);
-    painter.setBrush(colour);
-    painter.drawEllipse(QPointF(-11, 72), 3, 3);
-    painter.drawEllipse(QPointF(11, 72), 3, 3);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawArc(QRectF(-18, 70, 36, 26), 200 * 16, 140 * 16);
     painter.restore();
+    shape(painter, tunic, Qt::NoBrush);
+    for (const qreal y : {268.0, 300.0, 332.0}) {
+        shape(painter, ellipse(QPointF(cx, y), 6, 6), Qt::white, 1.4);
+    }
+
+    // The bauble on its stick, held in the right hand.
+    const QPointF hand(cx + 62, 300);
+    painter.setPen(QPen(Ink, 5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(hand + QPointF(2, 30), QPointF(cx + 78, 214));
+    shape(painter, ellipse(hand, 10, 10), Skin);
+    shape(painter, polygon({{cx + 66, 206}, {cx + 78, 176}, {cx + 90, 206}}), colour);
+    drawFace(painter, QPointF(cx + 78, 214), 12, 13, true);
+    shape(painter, ellipse(QPointF(cx + 78, 174), 5, 5), Gold, 1.2);
+
+    // The ruff.
+    QPainterPath ruff;
+    for (int i = 0; i <= 16; ++i) {
+        const qreal x = cx - 56 + 7 * i;
+        const QPointF p(x, i % 2 == 0 ? 226 : 254);
+        if (i == 0) {
+            ruff.moveTo(p);
+        } else {
+            ruff.lineTo(p);
+        }
+    }
+    ruff.lineTo(QPointF(cx + 40, 236));
+    ruff.quadTo(QPointF(cx, 226), QPointF(cx - 40, 236));
+    ruff.closeSubpath();
+    shape(painter, ruff, Qt::white);
+
+    // The head and the cap with three belled points.
+    drawFace(painter, QPointF(cx, 196), 27, 31, true);
+    QPainterPath left(QPointF(cx - 28, 180));
+    left.cubicTo(QPointF(cx - 40, 140), QPointF(cx - 66, 120), QPointF(cx - 82, 140));
+    left.cubicTo(QPointF(cx - 60, 130), QPointF(cx - 44, 150), QPointF(cx - 10, 170));
+    left.closeSubpath();
+    const QPainterPath right = QTransform().translate(2 * cx, 0).scale(-1, 1).map(left);
+    QPainterPath middle(QPointF(cx - 22, 172));
+    middle.cubicTo(QPointF(cx - 26, 130), QPointF(cx - 10, 90), QPointF(cx + 4, 70));
+    middle.cubicTo(QPointF(cx + 8, 100), QPointF(cx + 26, 130), QPointF(cx + 22, 172));
+    middle.closeSubpath();
+    shape(painter, left, colour);
+    shape(painter, right, colour);
+    shape(painter, middle, other);
+    QPainterPath band(QPointF(cx - 32, 184));
+    band.quadTo(QPointF(cx, 160), QPointF(cx + 32, 184));
+    band.lineTo(QPointF(cx + 30, 170));
+    band.quadTo(QPointF(cx, 148), QPointF(cx - 30, 170));
+    band.closeSubpath();
+    shape(painter, band, colour);
+    for (const QPointF bell : {QPointF(cx - 82, 142), QPointF(cx + 4, 68), QPointF(cx + 82, 142)}) {
+        shape(painter, ellipse(bell, 8, 8), Gold, 1.6);
+    }
 }
 
-// The back: a lattice of navy diamonds inside a white margin and a rounded frame.
+// The back: a lattice of light lines on navy inside a white margin and a fine frame, and in
+// the middle a gold-ringed medallion with a rosette.
 void CardPainter::drawBack(QPainter& painter) const {
-    const QRectF field(14, 14, Width - 28, Height - 28);
+    const QRectF field(12, 12, Width - 24, Height - 24);
     QPainterPath frame;
-    frame.addRoundedRect(field, 12, 12);
-    painter.fillPath(frame, QColor(24, 42, 110));
+    frame.addRoundedRect(field, 10, 10);
+    painter.fillPath(frame, Navy);
     painter.save();
     painter.setClipPath(frame);
-    painter.setPen(QPen(QColor(120, 150, 225), 2.5));
-    constexpr int Step = 23;
+    painter.setPen(QPen(QColor(104, 134, 212), 2));
+    constexpr int Step = 22;
     for (int d = -Height; d < Width + Height; d += Step) {
         painter.drawLine(QPointF(d, 0), QPointF(d + Height, Height));
         painter.drawLine(QPointF(d, 0), QPointF(d - Height, Height));
@@ -331,7 +657,39 @@ void CardPainter::drawBack(QPainter& painter) const {
     painter.restore();
     painter.setPen(QPen(Qt::white, 3));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(field.adjusted(8, 8, -8, -8), 8, 8);
+    const QRectF inner = field.adjusted(9, 9, -9, -9);
+    painter.drawRoundedRect(inner, 6, 6);
+    for (const QPointF corner :
+         {inner.topLeft(), inner.topRight(), inner.bottomLeft(), inner.bottomRight()}) {
+        const QPointF c = corner + QPointF(corner.x() < Centre.x() ? 16 : -16,
+                                           corner.y() < Centre.y() ? 16 : -16);
+        painter.setPen(QPen(Navy, 2));
+        painter.setBrush(Gold);
+        painter.drawPath(polygon(
+            {c + QPointF(0, -11), c + QPointF(8, 0), c + QPointF(0, 11), c + QPointF(-8, 0)}));
+    }
+
+    painter.setPen(QPen(Gold, 7));
+    painter.setBrush(Navy);
+    painter.drawEllipse(Centre, 76, 98);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(Centre, 66, 88);
+    for (int i = 0; i < 16; ++i) {
+        QTransform turn;
+        turn.translate(Centre.x(), Centre.y());
+        turn.rotate(22.5 * i);
+        const bool longer = i % 2 == 0;
+        painter.setPen(QPen(Navy, 1.5));
+        painter.setBrush(longer ? Gold : QColor(236, 240, 250));
+        painter.drawPath(
+            turn.map(ellipse(QPointF(0, longer ? -34 : -28), longer ? 9 : 6, longer ? 26 : 18)));
+    }
+    painter.setPen(QPen(Navy, 2));
+    painter.setBrush(Gold);
+    painter.drawEllipse(Centre, 13, 13);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(Centre, 5, 5);
 }
 
 // Real cards read the same from both ends: whatever draw() paints is painted again turned

@@ -1,29 +1,17 @@
+#include "appicon.h"
 #include "cardpainter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 
-// Draws the 55 card pictures into the directory named on the command line, as 1.jpg to
-// 55.jpg. Exits with 1 when any picture could not be written.
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    QTextStream err(stderr);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2) {
-        err << "usage: cardart DIRECTORY\n";
-        return 2;
-    }
-    const QDir dir(args.at(1));
-    if (!dir.mkpath(QStringLiteral("."))) {
-        err << "cardart: cannot create " << dir.path() << '\n';
-        return 1;
-    }
+namespace {
+
+// The 55 card pictures as 1.jpg to 55.jpg.
+bool writeCards(const QDir& dir, QTextStream& err) {
     const QFontInfo font(QFont(QStringLiteral("DejaVu Sans")));
     if (font.family() != QStringLiteral("DejaVu Sans")) {
         err << "cardart: warning: DejaVu Sans is not installed, letters drawn in " << font.family()
@@ -34,8 +22,53 @@ int main(int argc, char* argv[]) {
         const QString file = dir.filePath(QStringLiteral("%1.jpg").arg(n));
         if (!painter.picture(n).save(file, "JPG", 92)) {
             err << "cardart: cannot write " << file << '\n';
-            return 1;
+            return false;
         }
     }
-    return 0;
+    return true;
+}
+
+// The application icon as corvelle.svg and corvelle-48.png, -128.png and -256.png.
+bool writeIcons(const QDir& dir, QTextStream& err) {
+    const AppIcon icon;
+    QFile svg(dir.filePath(QStringLiteral("corvelle.svg")));
+    if (!svg.open(QIODevice::WriteOnly) || svg.write(icon.svg()) < 0 || !svg.flush()) {
+        err << "cardart: cannot write " << svg.fileName() << '\n';
+        return false;
+    }
+    for (const int size : {48, 128, 256}) {
+        const QString file = dir.filePath(QStringLiteral("corvelle-%1.png").arg(size));
+        if (!icon.image(size).save(file, "PNG")) {
+            err << "cardart: cannot write " << file << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+// Draws the 55 card pictures, or with --icons the application icon, into the directory named
+// on the command line. Exits with 1 when any file could not be written.
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    QStringList args = QCoreApplication::arguments();
+    const bool icons = args.size() == 3 && args.at(1) == QStringLiteral("--icons");
+    if (icons) {
+        args.removeAt(1);
+    }
+    if (args.size() != 2) {
+        err << "usage: cardart [--icons] DIRECTORY\n";
+        return 2;
+    }
+    const QDir dir(args.at(1));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        err << "cardart: cannot create " << dir.path() << '\n';
+        return 1;
+    }
+    return (icons ? writeIcons(dir, err) : writeCards(dir, err)) ? 0 : 1;
 }

@@ -1,7 +1,6 @@
 #include "suitpath.h"
 
 #include <QTransform>
-#include <QtMath>
 
 namespace {
 
@@ -87,21 +86,5 @@ QPainterPath suitPath(Suit suit, const QRectF& box) {
     QPainterPath p =
         QTransform().translate(box.center().x(), box.center().y()).scale(side, side).map(unit);
     p.setFillRule(Qt::WindingFill);
-    return p;
-}
-
-QPainterPath starPath(QPointF centre, qreal outerRadius) {
-    QPainterPath p;
-    for (int i = 0; i < 10; ++i) {
-        const qreal r = (i % 2 == 0) ? outerRadius : outerRadius * 0.4;
-        const qreal angle = -M_PI / 2 + i * M_PI / 5;
-        const QPointF point(centre.x() + r * qCos(angle), centre.y() + r * qSin(angle));
-        if (i == 0) {
-            p.moveTo(point);
-        } else {
-            p.lineTo(point);
-        }
-    }
-    p.closeSubpath();
     return p;
 }

@@ -4,8 +4,17 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace corvelle {
+
+namespace {
+
+// The card pictures have rounded corners with a radius of 18 of their 276 pixels' width
+// (cardart/cardpainter.h); outside that the picture is not part of the card.
+constexpr qreal CornerRadiusPerWidth = 18.0 / 276.0;
+
+} // namespace
 
 CardPicture::CardPicture(CardPictureCache& cache, QWidget* parent)
     : QWidget(parent), cache_(cache) {
@@ -28,7 +37,11 @@ void CardPicture::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHints(QPainter::SmoothPixmapTransform | QPainter::Antialiasing);
+    const qreal radius = width() * CornerRadiusPerWidth;
+    QPainterPath card;
+    card.addRoundedRect(QRectF(rect()), radius, radius);
+    painter.setClipPath(card);
     painter.drawPixmap(rect(), shown);
 }
 

@@ -7,8 +7,9 @@ namespace corvelle {
 class CardPictureCache;
 
 // One card picture control: shows picture number `picture()` from the window's cache, stretched
-// smoothly over the whole control. It draws from a pixmap decoded at the control's size in
-// device pixels, so it stays sharp on a high-density screen. A left click on it emits clicked().
+// smoothly over the whole control and cut to the card's rounded corners, so that the card below
+// or the table shows in them. It draws from a pixmap decoded at the control's size in device
+// pixels, so it stays sharp on a high-density screen. A left click on it emits clicked().
 class CardPicture : public QWidget {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "cardpicturecache.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QImageReader>
 #include <QtMath>
 
@@ -46,7 +47,11 @@ QString cardPictureDirectory() {
     if (!chosen.isEmpty()) {
         return chosen;
     }
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/images");
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    if (programDir.exists(QStringLiteral("images"))) {
+        return programDir.filePath(QStringLiteral("images"));
+    }
+    return QDir::cleanPath(programDir.filePath(QStringLiteral("../share/corvelle/images")));
 }
 
 void setCardPictureDirectory(const QString& directory) {

@@ -1,0 +1,51 @@
+#!/bin/bash
+# An installed copy: `cmake --install` into a fresh prefix must put the program, its pictures,
+# the desktop entry, the metainfo and the icons where a desktop looks for them, and the
+# installed program, with no pictures beside it and a home of its own, must open its window.
+#   usage: install_x11.sh CMAKE BUILD_DIRECTORY APP_ID
+set -u
+cmake=$1 build=$2 id=$3
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+for tool in Xvfb xdotool; do
+    command -v $tool >/dev/null || fail "$tool is missing (scripts/install-deps installs it)"
+done
+
+run=$(mktemp -d)
+xvfb="" game=""
+cleanup() {
+    [ -n "$game" ] && kill -9 "$game" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$run"
+}
+trap cleanup EXIT
+
+prefix=$run/prefix
+"$cmake" --install "$build" --prefix "$prefix" >"$run/install.log" 2>&1 ||
+    { cat "$run/install.log" >&2; fail "cmake --install failed"; }
+files=(bin/corvelle "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+       "share/icons/hicolor/scalable/apps/$id.svg")
+for size in 48 128 256; do files+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
+for n in $(seq 55); do files+=("share/corvelle/images/$n.jpg"); done
+for f in "${files[@]}"; do [ -s "$prefix/$f" ] || fail "$f was not installed"; done
+[ -x "$prefix/bin/corvelle" ] || fail "bin/corvelle is not executable"
+[ -e "$prefix/bin/images" ] && fail "pictures were installed beside the program"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$run/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.1; done
+[ -s "$run/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$run/display") QT_QPA_PLATFORM=xcb HOME=$run/home
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+export XDG_RUNTIME_DIR=$run/runtime
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+cd "$HOME" || fail "no home directory"
+"$prefix/bin/corvelle" >"$run/game.log" 2>&1 &
+game=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Corvelle v[0-9]+\.[0-9]+\.[0-9]+$' | head -1)
+[ -n "$window" ] || { cat "$run/game.log" >&2; fail "the installed game showed no window captioned Corvelle vX.Y.Z"; }
+kill -0 "$game" 2>/dev/null || fail "the installed game ended by itself"
+
+echo "install_x11: every check passed"
