@@ -9,6 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(CORVELLE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(CORVELLE_APP_ID));
     QApplication::setQuitOnLastWindowClosed(true);
 
     // Only one copy plays: a second start brings that copy forward and ends, silently.
