@@ -29,16 +29,6 @@ const QByteArray Cleared = QByteArray::fromHex("02000000020000000200000002000000
 const QString Free = "0 ,0 ,0 ,0 ,0 ";
 const QString Five = "500 a,400 b,300 c,200 d,100 e";
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
-
 QByteArray tableFile(std::array<V, 5> values, std::array<const char*, 5> names) {
     std::array<V, 5> texts;
     for (int i = 0; i < 5; ++i) {
@@ -93,14 +83,16 @@ class TestHallOfFame : public QObject {
         return scores;
     }
 
+    std::unique_ptr<HighScores> scores_;
+
     // The window over a score, a text that never counts below one, zeros with and without a
     // name, and an empty place.
-    HallOfFameWindow* show(HighScores*& scores, const V& best = V::int16(900)) {
-        writeAll(path("hscores.dat"),
-                 tableFile({best, V::fromText("Ace"), V::int16(0), V::int16(0), V{}},
-                           {"Ann", "<b>Bob</b>", "ghost", "", "gone"}));
-        scores = load().release();
-        return HallOfFameWindow::showFor(main_, scores);
+    HallOfFameWindow* show(const V& best = V::int16(900)) {
+        writeFile(path("hscores.dat"),
+                  tableFile({best, V::fromText("Ace"), V::int16(0), V::int16(0), V{}},
+                            {"Ann", "<b>Bob</b>", "ghost", "", "gone"}));
+        scores_ = load();
+        return HallOfFameWindow::showFor(main_, scores_.get());
     }
 
 private slots:
@@ -121,6 +113,7 @@ private slots:
         }
         delete main_;
         waitUntilClosed();
+        scores_.reset();
         QVERIFY(!HallOfFameWindow::instance());
         HallOfFameWindow::setMainWindowFactory(nullptr);
     }
@@ -129,16 +122,17 @@ private slots:
         QCOMPARE(table(*load()), Free); // a first start leaves free places and writes nothing
         QVERIFY(QDir(dir_.path()).isEmpty() && dialogs_.messages.isEmpty());
         QTemporaryDir elsewhere;
-        writeAll(elsewhere.filePath("hscores.dat"), Cleared);
-        writeAll(elsewhere.filePath("scores.dat"), "999,0,0,0,0,\"decoy\",\"\",\"\",\"\",\"\"");
-        writeAll(path("hscores.dat"), Fixture120);
+        QVERIFY(writeFile(elsewhere.filePath("hscores.dat"), Cleared));
+        QVERIFY(writeFile(elsewhere.filePath("scores.dat"),
+                          "999,0,0,0,0,\"decoy\",\"\",\"\",\"\",\"\""));
+        QVERIFY(writeFile(path("hscores.dat"), Fixture120));
         QVERIFY(QDir::setCurrent(elsewhere.path()));
         auto scores = load();
         QCOMPARE(table(*scores), "120 abc,0 ,0 ,0 ,0 ");
         QCOMPARE(scores->bestText(), "120");
         scores->clearHighScores();
-        QCOMPARE(readAll(path("hscores.dat")), Cleared);
-        QCOMPARE(readAll(elsewhere.filePath("hscores.dat")), Cleared);
+        QCOMPARE(readFile(path("hscores.dat")), Cleared);
+        QCOMPARE(readFile(elsewhere.filePath("hscores.dat")), Cleared);
         QVERIFY(QFile::exists(elsewhere.filePath("scores.dat")) && dialogs_.messages.isEmpty());
     }
 
@@ -148,29 +142,29 @@ private slots:
         QVERIFY(!QFileInfo::exists(path("data")));
         // Tests run as root, where permissions stop no write: a path below a regular file can
         // be neither written nor created, as an installed read-only directory.
-        writeAll(path("plainfile"), "x");
+        QVERIFY(writeFile(path("plainfile"), "x"));
         QCOMPARE(chooseHighScoreDirectory(path("plainfile/bin"), path("data")), path("data"));
         QVERIFY(QFileInfo(path("data")).isDir());
     }
 
     void importTakesOverScoresDat() {
-        writeAll(path("scores.dat"),
-                 "900,450,120,0,0\r\n\"Ann\",\"Bob, Jr.\",\"Cy\",\"\",\"\"\r\n");
+        QVERIFY(writeFile(path("scores.dat"),
+                          "900,450,120,0,0\r\n\"Ann\",\"Bob, Jr.\",\"Cy\",\"\",\"\"\r\n"));
         const QByteArray old = Cleared + "OLD-TAIL-BYTES-0123456789-OLD-TAIL-BYTES";
-        writeAll(path("hscores.dat"), old);
+        QVERIFY(writeFile(path("hscores.dat"), old));
         auto scores = load();
         QCOMPARE(table(*scores), "900 Ann,450 Bob, Jr.,120 Cy,0 ,0 ");
         QVERIFY(!QFile::exists(path("scores.dat")));
         // Saved with keep 2: the 53 bytes of the new records, then the longer old file's tail.
-        QCOMPARE(readAll(path("hscores.dat")).mid(53), old.mid(53));
+        QCOMPARE(readFile(path("hscores.dat")).mid(53), old.mid(53));
         QCOMPARE(table(*load()), table(*scores));
         QCOMPARE(dialogs_.messages.size(), 1); // where the replaced Hall of Fame is kept
         scores->clearHighScores();             // an ordinary save replaces the whole file
-        QCOMPARE(readAll(path("hscores.dat")), Cleared);
+        QCOMPARE(readFile(path("hscores.dat")), Cleared);
     }
 
     void shortImportIsKeptWhenTheSaveFails() {
-        writeAll(path("scores.dat"), "700,5\n");
+        QVERIFY(writeFile(path("scores.dat"), "700,5\n"));
         QVERIFY(QDir(dir_.path()).mkdir("hscores.dat")); // nothing can be written over it
         QCOMPARE(table(*load()), "700 ,5 , , , ");       // missing fields stay empty, not 0
         QVERIFY(QFile::exists(path("scores.dat")));
@@ -199,7 +193,7 @@ private slots:
         QFETCH(int, score);
         QFETCH(QString, name);
         QFETCH(QString, table);
-        writeAll(path("hscores.dat"), fiveFile());
+        QVERIFY(writeFile(path("hscores.dat"), fiveFile()));
         auto scores = load();
         const std::optional<int> place = scores->placeFor(score);
         QCOMPARE(place.has_value(), !table.isEmpty());
@@ -218,7 +212,7 @@ private slots:
         QCOMPARE(HighScores::askName(true), "W\xC3\xBC\xE2\x82\xAC? *");
         QCOMPARE(dialogs_.questions.value(0), "High Scores: Hall of Fame|Please enter your name "
                                               "for the High Scores Hall of Fame.");
-        writeAll(path("hscores.dat"), fiveFile());
+        QVERIFY(writeFile(path("hscores.dat"), fiveFile()));
         auto scores = load();
         scores->insertHighScore(5, 999, 999, "bad"); // no such place: reported, nothing changes
         QCOMPARE(table(*scores), Five);
@@ -232,14 +226,14 @@ private slots:
         scores->record(0, 40000, 40000, "Ann");
         scores->record(1, 100, 40000, "Ann"); // below 32768 after undos, the game stays wide
         // The places left free are written as the 16-bit zeros of a fresh table.
-        QCOMPARE(readAll(path("hscores.dat")).toHex(),
+        QCOMPARE(readFile(path("hscores.dat")).toHex(),
                  QByteArray("0300409c0000030064000000020000000200000002000000"
                             "08000300416e6e08000300416e6e080000000800000008000000"));
         QCOMPARE(load()->values()[1], V::int32(100));
     }
 
     void failedSaveIsReportedAndTheTableKept() {
-        writeAll(path("plainfile"), Fixture120);
+        QVERIFY(writeFile(path("plainfile"), Fixture120));
         const QString dir = path("plainfile/corvelle"); // a folder that cannot be made
         auto scores = load(dir);
         QVERIFY(!scores->record(0, 500, 500, "Ann"));
@@ -259,16 +253,16 @@ private slots:
     void damagedFileIsCopiedOnceBeforeItIsReplaced() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, table);
-        writeAll(path("hscores.dat.damaged"), "older");
-        writeAll(path("hscores.dat"), bytes);
+        QVERIFY(writeFile(path("hscores.dat.damaged"), "older"));
+        QVERIFY(writeFile(path("hscores.dat"), bytes));
         auto scores = load();
         QCOMPARE(::table(*scores), table);
         QCOMPARE(dialogs_.messages.size(), 1);
         QVERIFY(dialogs_.messages[0].contains("hscores.dat.damaged"));
         scores->clearHighScores();
-        QCOMPARE(readAll(path("hscores.dat.damaged")), QByteArray("older")); // never replaced
-        QCOMPARE(readAll(path("hscores.dat.damaged.2")), bytes);
-        QCOMPARE(readAll(path("hscores.dat")), Cleared);
+        QCOMPARE(readFile(path("hscores.dat.damaged")), QByteArray("older")); // never replaced
+        QCOMPARE(readFile(path("hscores.dat.damaged.2")), bytes);
+        QCOMPARE(readFile(path("hscores.dat")), Cleared);
         scores->clearHighScores();
         QVERIFY(dialogs_.messages.size() == 1 && !QFile::exists(path("hscores.dat.damaged.3")));
     }
@@ -285,18 +279,18 @@ private slots:
         QVERIFY(scores->clearHighScores());
         alarm(0);
         QVERIFY(QFileInfo(path("hscores.dat.damaged")).exists());
-        QCOMPARE(readAll(path("hscores.dat")), Cleared);
+        QCOMPARE(readFile(path("hscores.dat")), Cleared);
         QVERIFY(QFileInfo(path("scores.dat/inside")).isDir() && dialogs_.messages.size() == 2);
     }
 
     // An import replaces the Hall of Fame, after keeping it under a name of its own.
     void importKeepsTheReplacedTable() {
-        writeAll(path("hscores.dat.before-import"), "older");
-        writeAll(path("hscores.dat"), Fixture120);
-        writeAll(path("scores.dat"), "900,0,0,0,0,\"Ann\",\"\",\"\",\"\",\"\"");
+        QVERIFY(writeFile(path("hscores.dat.before-import"), "older"));
+        QVERIFY(writeFile(path("hscores.dat"), Fixture120));
+        QVERIFY(writeFile(path("scores.dat"), "900,0,0,0,0,\"Ann\",\"\",\"\",\"\",\"\""));
         QCOMPARE(table(*load()), "900 Ann,0 ,0 ,0 ,0 ");
-        QCOMPARE(readAll(path("hscores.dat.before-import")), QByteArray("older"));
-        QCOMPARE(readAll(path("hscores.dat.before-import.2")), Fixture120);
+        QCOMPARE(readFile(path("hscores.dat.before-import")), QByteArray("older"));
+        QCOMPARE(readFile(path("hscores.dat.before-import.2")), Fixture120);
         QCOMPARE(dialogs_.messages.size(), 1);
         QVERIFY(dialogs_.messages[0].contains(path("hscores.dat.before-import.2")));
         QCOMPARE(table(*load()), "900 Ann,0 ,0 ,0 ,0 ");
@@ -306,25 +300,24 @@ private slots:
     // A Hall of Fame left in a folder the game cannot write is taken over into the player's
     // own file once, with one message; the old file stays as it was.
     void readOnlyFolderIsTakenOverOnce() {
-        writeAll(path("hscores.dat"), Fixture120);
+        QVERIFY(writeFile(path("hscores.dat"), Fixture120));
         HighScores first(path("user"), dir_.path());
         QVERIFY(QDir().mkpath(path("user")));
         first.loadHighScores();
         QCOMPARE(table(first), "120 abc,0 ,0 ,0 ,0 ");
-        QCOMPARE(readAll(path("user/hscores.dat")), Fixture120);
+        QCOMPARE(readFile(path("user/hscores.dat")), Fixture120);
         first.record(0, 200, 200, "Bo");
         HighScores again(path("user"), dir_.path());
         again.loadHighScores();
         QCOMPARE(table(again), "200 Bo,120 abc,0 ,0 ,0 ");
-        QCOMPARE(readAll(path("hscores.dat")), Fixture120);
+        QCOMPARE(readFile(path("hscores.dat")), Fixture120);
         QCOMPARE(dialogs_.messages.size(), 1);
         QVERIFY(dialogs_.messages[0].contains(path("user/hscores.dat")));
     }
 
     void windowShowsTheRowsInTheFixedForm() {
-        HighScores* scores = nullptr;
-        HallOfFameWindow* w = show(scores);
-        std::unique_ptr<HighScores> owner(scores);
+        HallOfFameWindow* w = show();
+        HighScores* scores = scores_.get();
         QCOMPARE(rows(w), "900 Ann,Ace <b>Bob</b>,0 ,0 , ");
         // The name beside a score of 0 is emptied in the table itself.
         QCOMPARE(scores->names()[2], V::fromText({}));
@@ -360,9 +353,7 @@ private slots:
     }
 
     void longScoreIsNeverCutOff() {
-        HighScores* scores = nullptr;
-        HallOfFameWindow* w = show(scores, V::int32(2147483647));
-        std::unique_ptr<HighScores> owner(scores);
+        HallOfFameWindow* w = show(V::int32(2147483647));
         auto* score = qobject_cast<QLabel*>(control(*w, "Label7", 0));
         QCOMPARE(score->text(), QString("2147483647"));
         QVERIFY(score->fontMetrics().horizontalAdvance(score->text()) <= score->width());
@@ -370,9 +361,8 @@ private slots:
     }
 
     void openingAgainBringsItForwardWithoutRefilling() {
-        HighScores* scores = nullptr;
-        HallOfFameWindow* first = show(scores);
-        std::unique_ptr<HighScores> owner(scores);
+        HallOfFameWindow* first = show();
+        HighScores* scores = scores_.get();
         scores->record(0, 5000, 5000, "Cy");
         QCOMPARE(HallOfFameWindow::showFor(main_, scores), first);
         QVERIFY(rows(first).startsWith("900 Ann,"));
@@ -389,20 +379,18 @@ private slots:
 
     void clearEmptiesTheFileAndTheRows() {
         QFETCH(bool, mainClosed);
-        HighScores* scores = nullptr;
-        HallOfFameWindow* w = show(scores);
-        std::unique_ptr<HighScores> owner(scores);
+        HallOfFameWindow* w = show();
         QSignalSpy cleared(w, &HallOfFameWindow::highScoresCleared);
         if (mainClosed) {
             main_->close();
             waitUntilClosed();
-            owner.reset(); // the main window's Hall of Fame went with it
+            scores_.reset(); // the main window's Hall of Fame went with it
         }
         menuItem(*w, "mnuClearHS")->trigger();
-        QCOMPARE(readAll(path("hscores.dat")), Cleared);
+        QCOMPARE(readFile(path("hscores.dat")), Cleared);
         QCOMPARE(rows(w), Free);
         QCOMPARE(cleared.size(), mainClosed ? 0 : 1);
-        QVERIFY(mainClosed || table(*scores) == Free);
+        QVERIFY(mainClosed || table(*scores_) == Free);
         QVERIFY(dialogs_.questions.isEmpty() && dialogs_.messages.isEmpty());
     }
 
@@ -422,9 +410,7 @@ private slots:
         int made = 0;
         HallOfFameWindow::setMainWindowFactory([&] { ++made; });
         main_->setObjectName("Form1");
-        HighScores* scores = nullptr;
-        HallOfFameWindow* w = show(scores);
-        std::unique_ptr<HighScores> owner(scores);
+        HallOfFameWindow* w = show();
         mainClosed ? void(main_->close()) : main_->hide();
         waitUntilClosed();
         click(*w, qPrintable(button));

@@ -42,6 +42,16 @@ std::unique_ptr<MainWindow> WindowFixture::open(RandomSource* random) {
     return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
 }
 
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 QWidget* control(QWidget& window, const QString& name, int index) {
     for (QWidget* widget : window.findChildren<QWidget*>(name)) {
         if (index < 0 || widget->property("index").toInt() == index) {

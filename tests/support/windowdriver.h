@@ -35,6 +35,10 @@ public:
     QString path(const QString& name) const { return dir.filePath(name); }
 };
 
+// A file's bytes ("<missing>" when it cannot be read), and writing them.
+QByteArray readFile(const QString& path);
+bool writeFile(const QString& path, const QByteArray& bytes);
+
 // The control of `window` with that name (and index, for a control array).
 QWidget* control(QWidget& window, const QString& name, int index = -1);
 QString labelText(QWidget& window, const char* name, int index = -1);
