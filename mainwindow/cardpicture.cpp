@@ -28,6 +28,13 @@ void CardPicture::setPicture(int number) {
     }
 }
 
+void CardPicture::setOutline(Outline outline) {
+    if (outline != outline_) {
+        outline_ = outline;
+        update();
+    }
+}
+
 void CardPicture::paintEvent(QPaintEvent* /*event*/) {
     if (picture_ == 0) {
         return;
@@ -43,6 +50,14 @@ void CardPicture::paintEvent(QPaintEvent* /*event*/) {
     card.addRoundedRect(QRectF(rect()), radius, radius);
     painter.setClipPath(card);
     painter.drawPixmap(rect(), shown);
+    if (outline_ != Outline::None) {
+        // A thick outline inside the card's edge, in a colour the card art never uses there.
+        const qreal pen = qMax(3.0, width() / 20.0);
+        painter.setPen(
+            QPen(outline_ == Outline::Chosen ? QColor(255, 200, 0) : QColor(0, 200, 255), pen));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2),
+                                radius, radius);
+    }
 }
 
 void CardPicture::mousePressEvent(QMouseEvent* event) {

@@ -20,6 +20,11 @@ public:
     void setPicture(int number);
     int picture() const { return picture_; }
 
+    // An outline around the card: the card chosen with the keyboard, or the card a hint shows.
+    enum class Outline { None, Chosen, Hint };
+    void setOutline(Outline outline);
+    Outline outline() const { return outline_; }
+
 signals:
     void clicked();
 
@@ -31,6 +36,7 @@ protected:
 private:
     CardPictureCache& cache_;
     int picture_ = 0;
+    Outline outline_ = Outline::None;
     bool pressed_ = false;
 };
 

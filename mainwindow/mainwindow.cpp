@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -47,13 +48,14 @@ constexpr Twips Command1Place{300, 420, 915, 375};  // in Frame1
 constexpr Twips Command2Place{1320, 420, 915, 375}; // in Frame1
 constexpr Twips Command3Place{5040, 5820, 2475, 375};
 
-// A label that grows to its text from its laid-out size, so no score is ever clipped.
-void fitToText(QLabel* label) {
-    label->resize(label->minimumSize().expandedTo(label->sizeHint()));
-}
+// The card sizes of the "&View" menu, in percent.
+constexpr std::array CardSizes{std::pair{100, "&Normal Cards (100%)"},
+                               std::pair{150, "&Large Cards (150%)"},
+                               std::pair{200, "&Huge Cards (200%)"}};
 
-QLabel* scoreLabel(QWidget* parent, const char* name, const char* text, const Twips& place) {
-    auto* label = placed(new QLabel(QString::fromLatin1(text), parent), name, place);
+QLabel* scoreLabel(QWidget* parent, const char* name, const char* text) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QLatin1String(name));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
@@ -67,8 +69,6 @@ QLabel* scoreLabel(QWidget* parent, const char* name, const char* text, const Tw
     label->setPalette(palette);
     label->setTextFormat(Qt::PlainText);
     label->setAttribute(Qt::WA_NoMousePropagation);
-    label->setMinimumSize(pixels(place).size());
-    fitToText(label);
     return label;
 }
 
@@ -110,6 +110,7 @@ MainWindow::MainWindow(const QString& highScoreDir, QWidget* parent, RandomSourc
     createControls();
     createMenus();
     connectMenus();
+    addShortcuts();
     Form_Load();
 }
 
@@ -122,49 +123,51 @@ void MainWindow::createControls() {
     table_ = createFixedClientArea(this, ClientArea);
     table_->setObjectName(QStringLiteral("table"));
     table_->installEventFilter(this);
+    // The table takes the keys, so that Space draws and never presses the undo button.
+    table_->setFocusPolicy(Qt::StrongFocus);
 
     // Created in drawing order: a later sibling is drawn over an earlier one, so row r + 1
     // covers row r and draw-pile picture i + 1 covers picture i.
     for (int i = 0; i < TableSlots; ++i) {
-        image1_[i] = placed(new CardPicture(pictures_, table_), "Image1", Image1Place(i));
+        image1_[i] = layout_.place(new CardPicture(pictures_, table_), "Image1", Image1Place(i));
         image1_[i]->setProperty("index", i);
         connect(image1_[i], &CardPicture::clicked, this, [this, i] { Image1_Click(i); });
     }
     for (int i = 0; i < DrawPilePictures; ++i) {
-        image2_[i] = placed(new CardPicture(pictures_, table_), "Image2", Image2Place(i));
+        image2_[i] = layout_.place(new CardPicture(pictures_, table_), "Image2", Image2Place(i));
         image2_[i]->setProperty("index", i);
         connect(image2_[i], &CardPicture::clicked, this, [this, i] { Image2_Click(i); });
     }
-    image3_ = placed(new CardPicture(pictures_, table_), "Image3", Image3Place);
+    image3_ = layout_.place(new CardPicture(pictures_, table_), "Image3", Image3Place);
     connect(image3_, &CardPicture::clicked, this, &MainWindow::Image3_Click);
 
-    label2_ = scoreLabel(table_, "Label2", "Score:", Label2Place);
-    label3_ = scoreLabel(table_, "Label3", "0", Label3Place);
-    label4_ = scoreLabel(table_, "Label4", "Highest Score:", Label4Place);
-    label5_ = scoreLabel(table_, "Label5", "0", Label5Place);
+    label2_ = layout_.place(scoreLabel(table_, "Label2", "Score:"), "Label2", Label2Place);
+    label3_ = layout_.place(scoreLabel(table_, "Label3", "0"), "Label3", Label3Place);
+    label4_ = layout_.place(scoreLabel(table_, "Label4", "Highest Score:"), "Label4", Label4Place);
+    label5_ = layout_.place(scoreLabel(table_, "Label5", "0"), "Label5", Label5Place);
 
-    frame1_ = placed(new QFrame(table_), "Frame1", Frame1Place);
+    frame1_ = layout_.place(new QFrame(table_), "Frame1", Frame1Place);
     frame1_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame1_->setAutoFillBackground(true);
     frame1_->setAttribute(Qt::WA_NoMousePropagation);
-    label1_ =
-        placed(new QLabel(QStringLiteral("Sorry Game Over!"), frame1_), "Label1", Label1Place);
+    label1_ = new QLabel(QStringLiteral("Sorry Game Over!"), frame1_);
     QFont panelFont = label1_->font();
     panelFont.setPointSizeF(8.25);
     label1_->setFont(panelFont);
     QPalette black = label1_->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     label1_->setPalette(black);
-    label1_->setMinimumSize(pixels(Label1Place).size());
-    fitToText(label1_);
-    command1_ =
-        placed(new QPushButton(QStringLiteral("Try Again"), frame1_), "Command1", Command1Place);
-    command2_ = placed(new QPushButton(QStringLiteral("Quit"), frame1_), "Command2", Command2Place);
+    layout_.place(label1_, "Label1", Label1Place);
+    command1_ = layout_.place(new QPushButton(QStringLiteral("Try Again"), frame1_), "Command1",
+                              Command1Place);
+    command2_ =
+        layout_.place(new QPushButton(QStringLiteral("Quit"), frame1_), "Command2", Command2Place);
     frame1_->hide();
-    command3_ = placed(new QPushButton(QStringLiteral("Undo Last Card Move"), table_), "Command3",
-                       Command3Place);
+    command3_ = layout_.place(new QPushButton(QStringLiteral("Undo Last Card Move"), table_),
+                              "Command3", Command3Place);
     for (QPushButton* button : {command1_, command2_, command3_}) {
         button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::TabFocus);
     }
     setTabOrder(command1_, command2_);
     setTabOrder(command2_, command3_);
@@ -173,6 +176,15 @@ void MainWindow::createControls() {
     connect(command3_, &QPushButton::clicked, this, &MainWindow::Command3_Click);
 
     setWindowIcon(QIcon(pictures_.pixmap(CardBackPicture, pixels(Image3Place).size(), 1.0)));
+}
+
+// The whole window drawn `percent` percent of its laid-out size, pictures and fonts included.
+void MainWindow::setCardSize(int percent) {
+    layout_.setScale(percent / 100.0);
+    table_->setFixedSize(layout_.rect(ClientArea).size());
+    for (QAction* item : cardSizeItems_) {
+        item->setChecked(item->data().toInt() == percent);
+    }
 }
 
 void MainWindow::createMenus() {
@@ -187,6 +199,22 @@ void MainWindow::createMenus() {
     bar->addMenu(mnuGame);
 
     bar->addMenu(createOptionMenus());
+
+    QMenu* view = menu(bar, "mnuView", "&View");
+    auto* sizes = new QActionGroup(view);
+    for (const auto& [percent, caption] : CardSizes) {
+        QAction* item = optionItem(view, "mnuCardSize", caption);
+        item->setData(percent);
+        const auto key = Qt::Key_1 + static_cast<int>(cardSizeItems_.size());
+        item->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(key)));
+        sizes->addAction(item);
+        cardSizeItems_.push_back(item);
+        connect(item, &QAction::triggered, this, [this, percent] {
+            setCardSize(percent);
+            optionStore_.saveCardSize(percent);
+        });
+    }
+    bar->addMenu(view);
 
     mnuHelp = menu(bar, "mnuHelp", "&Help");
     mnuAboutCorvelle = menuItem(mnuHelp, "mnuAboutCorvelle", "About Corvelle");
@@ -221,6 +249,19 @@ QMenu* MainWindow::createOptionMenus() {
     return mnuOptions;
 }
 
+// Keys beside the captions; the undo button's command has one of its own.
+void MainWindow::addShortcuts() {
+    mnuNewGame->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
+    mnuHighScores->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    mnuGameRules->setShortcut(QKeySequence(Qt::Key_F1));
+    auto* undo = new QAction(this);
+    undo->setObjectName(QStringLiteral("undoShortcut"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undo, &QAction::triggered, this, &MainWindow::Command3_Click);
+    addAction(undo);
+}
+
 void MainWindow::connectMenus() {
     const std::pair<QAction*, void (MainWindow::*)()> handlers[] = {
         {mnuNewGame, &MainWindow::mnuNewGame_Click},
@@ -241,11 +282,13 @@ void MainWindow::connectMenus() {
 
 void MainWindow::Form_Load() {
     loadSettings();
+    setCardSize(optionStore_.loadCardSize());
     setWindowTitle(QStringLiteral("Corvelle v" CORVELLE_VERSION));
     showCheatMarks();
     game_.start();
     loadHighScores();
     game_.newGame();
+    table_->setFocus();
 }
 
 void MainWindow::loadSettings() {
@@ -351,6 +394,7 @@ void MainWindow::chooseOption(std::size_t item) {
 // A game that ends with a score good enough for the Hall of Fame: the player's name, the
 // entry (saved at once), a new deal, and the Hall of Fame window unless the player turned it off.
 void MainWindow::afterAction(Outcome outcome) {
+    keyboard_.refresh();
     if (outcome != Outcome::GameOver) {
         return;
     }
@@ -407,7 +451,34 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
+// Left and Right choose a column's free card, Enter plays it; Space or D draws.
+bool MainWindow::keyOnTable(const QKeyEvent* key) {
+    switch (key->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        keyboard_.move(key->key() == Qt::Key_Left ? -1 : 1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (keyboard_.chosenSlot() >= 0) {
+            Image1_Click(keyboard_.chosenSlot());
+        }
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_D:
+        Image3_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier &&
+        keyOnTable(static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (watched == table_) {
         if (event->type() == QEvent::MouseButtonPress) {
             backgroundPressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -450,7 +521,7 @@ void MainWindow::setDrawPileVisible(int index, bool visible) {
 
 void MainWindow::setLabelText(QLabel* label, std::string_view text) {
     label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    fitToText(label);
+    layout_.fit(label);
 }
 
 void MainWindow::showScore(std::string_view text) {

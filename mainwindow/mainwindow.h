@@ -4,13 +4,16 @@
 #include "display.h"
 #include "game.h"
 #include "highscores.h"
+#include "keyboardplay.h"
 #include "optionstore.h"
+#include "scaledlayout.h"
 
 #include <QMainWindow>
 #include <array>
 
 class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -94,6 +97,9 @@ protected:
 
 private:
     void createControls();
+    void setCardSize(int percent);
+    void addShortcuts();
+    bool keyOnTable(const QKeyEvent* key);
     void createMenus();
     void connectMenus();
     QMenu* createOptionMenus();
@@ -108,6 +114,7 @@ private:
     void setLabelText(QLabel* label, std::string_view text);
 
     CardPictureCache pictures_;
+    ScaledLayout layout_;
     Game game_;
     HighScores highScores_;
     OptionStore optionStore_;
@@ -127,6 +134,8 @@ private:
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
     bool backgroundPressed_ = false;
+    KeyboardPlay keyboard_{game_, image1_};
+    std::vector<QAction*> cardSizeItems_;
 };
 
 } // namespace corvelle

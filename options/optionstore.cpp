@@ -77,10 +77,14 @@ bool readMark(const QSettings& settings, const OptionItem& item) {
 // QSettings opens (and reads) it.
 class Store : public QSettings {
 public:
-    Store() : QSettings(OptionStore::fileName(), QSettings::NativeFormat) {
-        beginGroup(QStringLiteral("Settings"));
+    explicit Store(const QString& group = QStringLiteral("Settings"))
+        : QSettings(OptionStore::fileName(), QSettings::NativeFormat) {
+        beginGroup(group);
     }
 };
+
+const QString ViewGroup = QStringLiteral("View");
+const QString CardSizeKey = QStringLiteral("CardSize");
 
 } // namespace
 
@@ -135,6 +139,23 @@ void OptionStore::choose(std::size_t item, Options& options, OptionMarks& marks)
     }
     settings.sync();
     status_ = settings.status();
+}
+
+int OptionStore::loadCardSize() {
+    if (!usable()) {
+        return 100;
+    }
+    const int percent = storedText(Store(ViewGroup), CardSizeKey).toInt();
+    return percent == 150 || percent == 200 ? percent : 100;
+}
+
+void OptionStore::saveCardSize(int percent) {
+    if (usable()) {
+        Store settings(ViewGroup);
+        settings.setValue(CardSizeKey, QString::number(percent));
+        settings.sync();
+        status_ = settings.status();
+    }
 }
 
 // Something else than a file where the store should be (a FIFO would hang the game) is never

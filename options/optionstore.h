@@ -35,6 +35,10 @@ public:
     // Where the store lives.
     static QString fileName();
 
+    // The card size in percent (100, 150 or 200), kept in a group of its own, "View".
+    int loadCardSize();
+    void saveCardSize(int percent);
+
     // The first problem the last load or choice met; nothing else is done about it.
     // AccessError after a choice: it could not be saved and lives in memory for this run.
     // FormatError: the file held text that is no settings file; a choice still saves, and

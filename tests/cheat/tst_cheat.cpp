@@ -174,6 +174,7 @@ private slots:
         QTest::newRow("last one unticked") << QList<int>{9} << QList<int>{8} << "Command1" << false;
         QTest::newRow("one of two off") << QList<int>{9, 30} << QList<int>{8} << "Command1" << true;
         QTest::newRow("title bar") << QList<int>{} << QList<int>{30} << "" << true;
+        QTest::newRow("Escape") << QList<int>{} << QList<int>{30} << "Escape" << true;
         QTest::newRow("Exit Corvelle") << QList<int>{} << QList<int>{30} << "Command2" << false;
     }
 
@@ -191,7 +192,9 @@ private slots:
             box(window, index)->click();
         }
         WindowEvents events;
-        if (by.isEmpty()) {
+        if (by == "Escape") {
+            QTest::keyClick(window, Qt::Key_Escape);
+        } else if (by.isEmpty()) {
             QVERIFY(window->close());
         } else {
             QTest::mouseClick(window->findChild<QAbstractButton*>(by), Qt::LeftButton);

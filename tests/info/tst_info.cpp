@@ -74,7 +74,7 @@ private slots:
         QTest::addColumn<QString>("which");
         QTest::addColumn<QString>("by"); // the button, or none for the title bar
         for (const char* which : {"Form2", "Form5"}) {
-            for (const char* by : {"Command1", "", "Command2"}) {
+            for (const char* by : {"Command1", "", "Escape", "Command2"}) {
                 QTest::addRow("%s by %s", which, *by ? by : "title bar") << QString(which) << by;
             }
         }
@@ -90,7 +90,11 @@ private slots:
         QCOMPARE(events.seen.join(','),
                  which == "Form2" ? "Form1 hide,Form2 show" : "Form5 show,Form1 hide");
         events.seen.clear();
-        by.isEmpty() ? void(window->close()) : window->findChild<QPushButton*>(by)->click();
+        if (by == "Escape") {
+            QTest::keyClick(window, Qt::Key_Escape);
+        } else {
+            by.isEmpty() ? void(window->close()) : window->findChild<QPushButton*>(by)->click();
+        }
         const bool exit = by == "Command2";
         QCOMPARE(events.seen.filter(exit ? "close" : "Form1").join(','),
                  exit ? "Form1 close," + which + " close" : QString("Form1 show"));

@@ -14,6 +14,16 @@ class MainWindowTest : public QObject {
 
     WindowFixture fixture_;
 
+    // No score earns a place in the Hall of Fame, so the panel stays up at the end of a game.
+    void unbeatableHallOfFame() {
+        std::array<TableValue, 5> best;
+        best.fill(TableValue::int32(1000000000));
+        const auto bytes = writeHighScoreFile(best, {});
+        QVERIFY(writeFile(
+            fixture_.path("hscores.dat"),
+            QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))));
+    }
+
     static QRect fromTwips(int left, int top, int width, int height) {
         return {left / 15, top / 15, width / 15, height / 15};
     }
@@ -148,6 +158,8 @@ private slots:
                 ">>mnuNoAceKing|No Ace King - King Ace|c; >mnuScoring|Scoring|; "
                 ">>mnuScoringOn|On|cx; >>mnuScoringOff|Off|c; >mnuShuffling|Shuffling|; "
                 ">>mnuShuffling1|1|cx; >>mnuShuffling2|2|c; >>mnuShuffling3|3|c; "
+                "mnuView|&View|; >mnuCardSize|&Normal Cards (100%)|cx; "
+                ">mnuCardSize|&Large Cards (150%)|c; >mnuCardSize|&Huge Cards (200%)|c; "
                 "mnuHelp|&Help|; >mnuAboutCorvelle|About Corvelle|; >mnuGameRules|Game Rules|"));
     }
 
@@ -211,14 +223,7 @@ private slots:
     }
 
     void gameOverPanelMessagesAndTryAgain() {
-        // No score earns a place in the Hall of Fame, so the panel stays up at the end.
-        std::array<TableValue, 5> best;
-        best.fill(TableValue::int32(1000000000));
-        const auto bytes = writeHighScoreFile(best, {});
-        QFile file(fixture_.path("hscores.dat"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
-        file.close();
+        unbeatableHallOfFame();
         auto window = fixture_.open();
         QVERIFY(window);
         QStringList& messages = fixture_.messages;
@@ -246,6 +251,93 @@ private slots:
         QCOMPARE(state.tableCardsLeft + state.drawPileCount, 35 + 18);
         QCOMPARE(labelText(*window, "Label3"), QStringLiteral("0"));
         verifyTableMatchesGame(*window);
+    }
+
+    // A whole game with the keyboard alone: Left and Right choose a column's free card, which
+    // carries the outline, Enter plays it, Space draws (never the undo button's press), Ctrl+Z
+    // takes the last move back and F2 deals anew.
+    void wholeGameWithTheKeyboard() {
+        unbeatableHallOfFame();
+        auto window = fixture_.open();
+        QVERIFY(window && QTest::qWaitForWindowActive(window.get()));
+        const GameState& state = window->game().state();
+        QWidget* table = window->centralWidget();
+        QVERIFY(table->hasFocus());
+        const auto outlined = [&] {
+            QList<int> found;
+            for (int slot = 0; slot < TableSlots; ++slot) {
+                auto* card = qobject_cast<CardPicture*>(control(*window, "Image1", slot));
+                if (card->outline() == CardPicture::Outline::Chosen) {
+                    found << slot;
+                }
+            }
+            return found;
+        };
+        for (int step = 0; step < 500 && !state.gameOver; ++step) {
+            bool played = false;
+            for (int i = 0; i < Columns && !played; ++i) {
+                QTest::keyClick(table, Qt::Key_Right);
+                const QList<int> chosen = outlined();
+                QCOMPARE(chosen.size(), 1);
+                const int slot = chosen[0];
+                QVERIFY(state.onTable[slot] && (slot % 5 == 4 || !state.onTable[slot + 1]));
+                if (window->game().canPlay(slot)) {
+                    const int left = state.tableCardsLeft;
+                    QTest::keyClick(table, Qt::Key_Return);
+                    played = state.tableCardsLeft != left;
+                    QVERIFY(played);
+                }
+            }
+            if (!played) {
+                const int pile = state.drawPileCount;
+                QTest::keyClick(table, Qt::Key_Space);
+                QVERIFY(state.drawPileCount == pile - 1 || state.gameOver);
+            }
+        }
+        QVERIFY(state.gameOver && fixture_.messages.isEmpty());
+        QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!state.gameOver);
+        QTest::keyClick(window.get(), Qt::Key_F2);
+        QVERIFY(state.tableCardsLeft == 35 && state.score == 0 && outlined().size() <= 1);
+    }
+
+    // Each card size draws the whole window larger, and its pictures sharp: stripes two source
+    // pixels wide, which smaller copies can only show as grey, stay black and white at 200%.
+    void cardSizesScaleTheWholeWindow() {
+        QTemporaryDir dir;
+        QImage stripes(276, 420, QImage::Format_RGB32);
+        for (int i = 0; i < 276 * 420; ++i) {
+            stripes.setPixel(i % 276, i / 276, (i % 276) / 2 % 2 ? qRgb(255, 255, 255) : 0);
+        }
+        for (int number = 1; number <= 55; ++number) {
+            QVERIFY(stripes.save(dir.filePath(QString::number(number) + ".jpg"), "JPEG", 100));
+        }
+        setCardPictureDirectory(dir.path());
+        auto window = fixture_.open();
+        setCardPictureDirectory(fixture_.dir.path());
+        QVERIFY(window);
+        const QList<QAction*> sizes = window->findChildren<QAction*>("mnuCardSize");
+        for (const int index : {2, 1, 0}) {
+            sizes[index]->trigger();
+            const qreal scale = 1 + index / 2.0;
+            const auto at = [scale](int twips) { return int(twips * scale / 15); };
+            QCOMPARE(window->centralWidget()->size(), QSize(at(7635), at(6240)));
+            QCOMPARE(control(*window, "Image1", 12)->geometry(),
+                     QRect(at(2220), at(1440), at(1035), at(1575)));
+            QCOMPARE(control(*window, "Command3")->geometry(),
+                     QRect(at(5040), at(5820), at(2475), at(375)));
+            QCOMPARE(control(*window, "Label2")->font().pointSizeF(), 9.75 * scale);
+            const QImage shot = control(*window, "Image3")->grab().toImage();
+            int strongest = 0;
+            for (int x = 10; x < shot.width() - 10; ++x) {
+                const int step = qAbs(qGray(shot.pixel(x, shot.height() / 2)) -
+                                      qGray(shot.pixel(x + 1, shot.height() / 2)));
+                strongest = qMax(strongest, step);
+            }
+            QVERIFY2((strongest > 200) == (index == 2), qPrintable(QString::number(strongest)));
+        }
+        auto again = fixture_.open(); // the choice is kept, in a group of its own
+        QVERIFY(again && again->findChildren<QAction*>("mnuCardSize")[0]->isChecked());
     }
 
     // Every way of closing unloads the window and leaves no window of the game open; the

@@ -400,6 +400,7 @@ private slots:
         QTest::addColumn<int>("created"); // fresh main windows with the whole start-up
         QTest::newRow("back to the hidden game") << "Command1" << false << 0;
         QTest::newRow("back after the game closed") << "Command1" << true << 1;
+        QTest::newRow("Escape") << "Escape" << false << 0;
         QTest::newRow("exit") << "Command2" << false << 0;
     }
 
@@ -413,7 +414,7 @@ private slots:
         HallOfFameWindow* w = show();
         mainClosed ? void(main_->close()) : main_->hide();
         waitUntilClosed();
-        click(*w, qPrintable(button));
+        button == "Escape" ? QTest::keyClick(w, Qt::Key_Escape) : click(*w, qPrintable(button));
         waitUntilClosed();
         QCOMPARE(made, created);
         QVERIFY(!HallOfFameWindow::instance());

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "twips.h"
+
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+namespace corvelle {
+
+// The place in pixels of a place in twips on a window drawn `scale` times larger.
+QRect pixels(const Twips& place, qreal scale);
+
+// Keeps every control of a window at its place in twips and its font at its size, both times
+// one scale factor, so the whole window can be drawn larger or smaller at once. A label never
+// gets smaller than its place and grows to fit its text.
+class ScaledLayout {
+public:
+    template <typename Widget> Widget* place(Widget* widget, const char* name, const Twips& at) {
+        widget->setObjectName(QString::fromLatin1(name));
+        add(widget, at);
+        return widget;
+    }
+    // Also for a control whose font is set after it was placed: takes the font it has now.
+    void add(QWidget* widget, const Twips& at);
+    void setScale(qreal scale);
+    qreal scale() const { return scale_; }
+    QRect rect(const Twips& at) const { return pixels(at, scale_); }
+    // Puts a label back at its place, grown to fit its text.
+    void fit(QWidget* widget) const;
+
+private:
+    struct Entry {
+        QPointer<QWidget> widget;
+        Twips at;
+        QFont font;
+    };
+    void apply(const Entry& entry) const;
+
+    std::vector<Entry> entries_;
+    qreal scale_ = 1.0;
+};
+
+} // namespace corvelle
