@@ -68,17 +68,33 @@ Heights heightsOf(int code) {
     return height;
 }
 
-// Steps `height` to the next heights that are nowhere above `limit`, in increasing order of
-// their codes; false after the last one.
-bool nextHeights(Heights& height, const Heights& limit) {
-    for (int column = 0; column < Columns; ++column) {
-        if (height[column] < limit[column]) {
-            ++height[column];
-            return true;
+// Calls `visit(table, heights)` for every table whose heights are nowhere above those of
+// `limitCode`, in increasing order of their codes, keeping the code and the free slots up to
+// date step by step.
+template <class Visit> void forEachTableBelow(int limitCode, Visit&& visit) {
+    const Heights limit = heightsOf(limitCode);
+    Heights height{};
+    Table table;
+    for (;;) {
+        visit(table, height);
+        int column = 0;
+        for (; column < Columns && height[column] == limit[column]; ++column) {
+            if (height[column] > 0) {
+                table.free &= ~slotBit(Rows * column + height[column] - 1);
+            }
+            table.code -= height[column] * ColumnWeight[column];
+            height[column] = 0;
         }
-        height[column] = 0;
+        if (column == Columns) {
+            return;
+        }
+        if (height[column] > 0) {
+            table.free &= ~slotBit(Rows * column + height[column] - 1);
+        }
+        ++height[column];
+        table.free |= slotBit(Rows * column + height[column] - 1);
+        table.code += ColumnWeight[column];
     }
-    return false;
 }
 
 // The table after the free card of `slot` is played.
@@ -308,11 +324,8 @@ public:
     LongestRuns(const Round& round, int startCode)
         : byColumn_(static_cast<std::size_t>(startCode + 1) * Columns, 0),
           belowOrAt_(static_cast<std::size_t>(startCode + 1), 0) {
-        const Heights limit = heightsOf(startCode);
-        Heights height{};
-        do {
-            fill(round, tableOf(height));
-        } while (nextHeights(height, limit));
+        forEachTableBelow(startCode,
+                          [&](const Table& table, const Heights&) { fill(round, table); });
     }
 
     // The longest run that can follow `lastSlot` on `table`.
@@ -355,45 +368,40 @@ public:
     FewestRuns(const Round& round, int startCode)
         : fresh_(static_cast<std::size_t>(startCode + 1), 0),
           afterColumn_(static_cast<std::size_t>(startCode + 1) * Columns, 0) {
-        const Heights limit = heightsOf(startCode);
-        Heights height{};
-        do {
-            fill(round, tableOf(height));
-        } while (nextHeights(height, limit));
+        forEachTableBelow(startCode, [&](const Table& table, const Heights& height) {
+            fill(round, table, height);
+        });
     }
 
     int toClear(int code) const { return fresh_[code]; }
     std::size_t bytes() const { return fresh_.size() + afterColumn_.size(); }
 
 private:
-    // The fewest runs after the one in hand to clear `table` when that run may go on from
-    // `top`.
-    int going(const Round& round, const Table& table, int top) const {
-        int fewest = fresh_[table.code];
-        for (SlotMask m = round.fitsOn(top) & table.free; m != 0; m &= m - 1) {
-            const int slot = std::countr_zero(m);
-            fewest = std::min(fewest, afterColumn(afterPlay(table, slot).code, columnOfSlot(slot)));
-        }
-        return fewest;
-    }
-
-    void fill(const Round& round, const Table& table) {
+    // Per free slot, the fewest runs after the one in hand once that slot's card is played;
+    // a fresh run begins on any of them, a going one on those that fit its last card.
+    void fill(const Round& round, const Table& table, const Heights& height) {
         if (table.code == 0) {
             return;
         }
+        std::array<int, TableSlots> afterSlot{};
         int fewest = TableSlots;
         for (SlotMask m = table.free; m != 0; m &= m - 1) {
             const int slot = std::countr_zero(m);
-            const Table next = afterPlay(table, slot);
-            fewest = std::min(fewest, 1 + afterColumn(next.code, columnOfSlot(slot)));
+            afterSlot[slot] = afterColumn(afterPlay(table, slot).code, columnOfSlot(slot));
+            fewest = std::min(fewest, 1 + afterSlot[slot]);
         }
         fresh_[table.code] = static_cast<std::uint8_t>(fewest);
         for (int column = 0; column < Columns; ++column) {
-            if (const int height = heightIn(table.code, column); height < Rows) {
-                const int top = round.card(Rows * column + height);
-                afterColumn_[static_cast<std::size_t>(table.code) * Columns + column] =
-                    static_cast<std::uint8_t>(going(round, table, top));
+            if (height[column] == Rows) {
+                continue;
             }
+            int going = fewest;
+            const int top = round.card(Rows * column + height[column]);
+            for (SlotMask m = round.fitsOn(top) & table.free; m != 0; m &= m - 1) {
+                going = std::min(going, afterSlot[std::countr_zero(m)]);
+            }
+            afterColumn_[static_cast<std::size_t>(table.code) * Columns + column] =
+                static_cast<std::uint8_t>(going);
         }
     }
 
