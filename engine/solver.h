@@ -44,7 +44,8 @@ struct SolverMove {
     bool operator==(const SolverMove&) const = default;
 };
 
-// How much a search may do: it stops, not exact, once it has visited this many positions.
+// How much a search may do, counted in positions visited (every table a play reaches within a
+// run, and every run begun): past this many it stops, not exact.
 struct SolverLimits {
     std::uint64_t maxStates = 40'000'000;
 };
@@ -52,7 +53,9 @@ struct SolverLimits {
 // The answer of `solve`. `best` is what `line` scores from the position (card points and the
 // round bonus); it is proven the most the round can give only when `exact`, otherwise it is
 // the best line found before the budget or a cancel stopped the search. `canClear` answers
-// separately whether any line clears the table, proven when `canClearExact`.
+// separately whether any line clears the table, proven when `canClearExact`. `states` is the
+// work done in positions, `peakBytes` the largest size of the search's own tables, all of it
+// released when `solve` returns.
 struct SolverResult {
     std::int64_t best = 0;
     bool exact = false;
@@ -75,7 +78,8 @@ struct ClearResult {
 
 // The most points the rest of the round can give from `position`, and a line that scores them.
 // `cancel`, when given, is polled during the search; once it reads true the search returns
-// promptly with what it has.
+// promptly with what it has. A position the rules cannot hold (a height above 5, a card code
+// above 54, more cards drawn than the pile has, a negative anty) gives 0, not exact.
 SolverResult solve(const SolverPosition& position, const SolverLimits& limits = {},
                    const std::atomic<bool>* cancel = nullptr);
 
