@@ -1,0 +1,874 @@
+#include "solver.h"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+#include <optional>
+
+namespace corvelle {
+
+namespace {
+
+// ---- Heights ----
+//
+// The table of a position is the number of cards left in each column, coded in base 6 with
+// column 0 as the lowest digit. Beside it the search keeps the mask of the free slots (bit
+// 5 * column + row).
+
+constexpr std::array<int, Columns> ColumnWeight{1, 6, 36, 216, 1296, 7776, 46656};
+
+using SlotMask = std::uint64_t;
+
+constexpr SlotMask slotBit(int slot) {
+    return SlotMask{1} << slot;
+}
+
+constexpr int columnOfSlot(int slot) {
+    return slot / Rows;
+}
+
+constexpr int heightIn(int code, int column) {
+    return code / ColumnWeight[column] % 6;
+}
+
+int cardsIn(int code) {
+    int cards = 0;
+    for (int column = 0; column < Columns; ++column) {
+        cards += heightIn(code, column);
+    }
+    return cards;
+}
+
+// A table during a search: its heights code, its free slots and how many cards the current
+// run has played to reach it.
+struct Table {
+    int code = 0;
+    SlotMask free = 0;
+    int played = 0;
+};
+
+using Heights = std::array<int, Columns>;
+
+Table tableOf(const Heights& height) {
+    Table table;
+    for (int column = 0; column < Columns; ++column) {
+        table.code += height[column] * ColumnWeight[column];
+        if (height[column] > 0) {
+            table.free |= slotBit(Rows * column + height[column] - 1);
+        }
+    }
+    return table;
+}
+
+Heights heightsOf(int code) {
+    Heights height{};
+    for (int column = 0; column < Columns; ++column) {
+        height[column] = heightIn(code, column);
+    }
+    return height;
+}
+
+// Calls `visit(table, heights)` for every table whose heights are nowhere above those of
+// `limitCode`, in increasing order of their codes, keeping the code and the free slots up to
+// date step by step.
+template <class Visit> void forEachTableBelow(int limitCode, Visit&& visit) {
+    const Heights limit = heightsOf(limitCode);
+    Heights height{};
+    Table table;
+    for (;;) {
+        visit(table, height);
+        int column = 0;
+        for (; column < Columns && height[column] == limit[column]; ++column) {
+            if (height[column] > 0) {
+                table.free &= ~slotBit(Rows * column + height[column] - 1);
+            }
+            table.code -= height[column] * ColumnWeight[column];
+            height[column] = 0;
+        }
+        if (column == Columns) {
+            return;
+        }
+        if (height[column] > 0) {
+            table.free &= ~slotBit(Rows * column + height[column] - 1);
+        }
+        ++height[column];
+        table.free |= slotBit(Rows * column + height[column] - 1);
+        table.code += ColumnWeight[column];
+    }
+}
+
+// The table after the free card of `slot` is played.
+Table afterPlay(const Table& table, int slot) {
+    Table next{table.code - ColumnWeight[columnOfSlot(slot)], table.free & ~slotBit(slot),
+               table.played + 1};
+    if (slot % Rows > 0) {
+        next.free |= slotBit(slot - 1);
+    }
+    return next;
+}
+
+// ---- The round ----
+
+// Points of a run by the number of cards it has played: the first card scores `first`, every
+// next card 5 more (nothing at all with scoring off).
+struct RunScore {
+    std::int64_t first = 0;
+    std::int64_t step = 0;
+    std::int64_t points(int cards) const { return cards * first + step * cards * (cards - 1) / 2; }
+};
+
+// The parts of a position that stay fixed while it is searched: the cards, the move rule
+// turned into masks (for every card code, the slots whose card may be played onto it), the
+// draw pile and the scoring of runs. Everything the searches ask about the rules asks here.
+class Round {
+public:
+    explicit Round(const SolverPosition& position) : position_(position) {
+        for (int top = 0; top <= DeckSize; ++top) {
+            for (int slot = 0; slot < TableSlots; ++slot) {
+                if (fits(position.table[slot], top)) {
+                    fitsOn_[top] |= slotBit(slot);
+                }
+            }
+        }
+        const bool on = position.scoringOn;
+        const bool fresh = position.antyPhase == 1;
+        afterDraw_ = {on ? (position.antyPhase == 0 ? 10 : 5) : 0, on ? 5 : 0};
+        current_ = {on ? (fresh ? 5 : std::int64_t{position.anty} + 5) : 0, on ? 5 : 0};
+    }
+
+    int card(int slot) const { return position_.table[slot]; }
+    SlotMask fitsOn(int top) const { return fitsOn_[top]; }
+    int drawPileSize() const { return position_.drawPileSize; }
+    int drawnCard(int drawn) const { return position_.drawPile[drawn - 1]; }
+    int bonus(int drawn) const { return 5 * (position_.drawPileSize - drawn); }
+    const RunScore& afterDraw() const { return afterDraw_; }
+    const RunScore& current() const { return current_; }
+
+private:
+    int rank(int code) const {
+        const bool wild = isJoker(code) || (code > 0 && (position_.wild >> code & 1) != 0);
+        return wild ? 0 : faceRank(code);
+    }
+    bool fits(int code, int top) const {
+        const int a = rank(code);
+        const int b = rank(top);
+        const int apart = a > b ? a - b : b - a;
+        return a == 0 || b == 0 || apart == 1 || (position_.aceKingWrap && apart == 12);
+    }
+
+    const SolverPosition& position_;
+    std::array<SlotMask, DeckSize + 1> fitsOn_{};
+    RunScore afterDraw_;
+    RunScore current_;
+};
+
+// ---- Work budget ----
+
+// The positions a search may still visit, and the caller's cancel flag, polled now and then.
+// Once either runs out the search unwinds and says its answer is not exact.
+class Budget {
+public:
+    Budget(std::uint64_t limit, const std::atomic<bool>* cancel) : limit_(limit), cancel_(cancel) {}
+
+    bool spend(std::uint64_t states) {
+        used_ += states;
+        if (used_ > limit_) {
+            stopped_ = true;
+        }
+        if (cancel_ != nullptr && (used_ & 1023) < states &&
+            cancel_->load(std::memory_order_relaxed)) {
+            stopped_ = true;
+        }
+        return !stopped_;
+    }
+    bool stopped() const { return stopped_; }
+    std::uint64_t used() const { return used_; }
+
+private:
+    std::uint64_t limit_;
+    const std::atomic<bool>* cancel_;
+    std::uint64_t used_ = 0;
+    bool stopped_ = false;
+};
+
+// ---- Runs of plays ----
+
+// Finds every table a run of plays can reach from a table and a discard top: the ends of all
+// chains, each free card fitting the one played before. Different orders often reach the same
+// table with the same last card, so every (table, last column) is expanded once; a small
+// open-addressing set, cleared by a generation count, remembers them within one search.
+class ChainFinder {
+public:
+    ChainFinder(const Round& round, Budget& budget) : round_(round), budget_(budget) {
+        keys_.assign(1024, 0);
+    }
+
+    // Appends to `ends` every distinct table reachable from `start` (itself included) with the
+    // cards played; `expand(table, lastSlot)` may refuse to look past a table.
+    template <class Expand>
+    void findEnds(const Table& start, int top, std::vector<Table>& ends, Expand&& expand) {
+        clear();
+        insert(start.code * 8 + 7);
+        ends.push_back(start);
+        walk(start, top, ends, expand);
+    }
+
+    // The slots played, in order, by one run from `start` onto `top` that ends at `target`.
+    std::vector<int> slotsTo(const Table& start, int top, int target) {
+        clear();
+        std::vector<int> slots;
+        if (start.code != target) {
+            pathTo(start, top, target, slots);
+        }
+        return slots;
+    }
+
+    std::size_t bytes() const { return keys_.capacity() * sizeof(std::uint64_t); }
+
+private:
+    template <class Expand>
+    void walk(const Table& from, int top, std::vector<Table>& ends, Expand& expand) {
+        SlotMask candidates = round_.fitsOn(top) & from.free;
+        while (candidates != 0 && !budget_.stopped()) {
+            const int slot = std::countr_zero(candidates);
+            candidates &= candidates - 1;
+            const Table next = afterPlay(from, slot);
+            if (!insert(next.code * 8 + columnOfSlot(slot)) || !budget_.spend(1)) {
+                continue;
+            }
+            if (!expand(next, slot)) {
+                continue;
+            }
+            if (insert(next.code * 8 + 7)) {
+                ends.push_back(next);
+            }
+            walk(next, round_.card(slot), ends, expand);
+        }
+    }
+
+    bool pathTo(const Table& from, int top, int target, std::vector<int>& slots) {
+        SlotMask candidates = round_.fitsOn(top) & from.free;
+        while (candidates != 0) {
+            const int slot = std::countr_zero(candidates);
+            candidates &= candidates - 1;
+            const Table next = afterPlay(from, slot);
+            if (!insert(next.code * 8 + columnOfSlot(slot))) {
+                continue;
+            }
+            slots.push_back(slot);
+            if (next.code == target || pathTo(next, round_.card(slot), target, slots)) {
+                return true;
+            }
+            slots.pop_back();
+        }
+        return false;
+    }
+
+    void clear() {
+        if (++generation_ == 0) {
+            std::fill(keys_.begin(), keys_.end(), 0);
+            generation_ = 1;
+        }
+        count_ = 0;
+    }
+
+    // Adds a key of this generation; false when it was there already.
+    bool insert(std::uint32_t key) {
+        if (2 * (count_ + 1) > keys_.size()) {
+            grow();
+        }
+        const std::uint64_t entry = std::uint64_t{generation_} << 32 | key;
+        const std::size_t mask = keys_.size() - 1;
+        for (std::size_t i = hash(key) & mask;; i = (i + 1) & mask) {
+            if (keys_[i] == entry) {
+                return false;
+            }
+            if (keys_[i] >> 32 != generation_) {
+                keys_[i] = entry;
+                ++count_;
+                return true;
+            }
+        }
+    }
+
+    void grow() {
+        std::vector<std::uint64_t> old(keys_.size() * 2, 0);
+        old.swap(keys_);
+        count_ = 0;
+        for (std::uint64_t entry : old) {
+            if (entry >> 32 == generation_) {
+                insert(static_cast<std::uint32_t>(entry));
+            }
+        }
+    }
+
+    static std::size_t hash(std::uint32_t key) {
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 32);
+    }
+
+    const Round& round_;
+    Budget& budget_;
+    std::vector<std::uint64_t> keys_;
+    std::size_t count_ = 0;
+    std::uint32_t generation_ = 0;
+};
+
+// ---- Bounds ----
+
+// The longest run any table left from the start can still hold. For every heights code below
+// the start's it keeps the longest chain that begins with each column's free card, and the
+// longest chain of that table or any table below it (a later run plays on what is left, so
+// only this maximum bounds it). Built once per search, bottom up over the heights codes.
+class LongestRuns {
+public:
+    LongestRuns(const Round& round, int startCode)
+        : byColumn_(static_cast<std::size_t>(startCode + 1) * Columns, 0),
+          belowOrAt_(static_cast<std::size_t>(startCode + 1), 0) {
+        forEachTableBelow(startCode,
+                          [&](const Table& table, const Heights&) { fill(round, table); });
+    }
+
+    // The longest run that can follow `lastSlot` on `table`.
+    int after(const Table& table, SlotMask fitting) const {
+        const std::uint8_t* byColumn = &byColumn_[static_cast<std::size_t>(table.code) * Columns];
+        int longest = 0;
+        for (SlotMask m = fitting & table.free; m != 0; m &= m - 1) {
+            longest = std::max<int>(longest, byColumn[columnOfSlot(std::countr_zero(m))]);
+        }
+        return longest;
+    }
+    // The longest run of `code` or of any table below it.
+    int anyBelow(int code) const { return belowOrAt_[code]; }
+    std::size_t bytes() const { return byColumn_.size() + belowOrAt_.size(); }
+
+private:
+    void fill(const Round& round, const Table& table) {
+        int best = 0;
+        for (SlotMask m = table.free; m != 0; m &= m - 1) {
+            const int slot = std::countr_zero(m);
+            const Table next = afterPlay(table, slot);
+            const int run = 1 + after(next, round.fitsOn(round.card(slot)));
+            byColumn_[static_cast<std::size_t>(table.code) * Columns + columnOfSlot(slot)] =
+                static_cast<std::uint8_t>(run);
+            best = std::max({best, run, int{belowOrAt_[next.code]}});
+        }
+        belowOrAt_[table.code] = static_cast<std::uint8_t>(best);
+    }
+
+    std::vector<std::uint8_t> byColumn_;
+    std::vector<std::uint8_t> belowOrAt_;
+};
+
+// The fewest runs that can clear each table below the start if every run could begin on any
+// card: a run that starts on a drawn card can only do worse, so a table that needs more runs
+// than draws are left (and the run in hand) cannot be cleared. Per heights code it keeps that
+// number for a fresh run and, per column, for a run whose last card came from that column.
+class FewestRuns {
+public:
+    FewestRuns(const Round& round, int startCode)
+        : fresh_(static_cast<std::size_t>(startCode + 1), 0),
+          afterColumn_(static_cast<std::size_t>(startCode + 1) * Columns, 0) {
+        forEachTableBelow(startCode, [&](const Table& table, const Heights& height) {
+            fill(round, table, height);
+        });
+    }
+
+    int toClear(int code) const { return fresh_[code]; }
+    std::size_t bytes() const { return fresh_.size() + afterColumn_.size(); }
+
+private:
+    // Per free slot, the fewest runs after the one in hand once that slot's card is played;
+    // a fresh run begins on any of them, a going one on those that fit its last card.
+    void fill(const Round& round, const Table& table, const Heights& height) {
+        if (table.code == 0) {
+            return;
+        }
+        std::array<int, TableSlots> afterSlot{};
+        int fewest = TableSlots;
+        for (SlotMask m = table.free; m != 0; m &= m - 1) {
+            const int slot = std::countr_zero(m);
+            afterSlot[slot] = afterColumn(afterPlay(table, slot).code, columnOfSlot(slot));
+            fewest = std::min(fewest, 1 + afterSlot[slot]);
+        }
+        fresh_[table.code] = static_cast<std::uint8_t>(fewest);
+        for (int column = 0; column < Columns; ++column) {
+            if (height[column] == Rows) {
+                continue;
+            }
+            int going = fewest;
+            const int top = round.card(Rows * column + height[column]);
+            for (SlotMask m = round.fitsOn(top) & table.free; m != 0; m &= m - 1) {
+                going = std::min(going, afterSlot[std::countr_zero(m)]);
+            }
+            afterColumn_[static_cast<std::size_t>(table.code) * Columns + column] =
+                static_cast<std::uint8_t>(going);
+        }
+    }
+
+    int afterColumn(int code, int column) const {
+        return afterColumn_[static_cast<std::size_t>(code) * Columns + column];
+    }
+
+    std::vector<std::uint8_t> fresh_;
+    std::vector<std::uint8_t> afterColumn_;
+};
+
+// ---- Values after a draw ----
+
+// What the search knows of every (heights, cards drawn) right after a draw: there the run
+// starts afresh, so the rest of the round is worth the same however the table was reached.
+// An entry is unknown, an upper bound, or the exact value; two bytes each.
+class ValueTable {
+public:
+    struct Entry {
+        bool known = false;
+        bool exact = false;
+        int value = 0;
+    };
+
+    ValueTable(int startCode, int drawPileSize)
+        : layers_(drawPileSize), entries_(static_cast<std::size_t>(startCode + 1) * layers_, 0) {}
+
+    Entry at(int code, int drawn) const {
+        const std::uint16_t raw = entries_[index(code, drawn)];
+        return {raw != 0, (raw & ExactBit) != 0, static_cast<int>(raw & ~ExactBit) - 1};
+    }
+    void store(int code, int drawn, int value, bool exact) {
+        entries_[index(code, drawn)] =
+            static_cast<std::uint16_t>((value + 1) | (exact ? ExactBit : 0));
+    }
+    std::size_t bytes() const { return entries_.size() * sizeof(std::uint16_t); }
+
+private:
+    static constexpr unsigned ExactBit = 0x8000;
+    std::size_t index(int code, int drawn) const {
+        return static_cast<std::size_t>(code) * layers_ + drawn - 1;
+    }
+
+    int layers_;
+    std::vector<std::uint16_t> entries_;
+};
+
+// ---- The best score ----
+
+// One run of plays in a line, followed by a draw unless it is final (it clears the table, or
+// the draw pile is used up): where it ends, after how many draws it is played, its points and
+// the key that ranks it among the other runs (its points and a bound of what can follow).
+struct Choice {
+    Table end;
+    int drawn = 0;
+    std::int64_t run = 0;
+    std::int64_t key = 0;
+    bool final = false;
+};
+
+// Branch and bound over the segments of a round, a segment being one run of plays and the
+// draw after it. Right after a draw the rest of the round depends only on (heights, cards
+// drawn), so those values go into the ValueTable; within a segment the ChainFinder lists where
+// the run can end, and the ends are tried best key first. A key is the run's points plus an
+// upper bound of what follows: the cards left in runs no longer than the longest run the table
+// still holds, one run per draw left, and the whole bonus. Every new best total is kept as a
+// line: the segments down to it, and below them the exact values of the table.
+class BestSearch {
+public:
+    BestSearch(const SolverPosition& position, const Table& start, Budget& budget)
+        : position_(position), round_(position), budget_(budget), chains_(round_, budget_),
+          start_(start), runs_(round_, start.code), values_(start.code, position.drawPileSize),
+          pool_(position.drawPileSize + 2) {}
+
+    void searchRoot() {
+        std::vector<Choice> choices;
+        collect(start_, position_.drawn, position_.discardTop, round_.current(), 0, choices);
+        for (const Choice& choice : choices) {
+            if (choice.key <= bestTotal_ || budget_.stopped()) {
+                break;
+            }
+            path_.push_back(choice);
+            follow(choice, bestTotal_, 0);
+            path_.pop_back();
+        }
+    }
+
+    std::int64_t bestTotal() const { return bestTotal_; }
+    std::vector<SolverMove> bestLine();
+    std::size_t bytes() const {
+        std::size_t total = chains_.bytes() + runs_.bytes() + values_.bytes();
+        for (const auto& choices : pool_) {
+            total += choices.capacity() * sizeof(Choice);
+        }
+        return total;
+    }
+
+private:
+    // The best the segments from `table` right after `drawn` draws can give: exact when above
+    // `alpha`, an upper bound otherwise. `before` is what the line scored up to here.
+    int value(const Table& table, int drawn, int alpha, std::int64_t before) {
+        const ValueTable::Entry known = values_.at(table.code, drawn);
+        if (known.exact || (known.known && known.value <= alpha)) {
+            return known.value;
+        }
+        std::vector<Choice>& choices = pool_[drawn];
+        std::int64_t best =
+            collect(table, drawn, round_.drawnCard(drawn), round_.afterDraw(), alpha, choices);
+        for (const Choice& choice : choices) {
+            const std::int64_t bar = std::max<std::int64_t>(alpha, best);
+            if (choice.key <= bar || budget_.stopped()) {
+                best = std::max(best, choice.key);
+                break;
+            }
+            path_.push_back(choice);
+            best = std::max(best, follow(choice, bar, before));
+            path_.pop_back();
+        }
+        if (!budget_.stopped()) {
+            values_.store(table.code, drawn, static_cast<int>(best), best > alpha);
+        }
+        return static_cast<int>(best);
+    }
+
+    // What a choice is worth, exact when above `bar`; a new best total is kept.
+    std::int64_t follow(const Choice& choice, std::int64_t bar, std::int64_t before) {
+        std::int64_t total = choice.key;
+        if (!choice.final) {
+            const int alpha =
+                static_cast<int>(std::clamp<std::int64_t>(bar - choice.run, -1, 1 << 20));
+            const Table next{choice.end.code, choice.end.free, 0};
+            total = choice.run + value(next, choice.drawn + 1, alpha, before + choice.run);
+        }
+        if (total > bar && !budget_.stopped() && before + total > bestTotal_) {
+            bestTotal_ = before + total;
+            bestPath_ = path_;
+        }
+        return total;
+    }
+
+    // Fills `choices` with the ends of the runs from `table` onto `top`, best key first, and
+    // returns the highest key of the ends left out because they cannot beat `alpha` (-1 if
+    // none); the tables past such an end are not looked at either.
+    std::int64_t collect(const Table& table, int drawn, int top, const RunScore& score,
+                         std::int64_t alpha, std::vector<Choice>& choices) {
+        const bool lastSegment = drawn == round_.drawPileSize();
+        std::int64_t leftOut = -1;
+        auto promising = [&](const Table& end, int lastSlot) {
+            const int more = runs_.after(end, round_.fitsOn(round_.card(lastSlot)));
+            const int later = lastSegment ? 0 : rest(end.code, drawn + 1);
+            const std::int64_t key =
+                score.points(end.played + more) + std::max(later, round_.bonus(drawn));
+            if (key > alpha) {
+                return true;
+            }
+            leftOut = std::max(leftOut, key);
+            return false;
+        };
+        std::vector<Table>& ends = endsBuffer_;
+        ends.clear();
+        budget_.spend(1);
+        chains_.findEnds(table, top, ends, promising);
+        choices.clear();
+        for (const Table& end : ends) {
+            Choice choice{end, drawn, score.points(end.played), 0, end.code == 0 || lastSegment};
+            choice.key = choice.run + (end.code == 0 ? round_.bonus(drawn) : 0);
+            if (!choice.final) {
+                choice.key += bound(end.code, drawn + 1);
+            }
+            choices.push_back(choice);
+        }
+        std::sort(choices.begin(), choices.end(),
+                  [](const Choice& a, const Choice& b) { return a.key > b.key; });
+        return leftOut;
+    }
+
+    // An upper bound of the segments from `code` right after `drawn` draws.
+    int bound(int code, int drawn) const {
+        const ValueTable::Entry known = values_.at(code, drawn);
+        const int limit = rest(code, drawn);
+        return known.known ? std::min(known.value, limit) : limit;
+    }
+
+    // The most the table `code` could give after `drawn` draws if every run were as long as
+    // the longest run it holds: one run per draw left and the one in hand, and the bonus.
+    int rest(int code, int drawn) const {
+        const int cards = cardsIn(code);
+        const int longest = std::max(1, runs_.anyBelow(code));
+        const int runs = round_.drawPileSize() - drawn + 1;
+        const int full = std::min(runs, cards / longest);
+        const RunScore& score = round_.afterDraw();
+        std::int64_t points = full * score.points(longest);
+        if (full < runs) {
+            points += score.points(cards - full * longest);
+        }
+        return static_cast<int>(points) + round_.bonus(drawn);
+    }
+
+    bool appendTailRun(Table& table, int drawn, std::int64_t& value, std::vector<SolverMove>& line);
+    void appendRun(const Table& from, int top, const Table& to, std::vector<SolverMove>& line);
+
+    const SolverPosition& position_;
+    Round round_;
+    Budget& budget_;
+    ChainFinder chains_;
+    Table start_;
+    LongestRuns runs_;
+    ValueTable values_;
+    std::vector<std::vector<Choice>> pool_;
+    std::vector<Table> endsBuffer_;
+    std::vector<Choice> path_;
+    std::vector<Choice> bestPath_;
+    std::int64_t bestTotal_ = 0;
+    Budget unlimited_{std::numeric_limits<std::uint64_t>::max(), nullptr};
+    ChainFinder tracer_{round_, unlimited_};
+};
+
+// The moves of the best line: the runs of the kept path, then, from the table it reached,
+// runs whose values the ValueTable proves add up to the rest of the best total.
+std::vector<SolverMove> BestSearch::bestLine() {
+    std::vector<SolverMove> line;
+    Table table = start_;
+    int top = position_.discardTop;
+    std::int64_t rest = bestTotal_;
+    for (const Choice& choice : bestPath_) {
+        appendRun(table, top, choice.end, line);
+        rest -= choice.final ? choice.key : choice.run;
+        if (choice.final) {
+            return line;
+        }
+        line.push_back({SolverMove::Draw});
+        table = {choice.end.code, choice.end.free, 0};
+        top = round_.drawnCard(choice.drawn + 1);
+    }
+    for (int drawn = bestPath_.empty() ? 0 : bestPath_.back().drawn + 1;
+         drawn > 0 && appendTailRun(table, drawn, rest, line); ++drawn) {
+    }
+    return line;
+}
+
+// Appends the run from `table` right after `drawn` draws that the value table proves worth
+// `value` together with what follows it. True when a draw follows, with `table` and `value`
+// moved on to it.
+bool BestSearch::appendTailRun(Table& table, int drawn, std::int64_t& value,
+                               std::vector<SolverMove>& line) {
+    std::vector<Table> ends;
+    const int top = round_.drawnCard(drawn);
+    tracer_.findEnds(table, top, ends, [](const Table&, int) { return true; });
+    const bool lastSegment = drawn == round_.drawPileSize();
+    for (const Table& end : ends) {
+        const std::int64_t run = round_.afterDraw().points(end.played);
+        if (end.code == 0 || lastSegment) {
+            if (run + (end.code == 0 ? round_.bonus(drawn) : 0) == value) {
+                appendRun(table, top, end, line);
+                return false;
+            }
+            continue;
+        }
+        const ValueTable::Entry next = values_.at(end.code, drawn + 1);
+        if (next.exact && run + next.value == value) {
+            appendRun(table, top, end, line);
+            line.push_back({SolverMove::Draw});
+            table = {end.code, end.free, 0};
+            value -= run;
+            return true;
+        }
+    }
+    return false;
+}
+
+void BestSearch::appendRun(const Table& from, int top, const Table& to,
+                           std::vector<SolverMove>& line) {
+    for (int slot : tracer_.slotsTo(from, top, to.code)) {
+        line.push_back({slot});
+    }
+}
+
+// ---- Clearing the table ----
+
+// Depth-first search for any line that clears the table, runs ending on the fewest cards
+// tried first. A table that cannot be cleared after d draws cannot be cleared after more
+// either (drawing is always allowed), so one byte per heights code keeps the fewest draws
+// after which it was found hopeless.
+class ClearSearch {
+public:
+    ClearSearch(const SolverPosition& position, const Table& start, Budget& budget)
+        : position_(position), round_(position), budget_(budget), chains_(round_, budget_),
+          start_(start), hopelessFrom_(static_cast<std::size_t>(start.code + 1), NeverHopeless),
+          pool_(position.drawPileSize + 2) {}
+
+    bool search() { return reach(start_, position_.drawn, position_.discardTop); }
+
+    // The line found, once `search` said yes.
+    std::vector<SolverMove> line() {
+        std::vector<SolverMove> moves;
+        Budget unlimited(std::numeric_limits<std::uint64_t>::max(), nullptr);
+        ChainFinder tracer(round_, unlimited);
+        for (const Step& step : path_) {
+            if (step.drawn > position_.drawn) {
+                moves.push_back({SolverMove::Draw});
+            }
+            for (int slot : tracer.slotsTo(step.from, step.top, step.to)) {
+                moves.push_back({slot});
+            }
+        }
+        return moves;
+    }
+
+    std::size_t bytes() const {
+        std::size_t total = chains_.bytes() + hopelessFrom_.size();
+        total += fewestRuns_ ? fewestRuns_->bytes() : 0;
+        for (const auto& ends : pool_) {
+            total += ends.capacity() * sizeof(Table);
+        }
+        return total;
+    }
+
+private:
+    static constexpr std::uint8_t NeverHopeless = 0xFF;
+
+    // One run of the clearing line: from a table onto a top, after some draws, to a table.
+    struct Step {
+        Table from;
+        int top = 0;
+        int drawn = 0;
+        int to = 0;
+    };
+
+    bool reach(const Table& table, int drawn, int top) {
+        std::vector<Table>& ends = pool_[drawn];
+        ends.clear();
+        budget_.spend(1);
+        chains_.findEnds(table, top, ends, [](const Table&, int) { return true; });
+        auto rank = [this](const Table& end) {
+            return fewestRuns_ ? fewestRuns_->toClear(end.code) * 64 - end.played : -end.played;
+        };
+        std::sort(ends.begin(), ends.end(),
+                  [&](const Table& a, const Table& b) { return rank(a) < rank(b); });
+        for (std::size_t i = 0; i < ends.size() && !budget_.stopped(); ++i) {
+            const Table end = ends[i];
+            path_.push_back({table, top, drawn, end.code});
+            if (end.code == 0 ||
+                (drawn < round_.drawPileSize() && reachAfterDraw(end, drawn + 1))) {
+                return true;
+            }
+            path_.pop_back();
+        }
+        return false;
+    }
+
+    bool reachAfterDraw(const Table& table, int drawn) {
+        if (hopelessFrom_[table.code] <= drawn || tooManyRuns(table.code, drawn)) {
+            return false;
+        }
+        if (reach({table.code, table.free, 0}, drawn, round_.drawnCard(drawn))) {
+            return true;
+        }
+        if (!budget_.stopped()) {
+            hopelessFrom_[table.code] = static_cast<std::uint8_t>(drawn);
+        }
+        return false;
+    }
+
+    // Whether `code` needs more runs than there are left after `drawn` draws. The table of
+    // fewest runs takes time in proportion to the tables below the start: for a full table a
+    // few milliseconds, more than most searches take, so then it is built only once the search
+    // has run a while.
+    bool tooManyRuns(int code, int drawn) {
+        if (!fewestRuns_ && budget_.used() >= fewestRunsAfter_) {
+            fewestRuns_.emplace(round_, start_.code);
+        }
+        return fewestRuns_ && fewestRuns_->toClear(code) > round_.drawPileSize() - drawn + 1;
+    }
+
+    static std::uint64_t tablesBelow(int code) {
+        std::uint64_t tables = 1;
+        for (int column = 0; column < Columns; ++column) {
+            tables *= static_cast<std::uint64_t>(heightIn(code, column) + 1);
+        }
+        return tables;
+    }
+
+    const SolverPosition& position_;
+    Round round_;
+    Budget& budget_;
+    ChainFinder chains_;
+    Table start_;
+    std::vector<std::uint8_t> hopelessFrom_;
+    std::optional<FewestRuns> fewestRuns_;
+    std::uint64_t fewestRunsAfter_ = tablesBelow(start_.code) <= 20000 ? 0 : 100000;
+    std::vector<std::vector<Table>> pool_;
+    std::vector<Step> path_;
+};
+
+bool isValid(const SolverPosition& position) {
+    auto isCode = [](int code) { return code >= 0 && code <= DeckSize; };
+    return std::all_of(position.heights.begin(), position.heights.end(),
+                       [](int height) { return height >= 0 && height <= Rows; }) &&
+           std::all_of(position.table.begin(), position.table.end(), isCode) &&
+           std::all_of(position.drawPile.begin(), position.drawPile.end(), isCode) &&
+           isCode(position.discardTop) && position.drawPileSize >= 0 &&
+           position.drawPileSize <= MaxDrawPile && position.drawn >= 0 &&
+           position.drawn <= position.drawPileSize && position.antyPhase >= 0 &&
+           position.antyPhase <= 2 && position.anty >= 0;
+}
+
+} // namespace
+
+SolverPosition dealtPosition(std::span<const int> deck, bool aceKingWrap) {
+    SolverPosition position;
+    std::copy_n(deck.begin(), TableSlots, position.table.begin());
+    position.heights.fill(Rows);
+    position.discardTop = deck[TableSlots];
+    position.drawPileSize = static_cast<int>(deck.size()) - TableSlots - 1;
+    std::copy(deck.begin() + TableSlots + 1, deck.end(), position.drawPile.begin());
+    position.aceKingWrap = aceKingWrap;
+    return position;
+}
+
+ClearResult canClearTable(const SolverPosition& position, const SolverLimits& limits,
+                          const std::atomic<bool>* cancel) {
+    ClearResult result;
+    if (!isValid(position)) {
+        return result;
+    }
+    Budget budget(limits.maxStates, cancel);
+    ClearSearch search(position, tableOf(position.heights), budget);
+    result.canClear = search.search();
+    result.exact = result.canClear || !budget.stopped();
+    if (result.canClear) {
+        result.line = search.line();
+    }
+    result.states = budget.used();
+    return result;
+}
+
+SolverResult solve(const SolverPosition& position, const SolverLimits& limits,
+                   const std::atomic<bool>* cancel) {
+    SolverResult result;
+    if (!isValid(position)) {
+        return result;
+    }
+    const Table start = tableOf(position.heights);
+    Budget budget(limits.maxStates, cancel);
+    if (start.code != 0) {
+        BestSearch best(position, start, budget);
+        best.searchRoot();
+        result.best = best.bestTotal();
+        result.exact = !budget.stopped();
+        result.line = best.bestLine();
+        result.peakBytes = best.bytes();
+    } else {
+        result.exact = true;
+    }
+    const auto plays = std::count_if(result.line.begin(), result.line.end(),
+                                     [](SolverMove move) { return !move.isDraw(); });
+    result.bestLineClears = plays == cardsIn(start.code);
+    result.canClear = result.bestLineClears;
+    result.canClearExact = result.canClear;
+    if (!result.canClear) {
+        ClearSearch clear(position, start, budget);
+        result.canClear = clear.search();
+        result.canClearExact = result.canClear || !budget.stopped();
+        result.peakBytes = std::max(result.peakBytes, clear.bytes());
+    }
+    result.states = budget.used();
+    return result;
+}
+
+} // namespace corvelle

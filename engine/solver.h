@@ -1,0 +1,90 @@
+#pragma once
+
+#include "gamestate.h"
+
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace corvelle {
+
+inline constexpr int MaxDrawPile = DeckSize - TableSlots - 1;
+
+// What the solver needs to know of a round in progress: the dealt table with the number of
+// cards left in every column (a column is a stack, so the heights say which cards remain), the
+// draw pile in the order it is turned up and how much of it is used, the discard top, the
+// run's scoring state and the options that change the move rule. The jokers are always wild;
+// `wild` adds the cards chosen as wild cards while cheats are in force (bit `code`).
+struct SolverPosition {
+    std::array<int, TableSlots> table{};
+    std::array<int, Columns> heights{};
+    std::array<int, MaxDrawPile> drawPile{};
+    int drawPileSize = MaxDrawPile;
+    int drawn = 0;
+    int discardTop = 0;
+    std::int32_t anty = 5;
+    int antyPhase = 1;
+    bool scoringOn = true;
+    bool aceKingWrap = true;
+    std::uint64_t wild = 0;
+};
+
+// The position right after a deal, from a deck of 54 (or 52, without jokers) cards in deal
+// order: deck[0..34] are the slots, deck[35] the first discard, the rest the draw pile.
+SolverPosition dealtPosition(std::span<const int> deck, bool aceKingWrap);
+
+// One step of a line: the free card of a table slot played onto the discard pile, or a draw.
+struct SolverMove {
+    static constexpr int Draw = -1;
+    int slot = Draw;
+    bool isDraw() const { return slot == Draw; }
+    bool operator==(const SolverMove&) const = default;
+};
+
+// How much a search may do, counted in positions visited (every table a play reaches within a
+// run, and every run begun): past this many it stops, not exact.
+struct SolverLimits {
+    std::uint64_t maxStates = 40'000'000;
+};
+
+// The answer of `solve`. `best` is what `line` scores from the position (card points and the
+// round bonus); it is proven the most the round can give only when `exact`, otherwise it is
+// the best line found before the budget or a cancel stopped the search. `canClear` answers
+// separately whether any line clears the table, proven when `canClearExact`. `states` is the
+// work done in positions, `peakBytes` the largest size of the search's own tables, all of it
+// released when `solve` returns.
+struct SolverResult {
+    std::int64_t best = 0;
+    bool exact = false;
+    bool bestLineClears = false;
+    bool canClear = false;
+    bool canClearExact = false;
+    std::vector<SolverMove> line;
+    std::uint64_t states = 0;
+    std::size_t peakBytes = 0;
+};
+
+// The answer of `canClearTable`: whether the table can be cleared, a clearing line when it can,
+// and whether the answer is proven (false only when the budget or a cancel stopped it).
+struct ClearResult {
+    bool canClear = false;
+    bool exact = false;
+    std::vector<SolverMove> line;
+    std::uint64_t states = 0;
+};
+
+// The most points the rest of the round can give from `position`, and a line that scores them.
+// `cancel`, when given, is polled during the search; once it reads true the search returns
+// promptly with what it has. A position the rules cannot hold (a height above 5, a card code
+// above 54, more cards drawn than the pile has, a negative anty) gives 0, not exact.
+SolverResult solve(const SolverPosition& position, const SolverLimits& limits = {},
+                   const std::atomic<bool>* cancel = nullptr);
+
+// Whether the table can be cleared from `position` at all; much faster than `solve`.
+ClearResult canClearTable(const SolverPosition& position, const SolverLimits& limits = {},
+                          const std::atomic<bool>* cancel = nullptr);
+
+} // namespace corvelle

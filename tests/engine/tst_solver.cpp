@@ -1,0 +1,348 @@
+#include "solver.h"
+
+#include <QtTest>
+
+#include <map>
+#include <numeric>
+#include <random>
+#include <string_view>
+#include <tuple>
+
+using namespace corvelle;
+
+// The solver against a search of its own: a plain walk over every state of the round, run
+// length included, on small random positions; its lines replayed by a rules step written here;
+// a few positions worked out by hand; random play; and the budget and cancel paths.
+class TestSolver : public QObject {
+    Q_OBJECT
+
+private slots:
+    void agreesWithPlainSearch_data();
+    void agreesWithPlainSearch();
+    void handWorkedPositions_data();
+    void handWorkedPositions();
+    void randomPlayNeverBeatsTheBest();
+    void budgetAndCancelKeepAPlayableLine();
+};
+
+namespace {
+
+// The rules of a round, step by step, as the game plays them.
+struct Round {
+    const SolverPosition* p;
+    std::array<int, Columns> heights;
+    int drawn, top, antyPhase;
+    std::int64_t anty, score = 0;
+
+    explicit Round(const SolverPosition& position)
+        : p(&position), heights(position.heights), drawn(position.drawn), top(position.discardTop),
+          antyPhase(position.antyPhase), anty(position.anty) {}
+
+    int rank(int code) const { return isJoker(code) || (p->wild >> code & 1) ? 0 : faceRank(code); }
+    int cardsLeft() const { return std::accumulate(heights.begin(), heights.end(), 0); }
+    bool canPlay(int slot) const {
+        const int c = rank(p->table[slot]), d = rank(top), apart = std::abs(c - d);
+        return heights[slot / 5] == slot % 5 + 1 &&
+               (c == 0 || d == 0 || apart == 1 || (p->aceKingWrap && apart == 12));
+    }
+    bool canDraw() const { return drawn < p->drawPileSize; }
+    bool over() const {
+        bool stuck = !canDraw();
+        for (int column = 0; column < Columns && stuck; ++column) {
+            stuck = heights[column] == 0 || !canPlay(5 * column + heights[column] - 1);
+        }
+        return cardsLeft() == 0 || stuck;
+    }
+    void play(int slot) {
+        top = p->table[slot];
+        --heights[slot / 5];
+        if (cardsLeft() == 0) {
+            score += 5 * (p->drawPileSize - drawn);
+        }
+        if (p->scoringOn) {
+            anty = antyPhase == 1 ? 5 : anty + 5;
+            antyPhase = antyPhase == 1 ? 2 : antyPhase;
+            score += anty;
+        }
+    }
+    void draw() {
+        top = p->drawPile[drawn++];
+        if (p->scoringOn) {
+            antyPhase = antyPhase == 2 ? 1 : antyPhase;
+            anty = 5;
+        }
+    }
+    // Plays a line; false as soon as a move is not allowed.
+    bool replay(const std::vector<SolverMove>& line) {
+        for (SolverMove move : line) {
+            const bool legal =
+                cardsLeft() > 0 &&
+                (move.isDraw() ? canDraw()
+                               : move.slot >= 0 && move.slot < TableSlots && canPlay(move.slot));
+            if (!legal) {
+                return false;
+            }
+            move.isDraw() ? draw() : play(move.slot);
+        }
+        return true;
+    }
+};
+
+// Every state of the round tried, remembered by (heights, draws, top, run): the most points
+// the rest can give and whether the table can still be cleared.
+class PlainSearch {
+public:
+    std::pair<std::int64_t, bool> best(const Round& r) {
+        if (r.cardsLeft() == 0) {
+            return {0, true};
+        }
+        const auto key = std::tuple(r.heights, r.drawn, r.top, r.anty, r.antyPhase);
+        if (auto known = seen_.find(key); known != seen_.end()) {
+            return known->second;
+        }
+        std::pair<std::int64_t, bool> result{0, false};
+        auto consider = [&](Round next) {
+            const auto [points, clears] = best(next);
+            result.first = std::max(result.first, next.score - r.score + points);
+            result.second = result.second || clears;
+        };
+        for (int slot = 0; slot < TableSlots; ++slot) {
+            if (r.canPlay(slot)) {
+                Round next = r;
+                next.play(slot);
+                consider(next);
+            }
+        }
+        if (r.canDraw()) {
+            Round next = r;
+            next.draw();
+            consider(next);
+        }
+        return seen_[key] = result;
+    }
+
+private:
+    std::map<std::tuple<std::array<int, Columns>, int, int, std::int64_t, int>,
+             std::pair<std::int64_t, bool>>
+        seen_;
+};
+
+std::array<int, DeckSize> shuffledDeck(std::mt19937& random) {
+    std::array<int, DeckSize> deck{};
+    std::iota(deck.begin(), deck.end(), 1);
+    std::shuffle(deck.begin(), deck.end(), random);
+    return deck;
+}
+
+struct Shape {
+    int maxHeight, maxPile;
+    bool wrap, scoring;
+    int extraWild, antyPhase, jokers, ranks;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Shape)
+
+namespace {
+
+// A random position of the given shape: heights up to maxHeight, a draw pile of up to maxPile
+// cards partly drawn, a run in progress. With fewer ranks (King, Ace, 2, ..) runs are longer
+// and more tables can be cleared.
+SolverPosition randomPosition(std::mt19937& random, const Shape& shape) {
+    auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    std::array<int, DeckSize> deck = shuffledDeck(random);
+    for (int joker = BlackJoker; joker < BlackJoker + shape.jokers; ++joker) {
+        std::iter_swap(std::find(deck.begin(), deck.end(), joker),
+                       deck.begin() + 5 * below(Columns));
+    }
+    SolverPosition p = dealtPosition(deck, shape.wrap);
+    for (int& height : p.heights) {
+        height = below(shape.maxHeight + 1);
+    }
+    p.drawPileSize = below(shape.maxPile + 1);
+    p.drawn = below(p.drawPileSize + 1);
+    p.anty = 5 * (1 + below(6));
+    p.antyPhase = shape.antyPhase;
+    p.scoringOn = shape.scoring;
+    auto narrow = [&](int& code) {
+        code = isJoker(code) ? code : code - faceRank(code) + (12 + code % shape.ranks) % 13 + 1;
+    };
+    std::for_each(p.table.begin(), p.table.end(), narrow);
+    std::for_each(p.drawPile.begin(), p.drawPile.end(), narrow);
+    narrow(p.discardTop);
+    for (int w = 0; w < shape.extraWild; ++w) {
+        p.wild |= std::uint64_t{1} << (1 + below(52));
+    }
+    return p;
+}
+
+// The result's line is legal and scores its best; the clearing answers agree with it.
+void checkLine(const SolverPosition& p, const SolverResult& result) {
+    Round round(p);
+    QVERIFY(round.replay(result.line));
+    QCOMPARE(round.score, result.best);
+    QCOMPARE(result.bestLineClears, round.cardsLeft() == 0);
+    QVERIFY(!result.bestLineClears || result.canClear);
+}
+
+} // namespace
+
+void TestSolver::agreesWithPlainSearch_data() {
+    QTest::addColumn<Shape>("shape");
+    QTest::newRow("all ranks") << Shape{2, 6, true, true, 0, 1, 0, 13};
+    QTest::newRow("wrap") << Shape{2, 6, true, true, 0, 1, 0, 4};
+    QTest::newRow("no wrap") << Shape{2, 6, false, true, 0, 1, 0, 4};
+    QTest::newRow("deeper columns") << Shape{3, 5, true, true, 0, 2, 0, 5};
+    QTest::newRow("jokers") << Shape{2, 6, false, true, 0, 2, 2, 6};
+    QTest::newRow("extra wild cards") << Shape{2, 6, false, true, 3, 1, 1, 13};
+    QTest::newRow("phase 0") << Shape{2, 6, true, true, 1, 0, 0, 5};
+    QTest::newRow("scoring off") << Shape{2, 6, false, false, 0, 1, 1, 5};
+}
+
+void TestSolver::agreesWithPlainSearch() {
+    QFETCH(Shape, shape);
+    std::mt19937 random(std::hash<std::string_view>{}(QTest::currentDataTag()) & 0xFFFF);
+    for (int i = 0; i < 50; ++i) {
+        const SolverPosition p = randomPosition(random, shape);
+        const auto [best, clears] = PlainSearch().best(Round(p));
+        const SolverResult result = solve(p);
+        QVERIFY(result.exact);
+        QCOMPARE(result.best, best);
+        QCOMPARE(result.canClear, clears);
+        checkLine(p, result);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        const ClearResult clear = canClearTable(p);
+        QVERIFY(clear.exact);
+        QCOMPARE(clear.canClear, clears);
+        Round round(p);
+        QVERIFY(round.replay(clear.line));
+        QCOMPARE(round.cardsLeft() == 0, clears);
+    }
+}
+
+void TestSolver::handWorkedPositions_data() {
+    QTest::addColumn<std::vector<int>>("column0"); // rank by row, the last one free
+    QTest::addColumn<std::vector<int>>("column1");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<std::vector<int>>("pile");
+    QTest::addColumn<int>("antyPhase");
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<bool>("scoring");
+    QTest::addColumn<int>("best");
+    // King on Ace only with the wrap: 5 for the card, 10 for the two cards left in the pile.
+    QTest::newRow("wrap") << std::vector{13} << std::vector<int>{} << 1 << std::vector{5, 5} << 1
+                          << true << true << 15;
+    QTest::newRow("no wrap") << std::vector{13} << std::vector<int>{} << 1 << std::vector{5, 5} << 1
+                             << false << true << 0;
+    // 4 then 3 on the 5: 5 + 10, bonus 15 for three cards left.
+    QTest::newRow("bonus") << std::vector{3, 4} << std::vector<int>{} << 5 << std::vector{9, 9, 9}
+                           << 1 << true << true << 30;
+    // Run in progress at anty 20: the 3 scores 25, the 2 30; nothing left to draw.
+    QTest::newRow("phase 2") << std::vector{2, 3} << std::vector<int>{} << 4 << std::vector<int>{}
+                             << 2 << true << true << 55;
+    // Phase 0: the 8 on the 7 (20 + 5), draw a 10, the Jack on it scores 10 (the run does
+    // not start afresh in phase 0), bonus 5. Drawing first gives only the Jack.
+    QTest::newRow("phase 0") << std::vector{8} << std::vector{11} << 7 << std::vector{10, 10} << 0
+                             << false << true << 40;
+    // The 5 and the 4 on the 6 (5 + 10), then the 9 on the drawn 8 (5) with one card left
+    // (bonus 5): 25. Playing the 9 on the 8 first strands the 5 and the 4.
+    QTest::newRow("order") << std::vector{4, 5} << std::vector{9} << 6 << std::vector{8, 12} << 1
+                           << false << true << 25;
+    // Scoring off: only the bonus, for clearing with one card left.
+    QTest::newRow("scoring off") << std::vector{7} << std::vector{2} << 8 << std::vector{3, 9} << 1
+                                 << true << false << 5;
+}
+
+void TestSolver::handWorkedPositions() {
+    QFETCH(std::vector<int>, column0);
+    QFETCH(std::vector<int>, column1);
+    QFETCH(int, top);
+    QFETCH(std::vector<int>, pile);
+    QFETCH(int, antyPhase);
+    QFETCH(bool, wrap);
+    QFETCH(bool, scoring);
+    QFETCH(int, best);
+    SolverPosition p; // ranks as spades, clubs for the discard top and the pile
+    for (const auto& [column, ranks] : {std::pair{0, column0}, {1, column1}}) {
+        p.heights[column] = static_cast<int>(ranks.size());
+        for (std::size_t row = 0; row < ranks.size(); ++row) {
+            p.table[5 * column + row] = ranks[row];
+        }
+    }
+    p.discardTop = 13 + top;
+    p.drawPileSize = static_cast<int>(pile.size());
+    for (std::size_t i = 0; i < pile.size(); ++i) {
+        p.drawPile[i] = 13 + pile[i];
+    }
+    p.anty = 20;
+    p.antyPhase = antyPhase;
+    p.aceKingWrap = wrap;
+    p.scoringOn = scoring;
+    const SolverResult result = solve(p);
+    QVERIFY(result.exact);
+    QCOMPARE(result.best, best);
+    checkLine(p, result);
+}
+
+void TestSolver::randomPlayNeverBeatsTheBest() {
+    std::mt19937 random(7);
+    for (int i = 0; i < 12; ++i) {
+        const Shape shape{3, 10, i % 2 == 0, i % 3 != 0, i % 3, 1, i % 2, 4 + i % 3};
+        const SolverPosition p = randomPosition(random, shape);
+        const SolverResult result = solve(p);
+        QVERIFY(result.exact);
+        for (int game = 0; game < 200; ++game) {
+            Round round(p);
+            while (!round.over()) {
+                std::vector<SolverMove> moves;
+                for (int slot = 0; slot < TableSlots; ++slot) {
+                    if (round.canPlay(slot)) {
+                        moves.push_back({slot});
+                    }
+                }
+                if (round.canDraw()) {
+                    moves.push_back({});
+                }
+                const SolverMove move = moves[random() % moves.size()];
+                move.isDraw() ? round.draw() : round.play(move.slot);
+            }
+            QVERIFY2(round.score <= result.best, qPrintable(QString::number(round.score)));
+        }
+    }
+}
+
+void TestSolver::budgetAndCancelKeepAPlayableLine() {
+    // A deal whose best line clears, so that all the work is the search for the best.
+    std::mt19937 random(11);
+    SolverPosition p;
+    SolverResult full;
+    do {
+        p = dealtPosition(shuffledDeck(random), false);
+        full = solve(p);
+    } while (!full.bestLineClears || full.states < 5000);
+    QVERIFY(full.exact);
+    for (std::uint64_t budget : {std::uint64_t{300}, full.states / 2}) {
+        const SolverResult cut = solve(p, {budget});
+        QVERIFY(!cut.exact);
+        QVERIFY(cut.best <= full.best);
+        checkLine(p, cut);
+    }
+    const std::atomic<bool> cancelled{true};
+    const SolverResult stopped = solve(p, {}, &cancelled);
+    QVERIFY(!stopped.exact);
+    QVERIFY(stopped.states < full.states);
+    checkLine(p, stopped);
+    // A clearing line proves itself; without one a stopped search must not say no.
+    for (const ClearResult& clear : {canClearTable(p, {}, &cancelled), canClearTable(p, {50})}) {
+        QVERIFY(clear.canClear || !clear.exact);
+        Round round(p);
+        QVERIFY(round.replay(clear.line));
+        QCOMPARE(round.cardsLeft() == 0, clear.canClear);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSolver)
+#include "tst_solver.moc"
