@@ -821,6 +821,29 @@ SolverPosition dealtPosition(std::span<const int> deck, bool aceKingWrap) {
     return position;
 }
 
+SolverPosition positionOf(const GameState& state) {
+    SolverPosition position =
+        dealtPosition(std::span(state.deck).subspan(1), state.options.aceKingWrap);
+    for (int column = 0; column < Columns; ++column) {
+        int height = 0;
+        while (height < Rows && state.onTable[Rows * column + height]) {
+            ++height;
+        }
+        position.heights[column] = height;
+    }
+    position.drawn = state.deckPosition - TableSlots - 1;
+    position.discardTop = state.discardTop;
+    position.anty = state.anty;
+    position.antyPhase = static_cast<int>(state.antyPhase);
+    position.scoringOn = state.options.scoringOn;
+    for (int code = 1; code <= OrdinaryCards; ++code) {
+        if (state.cheat.cheatsEnabled && state.cheat.wildMark[code] == 1) {
+            position.wild |= std::uint64_t{1} << code;
+        }
+    }
+    return position;
+}
+
 ClearResult canClearTable(const SolverPosition& position, const SolverLimits& limits,
                           const std::atomic<bool>* cancel) {
     ClearResult result;

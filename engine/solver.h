@@ -36,6 +36,9 @@ struct SolverPosition {
 // order: deck[0..34] are the slots, deck[35] the first discard, the rest the draw pile.
 SolverPosition dealtPosition(std::span<const int> deck, bool aceKingWrap);
 
+// The position of a game in progress, as the solver sees it: what the rest of its round can give.
+SolverPosition positionOf(const GameState& state);
+
 // One step of a line: the free card of a table slot played onto the discard pile, or a draw.
 struct SolverMove {
     static constexpr int Draw = -1;

@@ -1,3 +1,4 @@
+#include "enginefakes.h"
 #include "solver.h"
 
 #include <QtTest>
@@ -23,6 +24,7 @@ private slots:
     void handWorkedPositions();
     void randomPlayNeverBeatsTheBest();
     void budgetAndCancelKeepAPlayableLine();
+    void lineScoresItsBestInTheRealGame();
 };
 
 namespace {
@@ -341,6 +343,39 @@ void TestSolver::budgetAndCancelKeepAPlayableLine() {
         Round round(p);
         QVERIFY(round.replay(clear.line));
         QCOMPARE(round.cardsLeft() == 0, clear.canClear);
+    }
+}
+
+// From positions of real games, a few random actions in (undos and wild cards included), the
+// line played in the game itself is legal all along and scores exactly the solver's best.
+void TestSolver::lineScoresItsBestInTheRealGame() {
+    std::mt19937 random(5);
+    for (int round = 0; round < 40; ++round) {
+        std::seed_seq seed{round};
+        StdRandomSource deals(seed);
+        test::FakeDisplay display;
+        Game game(display, deals);
+        game.setOptions({.aceKingWrap = round % 2 == 0, .scoringOn = round % 7 != 0});
+        CheatChoice choice;
+        choice.wildMark[1 + round % OrdinaryCards] = 1;
+        choice.wildCount = 1;
+        choice.cheatsEnabled = round % 3 == 0;
+        game.setCheatChoice(choice);
+        game.newGame();
+        for (int step = 0; step < round % 10; ++step) {
+            const int slot = static_cast<int>(random() % TableSlots);
+            random() % 4 == 0
+                ? game.undoLastMove()
+                : void(game.canPlay(slot) ? game.clickTableSlot(slot) : game.clickDiscardPile());
+        }
+        const SolverResult result = solve(positionOf(game.state()));
+        QVERIFY(result.exact);
+        const std::int32_t before = game.state().score;
+        for (const SolverMove& move : result.line) {
+            QVERIFY(move.isDraw() ? game.state().drawPileCount > 0 : game.canPlay(move.slot));
+            move.isDraw() ? game.clickDiscardPile() : game.clickTableSlot(move.slot);
+        }
+        QCOMPARE(game.state().score - before, result.best);
     }
 }
 
