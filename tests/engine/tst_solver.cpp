@@ -1,5 +1,6 @@
 #include "enginefakes.h"
 #include "solver.h"
+#include "solverrunner.h"
 
 #include <QtTest>
 
@@ -25,6 +26,7 @@ private slots:
     void randomPlayNeverBeatsTheBest();
     void budgetAndCancelKeepAPlayableLine();
     void lineScoresItsBestInTheRealGame();
+    void runnerDeliversOnlyTheLatestRequest();
 };
 
 namespace {
@@ -377,6 +379,28 @@ void TestSolver::lineScoresItsBestInTheRealGame() {
         }
         QCOMPARE(game.state().score - before, result.best);
     }
+}
+
+// Of two requests made one after the other only the second is answered, on this thread; a
+// runner destroyed while it solves stops its worker.
+void TestSolver::runnerDeliversOnlyTheLatestRequest() {
+    std::mt19937 random(3);
+    const SolverPosition first = dealtPosition(shuffledDeck(random), false);
+    const SolverPosition second = dealtPosition(shuffledDeck(random), true);
+    std::vector<std::int64_t> answers;
+    {
+        SolverRunner runner;
+        QObject::connect(&runner, &SolverRunner::solved, [&](const SolverResult& result) {
+            QCOMPARE(QThread::currentThread(), qApp->thread());
+            answers.push_back(result.best);
+        });
+        runner.start(first);
+        runner.start(second);
+        QVERIFY(QTest::qWaitFor([&] { return !runner.busy(); }, 20000));
+        QTest::qWait(50);
+        runner.start(first); // still running when the runner goes
+    }
+    QCOMPARE(answers, std::vector<std::int64_t>{solve(second).best});
 }
 
 QTEST_GUILESS_MAIN(TestSolver)
