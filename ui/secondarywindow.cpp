@@ -54,12 +54,12 @@ QPushButton* SecondaryWindow::createButtons(const QString& returnCaption, const 
 }
 
 void SecondaryWindow::showInsteadOfMainWindow(bool hideMainWindowFirst) {
-    if (hideMainWindowFirst && mainWindow_) {
-        mainWindow_->hide();
+    if (hideMainWindowFirst) {
+        hideKeepingPlace(mainWindow_);
     }
     show();
-    if (!hideMainWindowFirst && mainWindow_) {
-        mainWindow_->hide();
+    if (!hideMainWindowFirst) {
+        hideKeepingPlace(mainWindow_);
     }
 }
 
@@ -77,7 +77,7 @@ void SecondaryWindow::closeEvent(QCloseEvent* event) {
     if (!leaving_ && mainWindow_) {
         leaving_ = true;
         returningToGame();
-        mainWindow_->show();
+        showInPlace(mainWindow_);
     }
     event->accept();
 }

@@ -2,6 +2,7 @@
 
 #include <QLayout>
 #include <QMainWindow>
+#include <QWindow>
 
 namespace corvelle {
 
@@ -29,6 +30,26 @@ QWidget* createFixedClientArea(QMainWindow* window, const Twips& clientSize) {
     window->setCentralWidget(area);
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     return area;
+}
+
+void hideKeepingPlace(QWidget* window) {
+    if (window != nullptr && window->isVisible()) {
+        window->setProperty("keptPlace", window->geometry().topLeft());
+        window->hide();
+    }
+}
+
+void showInPlace(QWidget* window) {
+    if (window == nullptr) {
+        return;
+    }
+    const QVariant place = window->property("keptPlace");
+    if (place.isValid() && window->windowHandle() != nullptr) {
+        // Given to the window system as a position the window asks for, which a window
+        // manager keeps, where an unchanged move() would send nothing.
+        window->windowHandle()->setPosition(place.toPoint());
+    }
+    window->show();
 }
 
 } // namespace corvelle

@@ -26,4 +26,9 @@ void setUpFixedWindow(QWidget* window, const char* name, const QString& caption,
 // the window takes exactly its size and cannot be resized.
 QWidget* createFixedClientArea(QMainWindow* window, const Twips& clientSize);
 
+// Hiding and showing a window again: a window manager may put a window that is mapped again
+// somewhere else, so the place it had is kept and given back.
+void hideKeepingPlace(QWidget* window);
+void showInPlace(QWidget* window);
+
 } // namespace corvelle
