@@ -150,6 +150,61 @@ private slots:
         QVERIFY(!topLevel("Form4") && window->highScores().names()[0].text == "Pat");
     }
 
+    // "Exit Corvelle" from any window, whatever other windows are open or hidden, closes every
+    // window and the main window is gone; none of them goes back to the game on its way out.
+    // Only the main window's own Exit leaves an open Hall of Fame window.
+    void exitFromAnyWindowEndsEverything_data() {
+        QTest::addColumn<bool>("hallOfFame");
+        QTest::addColumn<QString>("standIn"); // the window shown instead of the main window
+        QTest::addColumn<QString>("from");
+        for (const bool hof : {false, true}) {
+            for (const QString standIn : {"", "Form2", "Form5", "Form6"}) {
+                QStringList froms{standIn.isEmpty() ? "Form1" : standIn};
+                if (hof) {
+                    froms << "Form4";
+                }
+                for (const QString& from : froms) {
+                    QTest::addRow("%s%s, exit from %s", hof ? "Form4 " : "", qPrintable(standIn),
+                                  qPrintable(from))
+                        << hof << standIn << from;
+                }
+            }
+        }
+    }
+
+    void exitFromAnyWindowEndsEverything() {
+        QFETCH(bool, hallOfFame);
+        QFETCH(QString, standIn);
+        QFETCH(QString, from);
+        QPointer<MainWindow> window = fixture_.open().release();
+        QVERIFY(window);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        if (hallOfFame) {
+            window->mnuHighScores->trigger();
+        }
+        const QMap<QString, const char*> items{
+            {"Form2", "mnuGameRules"}, {"Form5", "mnuAboutCorvelle"}, {"Form6", "mnuSelectWildCards"}};
+        if (!standIn.isEmpty()) {
+            menuItem(*window, items[standIn])->trigger();
+            QVERIFY(!window->isVisible() && topLevel(standIn));
+            if (standIn == "Form6") {
+                click(*topLevel(standIn), "Check1", 7); // a choice that must not reach the game
+            }
+        }
+        WindowEvents events;
+        from == "Form1" ? window->mnuExit->trigger() : click(*topLevel(from), "Command2");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+        QStringList open;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible()) {
+                open << widget->objectName();
+            }
+        }
+        QCOMPARE(open, hallOfFame && from == "Form1" ? QStringList{"Form4"} : QStringList{});
+        QVERIFY(!events.seen.contains("Form1 show"));
+    }
+
     void helpMenusOpenTheirWindowsInsteadOfTheGame() {
         for (const auto& [item, form] :
              {std::pair{"mnuGameRules", "Form2"}, {"mnuAboutCorvelle", "Form5"}}) {
