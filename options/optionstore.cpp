@@ -88,6 +88,13 @@ const QString CardSizeKey = QStringLiteral("CardSize");
 
 } // namespace
 
+Options OptionStore::withItem(Options options, std::size_t item) {
+    for (const OptionSetting& setting : OptionItems.at(item).settings) {
+        applySetting(options, setting);
+    }
+    return options;
+}
+
 OptionMarks OptionStore::defaultMarks() {
     OptionMarks marks{};
     for (std::size_t i = 0; i < OptionItems.size(); ++i) {
@@ -122,9 +129,7 @@ void OptionStore::loadSettings(Options& options, OptionMarks& marks) {
 
 void OptionStore::choose(std::size_t item, Options& options, OptionMarks& marks) {
     const OptionItem& chosen = OptionItems.at(item);
-    for (const OptionSetting& setting : chosen.settings) {
-        applySetting(options, setting);
-    }
+    options = withItem(options, item);
     for (std::size_t i = 0; i < OptionItems.size(); ++i) {
         if (OptionItems[i].group == chosen.group) {
             marks[i] = i == item;

@@ -18,6 +18,8 @@ namespace corvelle {
 // read or written leaves the game running on the options in memory.
 class OptionStore {
 public:
+    // The options as choosing OptionItems[item] makes them.
+    static Options withItem(Options options, std::size_t item);
     using Entry = std::pair<QString, QString>; // key, text
 
     // The check marks the menus carry before any saved choice is read.

@@ -9,10 +9,8 @@
 
 namespace corvelle::test {
 
-// A display that remembers what it was last told for every control, and the messages shown,
-// so tests can compare the picture of the table with the engine's state.
-class FakeDisplay final : public Display {
-public:
+// What a display shows of the table, as the invariants below compare it with the game.
+struct ShownTable {
     std::array<int, TableSlots> slotPicture{};
     std::array<bool, TableSlots> slotVisible{};
     std::array<int, DrawPilePictures> drawPicture{};
@@ -21,6 +19,12 @@ public:
     std::string scoreText = "0";
     std::string highestText = "0";
     bool panelVisible = false;
+};
+
+// A display that remembers what it was last told for every control, and the messages shown,
+// so tests can compare the picture of the table with the engine's state.
+class FakeDisplay final : public Display, public ShownTable {
+public:
     std::vector<std::string> scoreHistory;
     std::vector<std::string> messages;
 
@@ -53,6 +57,60 @@ public:
         return n;
     }
 };
+
+inline bool isPermutation(const GameState& s) {
+    std::array<bool, DeckSize + 1> seen{};
+    for (int p = 1; p <= DeckSize; ++p) {
+        const int code = s.deck[p];
+        if (code < 1 || code > DeckSize || std::exchange(seen[code], true)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What must hold between two player actions once a game has been dealt; null when it does.
+inline const char* brokenInvariant(const GameState& s, const ShownTable& display) {
+    int onTable = 0;
+    for (int slot = 0; slot < TableSlots; ++slot) {
+        const int column = slot / 5;
+        const int row = slot % 5;
+        onTable += s.onTable[slot] ? 1 : 0;
+        if (display.slotVisible[slot] != s.onTable[slot] ||
+            (s.onTable[slot] && display.slotPicture[slot] != s.tableCards[slot])) {
+            return "a table picture does not mirror its slot";
+        }
+        if (s.tableCards[slot] != s.deck[slot + 1] ||
+            s.columnCards[column][row] != s.tableCards[slot] ||
+            (s.columnPlayed[column][row] == 1) == s.onTable[slot]) {
+            return "the column grids disagree with the table";
+        }
+    }
+    for (int i = 0; i < DrawPilePictures; ++i) {
+        if (display.drawVisible[i] != (i < s.drawPileCount)) {
+            return "a draw-pile picture does not mirror the pile";
+        }
+    }
+    const std::pair<bool, const char*> checks[] = {
+        {!isPermutation(s), "the deck is not a permutation of 1 to 54"},
+        {s.deckPosition + s.drawPileCount != DeckSize || s.deckPosition < 36,
+         "deckPosition + drawPileCount is not 54"},
+        {onTable != s.tableCardsLeft, "tableCardsLeft is not the number of cards on the table"},
+        {display.discardPicture != s.discardTop, "the discard pile shows another card"},
+        {s.score < 0, "the score is negative"},
+        {display.scoreText != std::to_string(s.score), "the score label shows another score"},
+        {s.gameOver && s.drawPileCount != 0, "game over with cards in the draw pile"},
+        {display.panelVisible != s.gameOver, "the game-over panel does not match the game"},
+        {s.wildCardsPlayed < 0, "wildCardsPlayed is negative"},
+        {s.peakScore < s.score, "the peak score is below the score"},
+    };
+    for (const auto& [broken, what] : checks) {
+        if (broken) {
+            return what;
+        }
+    }
+    return nullptr;
+}
 
 // Deals chosen decks: each uniform number names exactly the next wanted card, so the
 // rejection sampling of the shuffle takes it at the first try. Decks are used in turn; the

@@ -117,6 +117,26 @@ bool playUntil(MainWindow& window, const std::function<bool()>& done) {
     return false;
 }
 
+ShownTable shownBy(MainWindow& window) {
+    ShownTable shown;
+    const auto card = [&](const char* name, int index) {
+        return qobject_cast<CardPicture*>(control(window, QLatin1String(name), index));
+    };
+    for (int slot = 0; slot < TableSlots; ++slot) {
+        shown.slotPicture[slot] = card("Image1", slot)->picture();
+        shown.slotVisible[slot] = !card("Image1", slot)->isHidden();
+    }
+    for (int i = 0; i < DrawPilePictures; ++i) {
+        shown.drawPicture[i] = card("Image2", i)->picture();
+        shown.drawVisible[i] = !card("Image2", i)->isHidden();
+    }
+    shown.discardPicture = card("Image3", -1)->picture();
+    shown.scoreText = labelText(window, "Label3").toStdString();
+    shown.highestText = labelText(window, "Label5").toStdString();
+    shown.panelVisible = !control(window, "Frame1")->isHidden();
+    return shown;
+}
+
 void verifyTableMatchesGame(MainWindow& window) {
     const GameState& state = window.game().state();
     const auto shows = [&](const char* name, int index, bool visible, int card) {

@@ -57,6 +57,8 @@ QPoint slotPoint(int slot);
 int fittingSlot(const Game& game);
 // Plays by clicks, dealing again when a game ends, until `done` holds.
 bool playUntil(MainWindow& window, const std::function<bool()>& done);
+// What the window's controls show of the table, for the engine's invariants (enginefakes.h).
+ShownTable shownBy(MainWindow& window);
 // Every picture control shows the card of the game, from the file of that card.
 void verifyTableMatchesGame(MainWindow& window);
 
