@@ -133,10 +133,15 @@ void HallOfFameWindow::fillRows(const std::array<HighScores::Row, HighScorePlace
 }
 
 void HallOfFameWindow::Command1_Click() {
-    if (mainWindow_) {
-        mainWindow_->show();
-        mainWindow_->raise();
-        mainWindow_->activateWindow();
+    // Back to the game: to the window that stands in for the main window while one does.
+    QWidget* game = mainWindow_ ? SecondaryWindow::standingInFor(mainWindow_) : nullptr;
+    if (game == nullptr && mainWindow_) {
+        game = mainWindow_;
+        showInPlace(game);
+    }
+    if (game != nullptr) {
+        game->raise();
+        game->activateWindow();
     } else if (mainWindowFactory) {
         mainWindowFactory();
     }

@@ -42,6 +42,17 @@ void SecondaryWindow::exitGame() {
     }
 }
 
+SecondaryWindow* SecondaryWindow::standingInFor(const QWidget* mainWindow) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* secondary = qobject_cast<SecondaryWindow*>(window);
+        if (secondary != nullptr && !secondary->leaving_ && secondary->isVisible() &&
+            secondary->mainWindow_ == mainWindow) {
+            return secondary;
+        }
+    }
+    return nullptr;
+}
+
 QPushButton* SecondaryWindow::createButtons(const QString& returnCaption, const Twips& returnPlace,
                                             const Twips& exitPlace) {
     auto* back = placed(new QPushButton(returnCaption, this), "Command1", returnPlace);

@@ -25,6 +25,9 @@ public:
     // window of the game, and none of them goes back to the game.
     static void exitGame();
 
+    // The window standing in for `mainWindow` while it is hidden, if one is open.
+    static SecondaryWindow* standingInFor(const QWidget* mainWindow);
+
     // Shows this window in place of the main window, hiding the main window first or after.
     void showInsteadOfMainWindow(bool hideMainWindowFirst);
 

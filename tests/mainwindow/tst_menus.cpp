@@ -182,8 +182,9 @@ private slots:
         if (hallOfFame) {
             window->mnuHighScores->trigger();
         }
-        const QMap<QString, const char*> items{
-            {"Form2", "mnuGameRules"}, {"Form5", "mnuAboutCorvelle"}, {"Form6", "mnuSelectWildCards"}};
+        const QMap<QString, const char*> items{{"Form2", "mnuGameRules"},
+                                               {"Form5", "mnuAboutCorvelle"},
+                                               {"Form6", "mnuSelectWildCards"}};
         if (!standIn.isEmpty()) {
             menuItem(*window, items[standIn])->trigger();
             QVERIFY(!window->isVisible() && topLevel(standIn));
@@ -203,6 +204,16 @@ private slots:
         }
         QCOMPARE(open, hallOfFame && from == "Form1" ? QStringList{"Form4"} : QStringList{});
         QVERIFY(!events.seen.contains("Form1 show"));
+    }
+
+    // "Back to Corvelle" in the Hall of Fame goes back to the window standing in for the hidden
+    // main window, so no second one of its kind can be opened beside it.
+    void backFromTheHallOfFameKeepsTheStandIn() {
+        auto window = fixture_.open();
+        window->mnuHighScores->trigger();
+        window->mnuSelectWildCards->trigger();
+        click(*topLevel("Form4"), "Command1");
+        QVERIFY(!window->isVisible() && topLevel("Form6") && !topLevel("Form4"));
     }
 
     void helpMenusOpenTheirWindowsInsteadOfTheGame() {
