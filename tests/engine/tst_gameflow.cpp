@@ -132,6 +132,18 @@ private slots:
         QCOMPARE(t.game.clickTableSlot(4), Outcome::GameOver);
     }
 
+    // The last draw with one card left on the table never deals a new round.
+    void lastDrawWithOneCardLeft() {
+        TestGame t({clearableDeck(0)});
+        for (int k = 0; k < 34; ++k) {
+            t.game.clickTableSlot(clearingOrderSlot(k));
+        }
+        for (int i = 0; i < 18; ++i) {
+            t.game.clickDiscardPile();
+        }
+        QVERIFY(t.state.tableCardsLeft == 1 && t.state.deckPosition == 54);
+    }
+
     void clicksWhileTheGameIsOver() {
         TestGame t({stuckDeck()}, {.drawPileClickDraws = true, .backgroundClickDraws = true});
         for (int i = 0; i < 18; ++i) {

@@ -75,6 +75,7 @@ private slots:
         QTest::newRow("chosen five on a king") << spades(5) << spades(13) << true << true << 1;
         QTest::newRow("chosen five, cheats off") << spades(5) << spades(13) << false << false << 0;
         QTest::newRow("ten on a chosen five") << diamonds(10) << spades(5) << true << true << 0;
+        QTest::newRow("chosen five as a five") << spades(5) << hearts(6) << false << true << 0;
         QTest::newRow("ten on a five, cheats off")
             << diamonds(10) << spades(5) << false << false << 0;
     }

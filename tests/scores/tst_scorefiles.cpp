@@ -187,7 +187,7 @@ private slots:
     void longNameIsCutAtTheLengthField() {
         const auto written = writeHighScoreFile(
             scores(),
-            names({V::fromText({}), V::fromText({}), V::fromText(std::string(70000, 'n'))}));
+            names({V::fromText({}), V::fromText({}), V::fromText(std::string(MaxNameBytes + 1, 'n'))}));
         QCOMPARE(written.size(), std::size_t(40 + MaxNameBytes));
         const HighScoreFile file = readHighScoreFile(written);
         QVERIFY(!file.anyDamaged());
