@@ -2,6 +2,7 @@
 
 #include "optionstore.h"
 
+#include <QMainWindow>
 #include <QMenuBar>
 
 namespace corvelle::test {
@@ -40,6 +41,50 @@ std::unique_ptr<MainWindow> WindowFixture::open(RandomSource* random) {
     auto window = std::make_unique<MainWindow>(dir.path(), nullptr, random);
     window->show();
     return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
+}
+
+QString windowFacts(QWidget& window) {
+    const Qt::WindowFlags flags = window.windowFlags();
+    QStringList buttons;
+    for (const auto& [hint, name] : {std::pair{Qt::WindowMinimizeButtonHint, "min"},
+                                     {Qt::WindowMaximizeButtonHint, "max"},
+                                     {Qt::WindowCloseButtonHint, "close"}}) {
+        if (flags & hint) {
+            buttons << name;
+        }
+    }
+    auto* main = qobject_cast<QMainWindow*>(&window);
+    QWidget& area = main != nullptr ? *main->centralWidget() : window;
+    const bool green =
+        area.autoFillBackground() && area.palette().color(QPalette::Window) == QColor(0, 128, 0);
+    QStringList order;
+    for (QWidget* w = window.nextInFocusChain(); w != &window && order.size() < 3;
+         w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) != 0) {
+            order << w->objectName();
+        }
+    }
+    const QSize size = area.size();
+    const bool fixed =
+        window.minimumSize() == window.maximumSize() && window.testAttribute(Qt::WA_DeleteOnClose);
+    return QStringList{
+        window.windowTitle(),
+        QString("%1x%2%3").arg(size.width()).arg(size.height()).arg(fixed ? "" : "?"),
+        buttons.join(' '), green ? "green" : "", order.join(' ')}
+        .join('|');
+}
+
+QString misplaced(QWidget& window, std::initializer_list<Placed> expected) {
+    QStringList wrong;
+    for (const Placed& each : expected) {
+        QWidget* w = control(window, QLatin1String(each.name), each.index);
+        if (w == nullptr || w->geometry() != each.place ||
+            w->property("text").toString() != each.text) {
+            wrong << QString::fromLatin1(each.name) +
+                         (each.index >= 0 ? QString::number(each.index) : QString());
+        }
+    }
+    return wrong.join(' ');
 }
 
 QByteArray readFile(const QString& path) {

@@ -35,6 +35,20 @@ public:
     QString path(const QString& name) const { return dir.filePath(name); }
 };
 
+// A fixed window as the player meets it: "caption|WxH|frame buttons|green|tab order", e.g.
+// "Game Rules|425x346|min close|green|Command1 Command2 Text1" (the first three of the order).
+QString windowFacts(QWidget& window);
+
+// A control where the layout puts it, with its text.
+struct Placed {
+    const char* name;
+    int index;
+    QRect place;
+    QString text;
+};
+// The controls of `window` that are not where and as `expected` says, by name; empty if none.
+QString misplaced(QWidget& window, std::initializer_list<Placed> expected);
+
 // A file's bytes ("<missing>" when it cannot be read), and writing them.
 QByteArray readFile(const QString& path);
 bool writeFile(const QString& path, const QByteArray& bytes);
