@@ -1,5 +1,6 @@
 #include "cardpicturecache.h"
 
+#include "cardpicture.h"
 #include "picturecheck.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ QPixmap CardPictureCache::pixmap(int number, QSize logicalSize, qreal devicePixe
         QImageReader reader(directory_ + QLatin1Char('/') + QString::number(number) +
                             QStringLiteral(".jpg"));
         reader.setScaledSize(size);
-        image = reader.read();
+        image = cutCardCorners(reader.read());
         ++decodes_;
     }
     if (image.isNull()) {

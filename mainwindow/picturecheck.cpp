@@ -1,5 +1,7 @@
 #include "picturecheck.h"
 
+#include "cardpicture.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -88,6 +90,7 @@ void CardPictureLoad::decode(int index, std::unique_lock<std::mutex>& lock) {
     } else if (!info.isFile() || (image = decodeJpeg(info.filePath(), deviceSize_)).isNull()) {
         problem = name + QStringLiteral(" (damaged)");
     }
+    image = cutCardCorners(std::move(image));
     lock.lock();
     if (states_[index] == State::Decoding) {
         images_[index] = std::move(image);

@@ -16,11 +16,11 @@
 namespace corvelle {
 
 // All 55 card pictures 1.jpg..55.jpg of a directory, decoded once, at the size the window shows
-// them in device pixels, on worker threads while the window is being built. The game cannot be
-// played without all of them, so start-up takes its check of the files from these decodes, and
-// the window's cache takes over the decoded images instead of reading the files again. A thread
-// that wants a picture no worker has started decodes it itself, and the check decodes whatever
-// is left the same way, so nobody waits behind a queue.
+// them in device pixels and with their corners cut, on worker threads while the window is being
+// built. The game cannot be played without all of them, so start-up takes its check of the files
+// from these decodes, and the window's cache takes over the decoded images instead of reading
+// the files again. A thread that wants a picture no worker has started decodes it itself, and
+// the check decodes whatever is left the same way, so nobody waits behind a queue.
 class CardPictureLoad {
 public:
     CardPictureLoad(QString directory, QSize deviceSize);
