@@ -1,3 +1,4 @@
+#include "cardpicturecache.h"
 #include "dialogs.h"
 #include "halloffamewindow.h"
 #include "mainwindow.h"
@@ -20,21 +21,26 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &corvelle::SingleInstance::comeForwardRequested,
                      &corvelle::bringWindowsForward);
 
+    // The Hall of Fame window can outlive the main window; its "Back to Corvelle" then opens a
+    // fresh one, with the whole start-up.
+    const auto newMainWindow = [] {
+        auto* window = new corvelle::MainWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        return window;
+    };
+    corvelle::HallOfFameWindow::setMainWindowFactory([=] { newMainWindow()->show(); });
+
+    // The card pictures are decoded on worker threads while the window is built; its cache takes
+    // them over, and the check of the files waits for them before anything shows.
     const QString pictures = corvelle::cardPictureDirectory();
-    const QStringList problems = corvelle::checkCardPictures(pictures);
-    if (!problems.isEmpty()) {
+    const auto load =
+        corvelle::handOverCardPictures(pictures, corvelle::MainWindow::cardPictureSize());
+    corvelle::MainWindow* window = newMainWindow();
+    if (const QStringList problems = load->problems(); !problems.isEmpty()) {
+        delete window;
         corvelle::dialogs().message(corvelle::cardPictureProblemMessage(pictures, problems));
         return 1;
     }
-
-    // The Hall of Fame window can outlive the main window; its "Back to Corvelle" then opens a
-    // fresh one, with the whole start-up.
-    const auto openMainWindow = [] {
-        auto* window = new corvelle::MainWindow;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->show();
-    };
-    corvelle::HallOfFameWindow::setMainWindowFactory(openMainWindow);
-    openMainWindow();
+    window->show();
     return app.exec();
 }

@@ -65,8 +65,11 @@ int main(int argc, char* argv[]) {
     setDialogs(&silent);
     QElapsedTimer checkTimer;
     checkTimer.start();
-    const QStringList problems = checkCardPictures(cardPictureDirectory());
-    std::printf("start-up check of the 55 pictures: %.2f ms\n",
+    const QStringList problems =
+        CardPictureLoad(cardPictureDirectory(),
+                        CardPictureCache::deviceSize(MainWindow::cardPictureSize(), 1.0))
+            .problems();
+    std::printf("start-up decode and check of the 55 pictures: %.2f ms\n",
                 static_cast<double>(checkTimer.nsecsElapsed()) / 1e6);
     if (!problems.isEmpty()) {
         std::fprintf(stderr, "bench_window: the card pictures are not complete in %s\n",

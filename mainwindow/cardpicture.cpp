@@ -44,11 +44,7 @@ void CardPicture::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
     QPainter painter(this);
-    painter.setRenderHints(QPainter::SmoothPixmapTransform | QPainter::Antialiasing);
-    const qreal radius = width() * CornerRadiusPerWidth;
-    QPainterPath card;
-    card.addRoundedRect(QRectF(rect()), radius, radius);
-    painter.setClipPath(card);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), shown);
     if (outline_ != Outline::None) {
         // A thick outline inside the card's edge, in a colour the card art never uses there.
@@ -58,6 +54,23 @@ void CardPicture::paintEvent(QPaintEvent* /*event*/) {
         painter.drawRoundedRect(QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2),
                                 radius, radius);
     }
+}
+
+QImage cutCardCorners(QImage picture) {
+    if (picture.isNull()) {
+        return picture;
+    }
+    QImage card = std::move(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QRectF whole(card.rect());
+    const qreal radius = whole.width() * CornerRadiusPerWidth;
+    QPainterPath corners;
+    corners.addRect(whole);
+    corners.addRoundedRect(whole, radius, radius);
+    QPainter painter(&card);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+    painter.fillPath(corners, Qt::black);
+    return card;
 }
 
 void CardPicture::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 namespace corvelle {
@@ -7,9 +8,9 @@ namespace corvelle {
 class CardPictureCache;
 
 // One card picture control: shows picture number `picture()` from the window's cache, stretched
-// smoothly over the whole control and cut to the card's rounded corners, so that the card below
-// or the table shows in them. It draws from a pixmap decoded at the control's size in device
-// pixels, so it stays sharp on a high-density screen. A left click on it emits clicked().
+// smoothly over the whole control, with the card's rounded corners cut away so that the card
+// below or the table shows in them. It draws from a pixmap decoded at the control's size in
+// device pixels, so it stays sharp on a high-density screen. A left click on it emits clicked().
 class CardPicture : public QWidget {
     Q_OBJECT
 
@@ -39,5 +40,9 @@ private:
     Outline outline_ = Outline::None;
     bool pressed_ = false;
 };
+
+// `picture` as a card control shows it: its rounded corners cut away (transparent), at a radius
+// that scales with its width. The cache keeps its pictures cut, so a paint is a plain copy.
+QImage cutCardCorners(QImage picture);
 
 } // namespace corvelle

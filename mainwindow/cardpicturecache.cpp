@@ -1,8 +1,13 @@
 #include "cardpicturecache.h"
 
+#include "cardpicture.h"
+#include "picturecheck.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QScreen>
 #include <QtMath>
 
 namespace corvelle {
@@ -14,25 +19,47 @@ QString& pictureDirectoryOverride() {
     return directory;
 }
 
+std::shared_ptr<CardPictureLoad>& waitingHandOver() {
+    static std::shared_ptr<CardPictureLoad> load;
+    return load;
+}
+
 } // namespace
 
+CardPictureCache::CardPictureCache(QString directory) : directory_(std::move(directory)) {
+    std::shared_ptr<CardPictureLoad>& waiting = waitingHandOver();
+    if (waiting && waiting->directory() == directory_) {
+        handedOver_ = std::exchange(waiting, nullptr);
+    }
+}
+
+QSize CardPictureCache::deviceSize(QSize logicalSize, qreal devicePixelRatio) {
+    return {qCeil(logicalSize.width() * devicePixelRatio),
+            qCeil(logicalSize.height() * devicePixelRatio)};
+}
+
 QPixmap CardPictureCache::pixmap(int number, QSize logicalSize, qreal devicePixelRatio) {
-    const QSize deviceSize(qCeil(logicalSize.width() * devicePixelRatio),
-                           qCeil(logicalSize.height() * devicePixelRatio));
-    if (deviceSize.isEmpty()) {
+    const QSize size = deviceSize(logicalSize, devicePixelRatio);
+    if (size.isEmpty()) {
         return {};
     }
-    const quint64 key = (quint64(quint32(number)) << 40) | (quint64(deviceSize.width()) << 20) |
-                        quint64(deviceSize.height());
+    const quint64 key =
+        (quint64(quint32(number)) << 40) | (quint64(size.width()) << 20) | quint64(size.height());
     const auto found = pixmaps_.constFind(key);
     if (found != pixmaps_.constEnd()) {
         return *found;
     }
-    QImageReader reader(directory_ + QLatin1Char('/') + QString::number(number) +
-                        QStringLiteral(".jpg"));
-    reader.setScaledSize(deviceSize);
-    const QImage image = reader.read();
-    ++decodes_;
+    QImage image;
+    if (handedOver_ && handedOver_->deviceSize() == size) {
+        image = handedOver_->take(number);
+    }
+    if (image.isNull()) {
+        QImageReader reader(directory_ + QLatin1Char('/') + QString::number(number) +
+                            QStringLiteral(".jpg"));
+        reader.setScaledSize(size);
+        image = cutCardCorners(reader.read());
+        ++decodes_;
+    }
     if (image.isNull()) {
         return {};
     }
@@ -40,6 +67,15 @@ QPixmap CardPictureCache::pixmap(int number, QSize logicalSize, qreal devicePixe
     result.setDevicePixelRatio(devicePixelRatio);
     pixmaps_.insert(key, result);
     return result;
+}
+
+std::shared_ptr<CardPictureLoad> handOverCardPictures(const QString& directory, QSize logicalSize) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
+    auto load = std::make_shared<CardPictureLoad>(directory,
+                                                  CardPictureCache::deviceSize(logicalSize, ratio));
+    waitingHandOver() = load;
+    return load;
 }
 
 QString cardPictureDirectory() {

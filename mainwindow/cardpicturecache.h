@@ -5,16 +5,21 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
+
 namespace corvelle {
+
+class CardPictureLoad;
 
 // The decoded card pictures of one window, by picture number and by the size they are shown at.
 // A picture is read from images/N.jpg the first time it is needed and decoded straight to the
 // size it covers on the screen in device pixels (JPEG decoding scales down almost for free), so
-// a click only swaps pixmaps that are already there. A picture that cannot be read is not kept,
-// so a later request tries the file again.
+// a click only swaps pixmaps that are already there. The first window of a run starts with the
+// pictures that start-up decoded for it (handOverCardPictures) and reads no file for them. A
+// picture that cannot be read is not kept, so a later request tries the file again.
 class CardPictureCache {
 public:
-    explicit CardPictureCache(QString directory) : directory_(std::move(directory)) {}
+    explicit CardPictureCache(QString directory);
 
     // Picture `number` for a control of `logicalSize` on a screen of `devicePixelRatio`: a
     // pixmap of logicalSize x devicePixelRatio device pixels that knows its ratio. A null pixmap
@@ -22,14 +27,23 @@ public:
     QPixmap pixmap(int number, QSize logicalSize, qreal devicePixelRatio);
 
     QString directory() const { return directory_; }
-    // How many files have been decoded so far.
+    // How many files this cache has decoded itself so far.
     int decodeCount() const { return decodes_; }
+
+    // The size in device pixels of a picture shown at `logicalSize`.
+    static QSize deviceSize(QSize logicalSize, qreal devicePixelRatio);
 
 private:
     QString directory_;
+    std::shared_ptr<CardPictureLoad> handedOver_;
     QHash<quint64, QPixmap> pixmaps_;
     int decodes_ = 0;
 };
+
+// Starts decoding every card picture of `directory` for controls of `logicalSize` on the primary
+// screen, for the next window whose cache reads that directory: that cache takes the pictures
+// over instead of decoding them again. Returns the load, whose problems() is the start-up check.
+std::shared_ptr<CardPictureLoad> handOverCardPictures(const QString& directory, QSize logicalSize);
 
 // The directory the card pictures are read from: images/ beside the executable, unless a test
 // pointed it elsewhere with setCardPictureDirectory.

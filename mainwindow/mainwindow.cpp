@@ -119,6 +119,10 @@ MainWindow::~MainWindow() {
     delete takeCentralWidget();
 }
 
+QSize MainWindow::cardPictureSize() {
+    return pixels(Image3Place).size();
+}
+
 void MainWindow::createControls() {
     table_ = createFixedClientArea(this, ClientArea);
     table_->setObjectName(QStringLiteral("table"));

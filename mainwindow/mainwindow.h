@@ -39,6 +39,10 @@ public:
                         RandomSource* random = nullptr);
     ~MainWindow() override;
 
+    // The logical size of the card picture controls, for start-up to decode the pictures at
+    // before the window exists.
+    static QSize cardPictureSize();
+
     const Game& game() const { return game_; }
     const HighScores& highScores() const { return highScores_; }
     // Shows or hides the four score labels (the "Scoring" option).

@@ -1,11 +1,14 @@
 #include "picturecheck.h"
 
-#include "gamestate.h"
+#include "cardpicture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QThread>
+
+#include <algorithm>
 
 namespace corvelle {
 
@@ -23,40 +26,111 @@ bool endsWithImageEnd(QFile& file) {
     return file.readAll().contains(QByteArrayLiteral("\xFF\xD9"));
 }
 
-bool isReadableJpeg(const QString& path) {
+// The picture at `path` decoded to `size`; a null image unless the file is a complete,
+// readable JPEG.
+QImage decodeJpeg(const QString& path, QSize size) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return false;
+        return {};
     }
     if (file.read(3) != QByteArrayLiteral("\xFF\xD8\xFF") || !endsWithImageEnd(file)) {
-        return false;
+        return {};
     }
     file.seek(0);
     QImageReader reader(&file, "jpeg");
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty()) {
-        return false;
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty()) {
+        return {};
     }
-    // Decoding at an eighth of the size walks the whole file at little cost.
-    reader.setScaledSize(QSize(qMax(1, size.width() / 8), qMax(1, size.height() / 8)));
-    return !reader.read().isNull();
+    reader.setScaledSize(size);
+    return reader.read();
 }
 
 } // namespace
 
-QStringList checkCardPictures(const QString& directory) {
-    QStringList problems;
-    const QDir dir(directory);
-    for (int number = 1; number <= CardBackPicture; ++number) {
-        const QString name = QString::number(number) + QStringLiteral(".jpg");
-        const QFileInfo info(dir.filePath(name));
-        if (!info.exists()) {
-            problems << name + QStringLiteral(" (missing)");
-        } else if (!info.isFile() || !isReadableJpeg(info.filePath())) {
-            problems << name + QStringLiteral(" (damaged)");
+CardPictureLoad::CardPictureLoad(QString directory, QSize deviceSize)
+    : directory_(std::move(directory)), deviceSize_(deviceSize) {
+    const int threads = std::clamp(QThread::idealThreadCount(), 1, 8);
+    for (int i = 0; i < threads; ++i) {
+        workers_.emplace_back([this] { work(); });
+    }
+}
+
+CardPictureLoad::~CardPictureLoad() {
+    std::unique_lock lock(mutex_);
+    std::ranges::fill(states_, State::Taken);
+    lock.unlock();
+    workers_.clear();
+}
+
+void CardPictureLoad::work() {
+    while (decodeNextWaiting()) {
+    }
+}
+
+bool CardPictureLoad::decodeNextWaiting() {
+    std::unique_lock lock(mutex_);
+    const auto next = std::ranges::find(states_, State::Waiting);
+    if (next == states_.end()) {
+        return false;
+    }
+    decode(static_cast<int>(next - states_.begin()), lock);
+    return true;
+}
+
+void CardPictureLoad::decode(int index, std::unique_lock<std::mutex>& lock) {
+    states_[index] = State::Decoding;
+    lock.unlock();
+    const QString name = QString::number(index + 1) + QStringLiteral(".jpg");
+    const QFileInfo info(QDir(directory_).filePath(name));
+    QImage image;
+    QString problem;
+    if (!info.exists()) {
+        problem = name + QStringLiteral(" (missing)");
+    } else if (!info.isFile() || (image = decodeJpeg(info.filePath(), deviceSize_)).isNull()) {
+        problem = name + QStringLiteral(" (damaged)");
+    }
+    image = cutCardCorners(std::move(image));
+    lock.lock();
+    if (states_[index] == State::Decoding) {
+        images_[index] = std::move(image);
+        problems_[index] = std::move(problem);
+        states_[index] = State::Done;
+    }
+    decoded_.notify_all();
+}
+
+QStringList CardPictureLoad::problems() {
+    while (decodeNextWaiting()) {
+    }
+    std::unique_lock lock(mutex_);
+    decoded_.wait(lock, [this] { return std::ranges::count(states_, State::Decoding) == 0; });
+    QStringList found;
+    for (const QString& problem : problems_) {
+        if (!problem.isEmpty()) {
+            found << problem;
         }
     }
-    return problems;
+    lock.unlock();
+    workers_.clear();
+    return found;
+}
+
+QImage CardPictureLoad::take(int number) {
+    const int index = number - 1;
+    if (index < 0 || index >= CardBackPicture) {
+        return {};
+    }
+    std::unique_lock lock(mutex_);
+    if (states_[index] == State::Waiting) {
+        decode(index, lock);
+    }
+    decoded_.wait(lock, [&] { return states_[index] != State::Decoding; });
+    if (states_[index] != State::Done) {
+        return {};
+    }
+    states_[index] = State::Taken;
+    return std::move(images_[index]);
 }
 
 QString cardPictureProblemMessage(const QString& directory, const QStringList& problems) {

@@ -1,15 +1,61 @@
 #pragma once
 
+#include "card.h"
+
+#include <QImage>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
 namespace corvelle {
 
-// The game cannot be played without all of its pictures, so start-up checks the 55 files
-// 1.jpg..55.jpg of `directory` before any window shows. Returns one entry per file that is
-// missing ("12.jpg (missing)") or is not a complete, readable JPEG ("30.jpg (damaged)"), in
-// picture order; empty when every picture is usable.
-QStringList checkCardPictures(const QString& directory);
+// All 55 card pictures 1.jpg..55.jpg of a directory, decoded once, at the size the window shows
+// them in device pixels and with their corners cut, on worker threads while the window is being
+// built. The game cannot be played without all of them, so start-up takes its check of the files
+// from these decodes, and the window's cache takes over the decoded images instead of reading
+// the files again. A thread that wants a picture no worker has started decodes it itself, and
+// the check decodes whatever is left the same way, so nobody waits behind a queue.
+class CardPictureLoad {
+public:
+    CardPictureLoad(QString directory, QSize deviceSize);
+    ~CardPictureLoad();
+    CardPictureLoad(const CardPictureLoad&) = delete;
+    CardPictureLoad& operator=(const CardPictureLoad&) = delete;
+
+    QString directory() const { return directory_; }
+    QSize deviceSize() const { return deviceSize_; }
+
+    // Waits for every picture. One entry per file that is missing ("12.jpg (missing)") or is not
+    // a complete, readable JPEG ("30.jpg (damaged)"), in picture order; empty when every picture
+    // is usable.
+    QStringList problems();
+    // Picture `number` (1..55) at deviceSize(), handed over once: a later call, a damaged file
+    // or a number out of range gives a null image.
+    QImage take(int number);
+
+private:
+    enum class State { Waiting, Decoding, Done, Taken };
+
+    void work();
+    // Decodes the first picture nobody has started; false when there is none.
+    bool decodeNextWaiting();
+    void decode(int index, std::unique_lock<std::mutex>& lock);
+
+    const QString directory_;
+    const QSize deviceSize_;
+    std::mutex mutex_;
+    std::condition_variable decoded_;
+    std::array<State, CardBackPicture> states_{};
+    std::array<QImage, CardBackPicture> images_;
+    std::array<QString, CardBackPicture> problems_;
+    std::vector<std::jthread> workers_;
+};
 
 // The text of the message box that start-up shows for the problems found above.
 QString cardPictureProblemMessage(const QString& directory, const QStringList& problems);

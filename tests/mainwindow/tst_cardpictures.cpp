@@ -4,8 +4,8 @@
 
 using namespace corvelle;
 
-// The start-up check of the 55 picture files, the decoded-picture cache, and the pictures of
-// the window on a screen of device pixel ratio 2.
+// The start-up decode and check of the 55 picture files, the decoded-picture cache that takes
+// them over, and the pictures of the window on a screen of device pixel ratio 2.
 class CardPicturesTest : public QObject {
     Q_OBJECT
 
@@ -13,16 +13,26 @@ private slots:
     void checkAndCacheOfThePictureFiles() {
         QTemporaryDir dir;
         const QString images = dir.filePath("images");
-        const QStringList none = checkCardPictures(images);
+        const QStringList none = CardPictureLoad(images, QSize(69, 105)).problems();
         QCOMPARE(none.size(), 55);
         QCOMPARE(none.first() + none.last(), "1.jpg (missing)55.jpg (missing)");
         QVERIFY(writeFixturePictures(images));
-        QCOMPARE(checkCardPictures(images), QStringList());
         const auto file = [&](int n) { return images + "/" + QString::number(n) + ".jpg"; };
 
-        // Each picture is decoded once, at the size it covers in device pixels; a picture that
-        // could not be read is tried again, never remembered as blank.
+        // Start-up decodes every picture once, at the size it covers in device pixels on this
+        // screen of ratio 2, corners cut, and the next cache of that folder takes them over. The
+        // cache itself decodes a picture wanted at another size once, and tries one it could not
+        // read again.
+        const auto load = handOverCardPictures(images, QSize(69, 105));
+        QCOMPARE(load->problems(), QStringList());
         CardPictureCache cache(images);
+        for (const int n : {1, 9, 55}) {
+            const QImage handed = cache.pixmap(n, QSize(69, 105), 2).toImage();
+            QVERIFY(handed.size() == QSize(138, 210) && handed.devicePixelRatio() == 2);
+            QVERIFY(sameColour(handed.pixelColor(60, 100), fixtureColour(n)) &&
+                    qAlpha(handed.pixel(0, 0)) == 0);
+        }
+        QCOMPARE(cache.decodeCount(), 0);
         const QPixmap first = cache.pixmap(7, QSize(69, 105), 1.5);
         QVERIFY(first.size() == QSize(104, 158) && first.devicePixelRatio() == 1.5);
         QCOMPARE(cache.pixmap(7, QSize(69, 105), 1.5).cacheKey(), first.cacheKey());
@@ -44,7 +54,7 @@ private slots:
         const QStringList problems{"1.jpg (damaged)",  "2.jpg (missing)",  "7.jpg (damaged)",
                                    "30.jpg (damaged)", "40.jpg (damaged)", "54.jpg (damaged)",
                                    "55.jpg (missing)"};
-        QCOMPARE(checkCardPictures(images), problems);
+        QCOMPARE(CardPictureLoad(images, QSize(69, 105)).problems(), problems);
         const QString message = cardPictureProblemMessage(images, problems);
         for (const QString& part : problems + QStringList{images}) {
             QVERIFY2(message.contains(part), qPrintable(part));
@@ -66,9 +76,14 @@ private slots:
             QVERIFY(stripes.save(dir.filePath(QString::number(number) + ".jpg"), "JPEG", 100));
         }
         setCardPictureDirectory(dir.path());
+        const auto load = handOverCardPictures(dir.path(), MainWindow::cardPictureSize());
         MainWindow window(dir.path());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The window drew every picture it shows from start-up's decodes.
+        for (const CardPicture* picture : window.findChildren<CardPicture*>()) {
+            QVERIFY(!picture->isVisible() || load->take(picture->picture()).isNull());
+        }
         QCOMPARE(window.centralWidget()->size(), QSize(509, 416));
         const QImage shot = window.findChild<CardPicture*>("Image3")->grab().toImage();
         QCOMPARE(shot.size(), QSize(138, 210));
