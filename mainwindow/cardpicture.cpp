@@ -49,6 +49,8 @@ void CardPicture::paintEvent(QPaintEvent* /*event*/) {
     if (outline_ != Outline::None) {
         // A thick outline inside the card's edge, in a colour the card art never uses there.
         const qreal pen = qMax(3.0, width() / 20.0);
+        const qreal radius = width() * CornerRadiusPerWidth;
+        painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(
             QPen(outline_ == Outline::Chosen ? QColor(255, 200, 0) : QColor(0, 200, 255), pen));
         painter.drawRoundedRect(QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2),
