@@ -2,22 +2,33 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QWidget>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace corvelle {
 
 namespace {
 
-const QByteArray comeForward = QByteArrayLiteral("come forward\n");
+// The address of the socket at `path`; an empty one when the path is too long for it.
+sockaddr_un socketAddress(const QString& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (static_cast<std::size_t>(name.size()) < sizeof address.sun_path) {
+        std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    }
+    return address;
+}
 
 // Opens the lock file for locking, or -1 when it cannot be opened as a regular file. A FIFO
 // must not block the open, and a symbolic link must not lead it elsewhere.
@@ -62,41 +73,44 @@ SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {
 }
 
 SingleInstance::~SingleInstance() {
+    if (server_ >= 0) {
+        ::close(server_);
+        if (!socketPath_.isEmpty()) {
+            ::unlink(socketPath_.constData());
+        }
+    }
     if (lockFile_ >= 0) {
         ::close(lockFile_);
     }
 }
 
 void SingleInstance::listen(const QString& name) {
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(name);
-    if (!server_->listen(name)) {
-        qWarning("No later start can bring the game forward: %s",
-                 qPrintable(server_->errorString()));
+    const sockaddr_un address = socketAddress(name);
+    server_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    ::unlink(address.sun_path); // a socket left by a copy that was killed
+    if (server_ < 0 || address.sun_path[0] == '\0' ||
+        ::bind(server_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(server_, 4) != 0) {
+        qWarning("No later start can bring the game forward: %s", std::strerror(errno));
         return;
     }
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->bytesAvailable() >= comeForward.size()) {
-                    if (socket->read(comeForward.size()) == comeForward) {
-                        emit comeForwardRequested();
-                    }
-                    socket->disconnectFromServer();
-                }
-            });
+    socketPath_ = address.sun_path;
+    // A connection is the whole request; nothing is read from it.
+    auto* notifier = new QSocketNotifier(server_, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        for (int client; (client = ::accept4(server_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+            ::close(client);
+            emit comeForwardRequested();
         }
     });
 }
 
 void SingleInstance::askToComeForward(const QString& name) {
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (socket.waitForConnected(2000)) {
-        socket.write(comeForward);
-        socket.waitForBytesWritten(2000);
+    const sockaddr_un address = socketAddress(name);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd >= 0) {
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        ::close(fd);
     }
 }
 

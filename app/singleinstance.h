@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-class QLocalServer;
-
 namespace corvelle {
 
 // The one copy of the game that plays for this player. It holds an advisory lock on a file in
@@ -31,7 +29,8 @@ private:
 
     int lockFile_ = -1;
     bool anotherCopyPlays_ = false;
-    QLocalServer* server_ = nullptr;
+    int server_ = -1;
+    QByteArray socketPath_;
 };
 
 // Shows the application's visible windows again, un-minimised, on top and active.
