@@ -111,6 +111,7 @@ Solved solveOne(const SolverPosition& position) {
 void benchSolving(const Variant& variant, int deals) {
     Dealer dealer(20240612, variant.cards);
     std::vector<Solved> all;
+    all.reserve(static_cast<std::size_t>(deals));
     for (int i = 0; i < deals; ++i) {
         all.push_back(solveOne(dealer.next(variant.wrap)));
     }
