@@ -103,10 +103,10 @@ QString CardPicture::spokenName() const {
     case CardPlace::TableSlot:
         return cardWords(picture_);
     case CardPlace::DrawPile:
-        return drawPileCount() == 1 ? tr("Draw pile, 1 card")
-                                    : tr("Draw pile, %1 cards").arg(drawPileCount());
+        return drawPileCount() == 1 ? QStringLiteral("Draw pile, 1 card")
+                                    : QStringLiteral("Draw pile, %1 cards").arg(drawPileCount());
     case CardPlace::DiscardPile:
-        return tr("Discard pile, %1").arg(cardWords(picture_));
+        return QStringLiteral("Discard pile, %1").arg(cardWords(picture_));
     case CardPlace::Unnamed:
     case CardPlace::DrawPileBack:
         break;
@@ -118,7 +118,8 @@ QString CardPicture::spokenDescription() const {
     if (place_ != CardPlace::TableSlot || !spoken()) {
         return accessibleDescription();
     }
-    return below_ != nullptr && !below_->isHidden() ? tr("Covered") : tr("Free");
+    return below_ != nullptr && !below_->isHidden() ? QStringLiteral("Covered")
+                                                    : QStringLiteral("Free");
 }
 
 int CardPicture::drawPileCount() const {
@@ -138,7 +139,9 @@ int CardPicture::drawPileCount() const {
 // Showing or hiding a picture changes its own words, the card above it from covered to free or
 // back, and the number of cards the draw pile says it holds.
 bool CardPicture::event(QEvent* event) {
-    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+    const bool shownOrHidden =
+        event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent;
+    if (shownOrHidden && place_ != CardPlace::Unnamed && QAccessible::isActive()) {
         tellScreenReader(QAccessible::NameChanged);
         if (above_ != nullptr) {
             above_->tellScreenReader(QAccessible::DescriptionChanged);

@@ -152,7 +152,7 @@ void MainWindow::createControls() {
 
     frame1_ = placed(new QFrame(table_), "Frame1", Frame1Place);
     setAccessibleRole(frame1_, QAccessible::Grouping);
-    frame1_->setAccessibleName(tr("Game over"));
+    frame1_->setAccessibleName(QStringLiteral("Game over"));
     frame1_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame1_->setAutoFillBackground(true);
     frame1_->setAttribute(Qt::WA_NoMousePropagation);
@@ -468,13 +468,13 @@ void MainWindow::setLabelText(QLabel* label, std::string_view text) {
 
 void MainWindow::showScore(std::string_view text) {
     setLabelText(label3_, text);
-    label3_->setAccessibleName(tr("Score %1").arg(label3_->text()));
+    label3_->setAccessibleName(QStringLiteral("Score %1").arg(label3_->text()));
     announcer_->showScore(text);
 }
 
 void MainWindow::showHighestScore(std::string_view text) {
     setLabelText(label5_, text);
-    label5_->setAccessibleName(tr("Highest score %1").arg(label5_->text()));
+    label5_->setAccessibleName(QStringLiteral("Highest score %1").arg(label5_->text()));
 }
 
 void MainWindow::setGameOverPanelVisible(bool visible) {
