@@ -1,7 +1,9 @@
 #include "cardpicture.h"
 
+#include "card.h"
 #include "cardpicturecache.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,10 +16,62 @@ namespace {
 // (cardart/cardpainter.h); outside that the picture is not part of the card.
 constexpr qreal CornerRadiusPerWidth = 18.0 / 276.0;
 
+// A card picture as a screen reader sees it: a button whose name, description and visibility
+// are asked of the picture each time, and whose press action clicks it. The click is queued, so
+// a handler that opens a message box never runs inside the screen reader's call.
+class CardPictureAccessible : public QAccessibleWidget {
+public:
+    explicit CardPictureAccessible(CardPicture* picture)
+        : QAccessibleWidget(picture, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) {
+            return picture()->spokenName();
+        }
+        if (kind == QAccessible::Description) {
+            return picture()->spokenDescription();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = state.invisible || !picture()->spoken();
+        return state;
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (picture()->spoken()) {
+            names << pressAction();
+        }
+        return names;
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && picture()->spoken()) {
+            QMetaObject::invokeMethod(picture(), &CardPicture::clicked, Qt::QueuedConnection);
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+
+private:
+    CardPicture* picture() const { return static_cast<CardPicture*>(widget()); }
+};
+
+QAccessibleInterface* cardPictureAccessible(const QString& /*className*/, QObject* object) {
+    auto* picture = qobject_cast<CardPicture*>(object);
+    return picture != nullptr ? new CardPictureAccessible(picture) : nullptr;
+}
+
+QString cardWords(int code) {
+    return QString::fromStdString(cardName(code));
+}
+
 } // namespace
 
 CardPicture::CardPicture(CardPictureCache& cache, QWidget* parent)
     : QWidget(parent), cache_(cache) {
+    static const bool accessible = (QAccessible::installFactory(cardPictureAccessible), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
@@ -25,6 +79,89 @@ void CardPicture::setPicture(int number) {
     if (number != picture_) {
         picture_ = number;
         update();
+        tellScreenReader(QAccessible::NameChanged);
+    }
+}
+
+void CardPicture::setPlace(CardPlace place, CardPicture* below) {
+    place_ = place;
+    below_ = below;
+    if (below != nullptr) {
+        below->above_ = this;
+    }
+}
+
+bool CardPicture::spoken() const {
+    return place_ != CardPlace::DrawPileBack && !isHidden();
+}
+
+QString CardPicture::spokenName() const {
+    if (!spoken()) {
+        return {};
+    }
+    switch (place_) {
+    case CardPlace::TableSlot:
+        return cardWords(picture_);
+    case CardPlace::DrawPile:
+        return drawPileCount() == 1 ? QStringLiteral("Draw pile, 1 card")
+                                    : QStringLiteral("Draw pile, %1 cards").arg(drawPileCount());
+    case CardPlace::DiscardPile:
+        return QStringLiteral("Discard pile, %1").arg(cardWords(picture_));
+    case CardPlace::Unnamed:
+    case CardPlace::DrawPileBack:
+        break;
+    }
+    return accessibleName();
+}
+
+QString CardPicture::spokenDescription() const {
+    if (place_ != CardPlace::TableSlot || !spoken()) {
+        return accessibleDescription();
+    }
+    return below_ != nullptr && !below_->isHidden() ? QStringLiteral("Covered")
+                                                    : QStringLiteral("Free");
+}
+
+int CardPicture::drawPileCount() const {
+    int count = 0;
+    if (parentWidget() == nullptr) {
+        return count;
+    }
+    for (const CardPicture* back :
+         parentWidget()->findChildren<const CardPicture*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const bool inPile =
+            back->place_ == CardPlace::DrawPile || back->place_ == CardPlace::DrawPileBack;
+        count += inPile && !back->isHidden() ? 1 : 0;
+    }
+    return count;
+}
+
+// Showing or hiding a picture changes its own words, the card above it from covered to free or
+// back, and the number of cards the draw pile says it holds.
+bool CardPicture::event(QEvent* event) {
+    const bool shownOrHidden =
+        event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent;
+    if (shownOrHidden && place_ != CardPlace::Unnamed && QAccessible::isActive()) {
+        tellScreenReader(QAccessible::NameChanged);
+        if (above_ != nullptr) {
+            above_->tellScreenReader(QAccessible::DescriptionChanged);
+        }
+        if (place_ == CardPlace::DrawPileBack && parentWidget() != nullptr) {
+            for (CardPicture* pile : parentWidget()->findChildren<CardPicture*>(
+                     QString(), Qt::FindDirectChildrenOnly)) {
+                if (pile->place_ == CardPlace::DrawPile) {
+                    pile->tellScreenReader(QAccessible::NameChanged);
+                }
+            }
+        }
+    }
+    return QWidget::event(event);
+}
+
+void CardPicture::tellScreenReader(QAccessible::Event change) {
+    if (place_ != CardPlace::Unnamed && QAccessible::isActive()) {
+        QAccessibleEvent event(this, change);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QImage>
 #include <QWidget>
 
@@ -7,10 +8,23 @@ namespace corvelle {
 
 class CardPictureCache;
 
+// Where a card picture lies on the table, which decides what it says to a screen reader.
+enum class CardPlace {
+    Unnamed,      // a picture that names nothing
+    TableSlot,    // a table card: "Seven of Hearts", free or covered
+    DrawPile,     // speaks for the whole draw pile: "Draw pile, 12 cards"
+    DrawPileBack, // one more back of the draw pile, not offered on its own
+    DiscardPile,  // "Discard pile, Seven of Hearts"
+};
+
 // One card picture control: shows picture number `picture()` from the window's cache, stretched
-// smoothly over the whole control, with the card's rounded corners cut away so that the card
-// below or the table shows in them. It draws from a pixmap decoded at the control's size in
-// device pixels, so it stays sharp on a high-density screen. A left click on it emits clicked().
+// smoothly over the whole control and cut to the card's rounded corners, so that the card below
+// or the table shows in them. It draws from a pixmap decoded at the control's size in device
+// pixels, so it stays sharp on a high-density screen. A left click on it emits clicked(). To a
+// screen reader it is a button named after what it shows, read from the picture and from the
+// pictures around it whenever asked; whenever that changes it says so, since screen readers keep
+// what they have read until told. A hidden picture or an extra back of the draw pile is not
+// offered at all.
 class CardPicture : public QWidget {
     Q_OBJECT
 
@@ -26,19 +40,37 @@ public:
     void setOutline(Outline outline);
     Outline outline() const { return outline_; }
 
+    // `below`: for a table slot, the picture of the card below it in its column, which covers
+    // it while that card is on the table.
+    void setPlace(CardPlace place, CardPicture* below = nullptr);
+    CardPlace place() const { return place_; }
+
+    // What a screen reader is told: whether the picture is offered at all, its name and its
+    // description ("Free" or "Covered" for a table card).
+    bool spoken() const;
+    QString spokenName() const;
+    QString spokenDescription() const;
+
 signals:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    int drawPileCount() const;
+    void tellScreenReader(QAccessible::Event change);
+
     CardPictureCache& cache_;
     int picture_ = 0;
     Outline outline_ = Outline::None;
     bool pressed_ = false;
+    CardPlace place_ = CardPlace::Unnamed;
+    const CardPicture* below_ = nullptr;
+    CardPicture* above_ = nullptr;
 };
 
 // `picture` as a card control shows it: its rounded corners cut away (transparent), at a radius

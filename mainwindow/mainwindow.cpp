@@ -1,11 +1,13 @@
 #include "mainwindow.h"
 
 #include "aboutwindow.h"
+#include "accessibleroles.h"
 #include "cardpicture.h"
 #include "cheatcommands.h"
 #include "cheatmarks.h"
 #include "dialogs.h"
 #include "halloffamewindow.h"
+#include "moveannouncer.h"
 #include "productionrandom.h"
 #include "ruleswindow.h"
 #include "wildcardwindow.h"
@@ -143,10 +145,15 @@ void MainWindow::createControls() {
     for (int i = 0; i < DrawPilePictures; ++i) {
         image2_[i] = layout_.place(new CardPicture(pictures_, table_), "Image2", Image2Place(i));
         image2_[i]->setProperty("index", i);
+        image2_[i]->setPlace(i == 0 ? CardPlace::DrawPile : CardPlace::DrawPileBack);
         connect(image2_[i], &CardPicture::clicked, this, [this, i] { Image2_Click(i); });
     }
     image3_ = layout_.place(new CardPicture(pictures_, table_), "Image3", Image3Place);
     connect(image3_, &CardPicture::clicked, this, &MainWindow::Image3_Click);
+    image3_->setPlace(CardPlace::DiscardPile);
+    for (int i = 0; i < TableSlots; ++i) {
+        image1_[i]->setPlace(CardPlace::TableSlot, i % Rows < Rows - 1 ? image1_[i + 1] : nullptr);
+    }
 
     label2_ = layout_.place(scoreLabel(table_, "Label2", "Score:"), "Label2", Label2Place);
     label3_ = layout_.place(scoreLabel(table_, "Label3", "0"), "Label3", Label3Place);
@@ -154,6 +161,8 @@ void MainWindow::createControls() {
     label5_ = layout_.place(scoreLabel(table_, "Label5", "0"), "Label5", Label5Place);
 
     frame1_ = layout_.place(new QFrame(table_), "Frame1", Frame1Place);
+    setAccessibleRole(frame1_, QAccessible::Grouping);
+    frame1_->setAccessibleName(QStringLiteral("Game over"));
     frame1_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame1_->setAutoFillBackground(true);
     frame1_->setAttribute(Qt::WA_NoMousePropagation);
@@ -176,6 +185,7 @@ void MainWindow::createControls() {
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::TabFocus);
     }
+    announcer_ = new MoveAnnouncer(table_);
     setTabOrder(command1_, command2_);
     setTabOrder(command2_, command3_);
     connect(command1_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
@@ -420,7 +430,7 @@ void MainWindow::afterAction(Outcome outcome) {
 }
 
 void MainWindow::showBestHighScore() {
-    setLabelText(label5_, highScores_.bestText().toStdString());
+    showHighestScore(highScores_.bestText().toStdString());
     game_.setHighScoreToBeat(highScores_.bestToBeat());
 }
 
@@ -505,6 +515,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---- What the game shows ----
 
 void MainWindow::showCard(int index, int code, ShowTarget target) {
+    announcer_->showCard(index, code, target);
     if (target == ShowTarget::TableSlot && index >= 0 && index < TableSlots) {
         image1_[index]->setPicture(code);
     } else if (target == ShowTarget::DiscardPile) {
@@ -515,12 +526,14 @@ void MainWindow::showCard(int index, int code, ShowTarget target) {
 }
 
 void MainWindow::setSlotVisible(int slot, bool visible) {
+    announcer_->setSlotVisible(slot, visible);
     if (slot >= 0 && slot < TableSlots) {
         image1_[slot]->setVisible(visible);
     }
 }
 
 void MainWindow::setDrawPileVisible(int index, bool visible) {
+    announcer_->setDrawPileVisible(index, visible);
     if (index >= 0 && index < DrawPilePictures) {
         image2_[index]->setVisible(visible);
     }
@@ -533,13 +546,17 @@ void MainWindow::setLabelText(QLabel* label, std::string_view text) {
 
 void MainWindow::showScore(std::string_view text) {
     setLabelText(label3_, text);
+    label3_->setAccessibleName(QStringLiteral("Score %1").arg(label3_->text()));
+    announcer_->showScore(text);
 }
 
 void MainWindow::showHighestScore(std::string_view text) {
     setLabelText(label5_, text);
+    label5_->setAccessibleName(QStringLiteral("Highest score %1").arg(label5_->text()));
 }
 
 void MainWindow::setGameOverPanelVisible(bool visible) {
+    announcer_->setGameOverPanelVisible(visible);
     frame1_->setVisible(visible);
 }
 

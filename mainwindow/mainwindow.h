@@ -21,6 +21,7 @@ class QPushButton;
 namespace corvelle {
 
 class CardPicture;
+class MoveAnnouncer;
 
 // The main window, Form1: the card table, the two piles, the score labels, the game-over panel
 // and the menus. It owns the game and its Hall of Fame and is the game's display: every control
@@ -137,6 +138,7 @@ private:
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
+    MoveAnnouncer* announcer_ = nullptr;
     bool backgroundPressed_ = false;
     KeyboardPlay keyboard_{game_, image1_};
     std::vector<QAction*> cardSizeItems_;
