@@ -105,13 +105,17 @@ void SingleInstance::listen(const QString& name) {
     });
 }
 
-void SingleInstance::askToComeForward(const QString& name) {
+bool SingleInstance::askToComeForward(const QString& name) {
     const sockaddr_un address = socketAddress(name);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd >= 0) {
-        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-        ::close(fd);
+    if (fd < 0) {
+        return false;
     }
+    // Connecting is the whole request; a copy that does not listen cannot be asked.
+    const bool asked =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return asked;
 }
 
 void bringWindowsForward() {

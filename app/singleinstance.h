@@ -25,7 +25,7 @@ signals:
 
 private:
     void listen(const QString& name);
-    static void askToComeForward(const QString& name);
+    static bool askToComeForward(const QString& name);
 
     int lockFile_ = -1;
     bool anotherCopyPlays_ = false;
