@@ -74,7 +74,7 @@ private slots:
         if (by == "Escape") {
             QTest::keyClick(window, Qt::Key_Escape);
         } else {
-            by.isEmpty() ? void(window->close()) : window->findChild<QPushButton*>(by)->click();
+            by.isEmpty() ? void(window->close()) : click(*window, qPrintable(by));
         }
         const bool exit = by == "Command2";
         QCOMPARE(events.seen.filter(exit ? "close" : "Form1").join(','),
