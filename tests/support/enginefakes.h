@@ -3,6 +3,7 @@
 #include "game.h"
 
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -192,5 +193,25 @@ struct TestGame {
     Game game{display, random};
     const GameState& state = game.state();
 };
+
+} // namespace corvelle::test
+
+namespace corvelle::test {
+
+// The dealt state `s` with every table card played but the top one of the first column, and a
+// played card that fits that one on top of the discard pile: a move from the end of the round.
+inline GameState nearlyCleared(GameState s) {
+    s.tableCardsLeft = 1;
+    s.undo.undoAvailable = false;
+    for (int slot = 1; slot < TableSlots; ++slot) {
+        s.onTable[slot] = false;
+        s.columnPlayed[slot / Rows][slot % Rows] = 1;
+        const int apart = std::abs(faceRank(s.tableCards[slot]) - faceRank(s.tableCards[0]));
+        if (isJoker(s.tableCards[slot]) || apart == 1 || apart == 12) {
+            s.discardTop = s.tableCards[slot];
+        }
+    }
+    return s;
+}
 
 } // namespace corvelle::test
