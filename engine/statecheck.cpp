@@ -84,7 +84,7 @@ std::string_view undoProblem(const GameState& s) {
         for (int row = 0; row < Rows; ++row) {
             stillThere += s.onTable[slot - slot % Rows + row] ? 1 : 0;
         }
-        if (s.onTable[slot] || slot % Rows != stillThere || s.tableCards[slot] != u.undoCard ||
+        if (slot % Rows != stillThere || s.tableCards[slot] != u.undoCard ||
             s.discardTop != u.undoCard || u.undoTableCardsLeft != s.tableCardsLeft + 1 ||
             u.undoDiscardTop == u.undoCard || !onDiscardPile(s, u.undoDiscardTop, s.deckPosition)) {
             return "the undo record points to no card last played";

@@ -191,8 +191,9 @@ void TestDeals::everyStateOfPlayCanBeResumed() {
                              .shuffleCount = 1 + pick(3)});
         } else if (what < 99) {
             CheatChoice cheat;
-            cheat.wildMark[1 + pick(OrdinaryCards)] = 1;
-            cheat.wildCount = 1;
+            for (; cheat.wildCount < MaxWildCards; ++cheat.wildCount) {
+                cheat.wildMark[1 + 8 * cheat.wildCount + pick(8)] = 1;
+            }
             cheat.cheatsEnabled = pick(2) == 0;
             game.setCheatChoice(cheat);
         } else {
