@@ -18,6 +18,7 @@ class QPushButton;
 namespace corvelle {
 
 class CardPicture;
+class PlayMenu;
 
 // The main window, Form1: the card table, the two piles, the score labels, the game-over panel
 // and the menus. It owns the game and its Hall of Fame and is the game's display: every control
@@ -31,7 +32,7 @@ class MainWindow : public QMainWindow, public Display {
 
 public:
     // `highScoreDir`: where the Hall of Fame files live; empty for the default place.
-    // `random`: the source of the shuffles; the run's one generator when none is given.
+    // `random`: the source of the shuffles; the numbered deals' generator when none is given.
     explicit MainWindow(const QString& highScoreDir = QString(), QWidget* parent = nullptr,
                         RandomSource* random = nullptr);
     ~MainWindow() override;
@@ -87,6 +88,7 @@ public slots:
     void mnuGameRules_Click();
     void Form_Resize();
     void afterHighScoresCleared();
+    void afterResume();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -108,6 +110,7 @@ private:
     void setLabelText(QLabel* label, std::string_view text);
 
     CardPictureCache pictures_;
+    DealRandom dealRandom_;
     Game game_;
     HighScores highScores_;
     OptionStore optionStore_;
@@ -127,6 +130,7 @@ private:
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
     bool backgroundPressed_ = false;
+    PlayMenu* play_ = nullptr;
 };
 
 } // namespace corvelle

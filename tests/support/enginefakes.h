@@ -194,22 +194,17 @@ struct TestGame {
     const GameState& state = game.state();
 };
 
-} // namespace corvelle::test
-
-namespace corvelle::test {
-
-// The dealt state `s` with every table card played but the top one of the first column, and a
-// played card that fits that one on top of the discard pile: a move from the end of the round.
+// The dealt state `s` one move from the end of its round: every table card played but the top
+// one of the first column, and a played card that fits that one on the discard pile.
 inline GameState nearlyCleared(GameState s) {
     s.tableCardsLeft = 1;
     s.undo.undoAvailable = false;
     for (int slot = 1; slot < TableSlots; ++slot) {
         s.onTable[slot] = false;
         s.columnPlayed[slot / Rows][slot % Rows] = 1;
-        const int apart = std::abs(faceRank(s.tableCards[slot]) - faceRank(s.tableCards[0]));
-        if (isJoker(s.tableCards[slot]) || apart == 1 || apart == 12) {
-            s.discardTop = s.tableCards[slot];
-        }
+        const int card = s.tableCards[slot];
+        const int apart = std::abs(faceRank(card) - faceRank(s.tableCards[0]));
+        s.discardTop = isJoker(card) || apart == 1 || apart == 12 ? card : s.discardTop;
     }
     return s;
 }

@@ -31,6 +31,7 @@ void WindowFixture::reset() {
     messages.clear();
     questions.clear();
     answer.clear();
+    yes = false;
     whileAsking = nullptr;
     QFile::remove(OptionStore::fileName());
     QFile::remove(path("hscores.dat"));
