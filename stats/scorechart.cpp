@@ -3,6 +3,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace corvelle {
 
@@ -42,24 +44,23 @@ void ScoreChart::setGames(const std::vector<GameRecord>& games) {
 void ScoreChart::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), ChartBackground);
-    painter.setPen(QColor(0, 60, 0));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-
     QFont small = font();
     small.setPointSize(7);
     painter.setFont(small);
     const int labelWidth = painter.fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 6;
-    const QRect plot = rect().adjusted(labelWidth, 16, -6, -14);
+    const QRect plot = rect().adjusted(labelWidth, 10, -6, -14);
     const std::int32_t top = scaleTop(games_);
 
-    painter.setPen(QColor(160, 200, 160));
-    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-    painter.drawLine(plot.bottomLeft(), plot.topLeft());
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, plot.top() - 6, labelWidth - 4, 12),
-                     Qt::AlignRight | Qt::AlignVCenter, QString::number(top));
-    painter.drawText(QRect(0, plot.bottom() - 6, labelWidth - 4, 12),
-                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
+    // The scale: lines at the top, the middle and 0, each with its value.
+    const std::array<std::pair<int, std::int32_t>, 3> marks{
+        {{plot.top(), top}, {plot.center().y(), top / 2}, {plot.bottom(), 0}}};
+    for (const auto& [y, value] : marks) {
+        painter.setPen(value == 0 ? QColor(160, 200, 160) : QColor(0, 128, 0));
+        painter.drawLine(plot.left(), y, plot.right(), y);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(0, y - 6, labelWidth - 4, 12), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(value));
+    }
     if (games_.empty()) {
         painter.drawText(plot, Qt::AlignCenter, QStringLiteral("No games yet"));
         return;
@@ -71,18 +72,18 @@ void ScoreChart::paintEvent(QPaintEvent* /*event*/) {
     };
     for (std::size_t i = 0; i < games_.size(); ++i) {
         const GameRecord& game = games_[i];
-        const int left = plot.left() + 1 + static_cast<int>(slot * static_cast<double>(i));
-        const int width = std::max(static_cast<int>(slot) - 3, 2);
+        const int left = plot.left() + 2 + static_cast<int>(slot * static_cast<double>(i));
+        const int width = std::max(static_cast<int>(slot) - 2, 5);
         const int scoreHeight = heightOf(game.score);
-        painter.fillRect(left + 2, plot.bottom() - scoreHeight, width - 4, scoreHeight,
+        painter.fillRect(left + 1, plot.bottom() - scoreHeight, width - 2, scoreHeight + 1,
                          ScoreColour);
         if (game.best) {
             const int bestHeight = heightOf(*game.best);
-            painter.setPen(QPen(BestColour, 2));
-            painter.drawRect(left + 1, plot.bottom() - bestHeight, width - 2, bestHeight);
+            painter.setPen(BestColour);
+            painter.drawRect(left, plot.bottom() - bestHeight, width - 1, bestHeight);
         } else {
             painter.setPen(BestColour);
-            painter.drawText(QRect(left - 2, plot.bottom() - scoreHeight - 13, width + 4, 12),
+            painter.drawText(QRect(left - 3, plot.bottom() - scoreHeight - 13, width + 6, 12),
                              Qt::AlignCenter, QStringLiteral("?"));
         }
     }

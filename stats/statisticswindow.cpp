@@ -23,7 +23,8 @@ constexpr Twips ValuePlace(int row) {
     return {2520, 720 + 300 * row, 1800, 285};
 }
 constexpr Twips ChartTitlePlace{4440, 420, 3720, 285};
-constexpr Twips ChartPlace{4440, 720, 3720, 2685};
+constexpr Twips ChartPlace{4440, 720, 3720, 2400};
+constexpr Twips LegendPlace{4440, 3150, 3720, 285};
 constexpr Twips RoundsTitlePlace{240, 3600, 4000, 285};
 constexpr Twips RoundPlace(int i) {
     return {240, 3900 + 270 * i, 7920, 270};
@@ -100,6 +101,9 @@ StatisticsWindow::StatisticsWindow(QWidget* mainWindow, Statistics* statistics)
     textLabel(this, "ChartTitle", QStringLiteral("Last 20 games: score and best possible"),
               ChartTitlePlace, 8, false);
     chart_ = placed(new ScoreChart(this), "Chart", ChartPlace);
+    textLabel(this, "Legend",
+              QStringLiteral("Bar: score   Outline: best possible   ?: best unknown"), LegendPlace,
+              7, false);
     textLabel(this, "RoundsTitle", QStringLiteral("Last rounds"), RoundsTitlePlace, 9, true);
     for (int i = 0; i < ListedRounds; ++i) {
         rounds_[i] = textLabel(this, "Round", QString(), RoundPlace(i), 8, false);
