@@ -1,6 +1,7 @@
 #include "windowdriver.h"
 
 #include "optionstore.h"
+#include "recordfiles.h"
 
 #include <QMenuBar>
 
@@ -35,6 +36,7 @@ void WindowFixture::reset() {
     whileAsking = nullptr;
     QFile::remove(OptionStore::fileName());
     QFile::remove(path("hscores.dat"));
+    QDir(recordDirectory()).removeRecursively(); // no statistics, no kept game
 }
 
 std::unique_ptr<MainWindow> WindowFixture::open(RandomSource* random) {
