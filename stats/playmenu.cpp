@@ -197,7 +197,7 @@ void PlayMenu::mnuResetStatistics_Click() {
 bool PlayMenu::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_ && event->type() == QEvent::Close) {
         keepGameInProgress();
-        statistics_.saveIfChanged();
+        statistics_.flush();
     }
     return QObject::eventFilter(watched, event);
 }

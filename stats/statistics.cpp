@@ -26,13 +26,20 @@ template <typename List> void keepLast(List& list, std::size_t count) {
 } // namespace
 
 Statistics::Statistics(QString directory, QObject* parent)
-    : QObject(parent), directory_(std::move(directory)) {}
+    : QObject(parent), directory_(std::move(directory)) {
+    writer_.setMaxThreadCount(1);
+}
+
+Statistics::~Statistics() {
+    flush();
+}
 
 QString Statistics::filePath() const {
     return directory_ + QLatin1Char('/') + StatisticsFile;
 }
 
 void Statistics::load() {
+    flush();
     data_ = {};
     beforeGameOver_.reset();
     const ReadResult file = readSmallFile(filePath(), MaxFileRead);
@@ -181,10 +188,11 @@ void Statistics::reset() {
     save();
 }
 
-void Statistics::saveIfChanged() {
+void Statistics::flush() {
     if (unsaved_) {
         save();
     }
+    writer_.waitForDone();
 }
 
 void Statistics::setCurrentDeal(std::uint64_t deal) {
@@ -198,12 +206,19 @@ void Statistics::save() {
     if (!savable_) {
         return;
     }
-    const QString why = replaceFileContent(filePath(), writeStatisticsFile(data_));
-    if (!why.isEmpty() && !std::exchange(saveProblemTold_, true)) {
-        dialogs().message(QStringLiteral("The statistics could not be saved to %1: %2\n\nThey are "
-                                         "kept for as long as Corvelle runs.")
-                              .arg(QDir::toNativeSeparators(filePath()), why));
-    }
+    writer_.start([this, path = filePath(), bytes = writeStatisticsFile(data_)] {
+        const QString why = replaceFileContent(path, bytes);
+        if (!why.isEmpty()) {
+            QMetaObject::invokeMethod(this, [this, path, why] {
+                if (!std::exchange(saveProblemTold_, true)) {
+                    dialogs().message(QStringLiteral("The statistics could not be saved to %1: "
+                                                     "%2\n\nThey are kept for as long as "
+                                                     "Corvelle runs.")
+                                          .arg(QDir::toNativeSeparators(path), why));
+                }
+            });
+        }
+    });
 }
 
 } // namespace corvelle

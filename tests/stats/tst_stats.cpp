@@ -38,6 +38,7 @@ private slots:
         QVERIFY(d.meanShare() == 0.75 && !d.games[0].best);
         s.setRoundBest(last, 180);
         QVERIFY(d.meanShare() == 0.625 && d.games[0].best == 580 && !d.games[1].best);
+        s.flush();
         Statistics again(recordDirectory());
         again.load();
         QVERIFY(again.data() == d && fixture_.messages.isEmpty());
