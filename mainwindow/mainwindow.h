@@ -25,7 +25,8 @@ class PlayMenu;
 // sits at a fixed position in a fixed-size client area, every player action enters through one
 // of the handler slots below and goes straight on to one engine operation, and the engine shows
 // its results through the Display functions. When an action ends the game, the window carries
-// on in order: the name, the Hall of Fame entry, a new deal, the Hall of Fame window. The window
+// on in order: the name, the Hall of Fame entry, a new deal, the Hall of Fame window. Every new
+// deal goes through the Play menu, which numbers it and keeps the player's record. The window
 // itself keeps no game state.
 class MainWindow : public QMainWindow, public Display {
     Q_OBJECT
