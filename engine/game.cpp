@@ -55,8 +55,40 @@ void Game::start() {
     }
 }
 
-void Game::newGame() {
+void Game::newGame(std::uint64_t dealNumber) {
+    state_.dealNumber = dealNumber;
     dealGame(DealMode::NewGame);
+}
+
+void Game::newGame() {
+    newGame(0);
+}
+
+bool Game::resume(const GameState& state) {
+    if (!whyImpossible(state).empty()) {
+        return false;
+    }
+    state_ = state;
+    showWholeGame();
+    return true;
+}
+
+void Game::showWholeGame() {
+    for (int s = 0; s < TableSlots; ++s) {
+        display_.showCard(s, state_.tableCards[s], ShowTarget::TableSlot);
+        display_.setSlotVisible(s, state_.onTable[s]);
+    }
+    for (int i = 0; i < DrawPilePictures; ++i) {
+        display_.showCard(i, CardBackPicture, ShowTarget::DrawPile);
+        display_.setDrawPileVisible(i, i < state_.drawPileCount);
+    }
+    display_.showCard(0, state_.discardTop, ShowTarget::DiscardPile);
+    showScore();
+    if (static_cast<double>(state_.score) > state_.highScoreToBeat) {
+        ScoreText text(state_.score);
+        display_.showHighestScore(text.view());
+    }
+    display_.setGameOverPanelVisible(state_.gameOver);
 }
 
 Outcome Game::clickTableSlot(int slot) {
@@ -106,6 +138,7 @@ void Game::undoLastMove() {
         return;
     }
     setSlotOnTable(undo.undoSlot, true);
+    state_.runCards = std::max(state_.runCards - 1, 0);
     state_.discardTop = undo.undoDiscardTop;
     state_.tableCardsLeft = undo.undoTableCardsLeft;
     display_.showCard(undo.undoSlot, undo.undoCard, ShowTarget::TableSlot);
@@ -150,6 +183,8 @@ void Game::dealGame(DealMode mode) {
     }
     state_.gameOver = false;
     if (mode == DealMode::NewGame) {
+        state_.roundIndex = 1;
+        state_.runCards = 0;
         state_.wildCardsPlayed = 0;
         state_.lastMoveWild = false;
         state_.undo.undoAvailable = false;
@@ -161,6 +196,9 @@ void Game::dealGame(DealMode mode) {
             state_.antyPhase = RunPhase::Starting;
         }
     } else {
+        state_.roundIndex = state_.roundIndex < std::numeric_limits<std::int32_t>::max()
+                                ? state_.roundIndex + 1
+                                : state_.roundIndex;
         state_.lastMoveWild = false;
         state_.undo.undoAvailable = false;
         addToScore(5 * state_.drawPileCount);
@@ -171,6 +209,9 @@ void Game::dealGame(DealMode mode) {
     }
     for (int i = 0; i < DrawPilePictures; ++i) {
         display_.setDrawPileVisible(i, true);
+    }
+    if (state_.dealNumber != 0) {
+        random_.startRound(state_.dealNumber, state_.roundIndex);
     }
     shuffleDeck(state_.options.shuffleCount);
     state_.tableCardsLeft = TableSlots;
@@ -234,6 +275,7 @@ Outcome Game::playTableCard(int slot) {
         ++state_.wildCardsPlayed;
     }
     recordTableUndo(slot);
+    state_.runCards = saturatingAdd(state_.runCards, 1);
     state_.discardTop = card;
     setSlotOnTable(slot, false);
     --state_.tableCardsLeft;
@@ -271,6 +313,7 @@ void Game::recordSlotCard(int slot) {
 // ---- Drawing ----
 
 Outcome Game::drawCard() {
+    state_.runCards = 0;
     if (state_.options.scoringOn) {
         if (state_.antyPhase == RunPhase::Running) {
             state_.antyPhase = RunPhase::Starting;

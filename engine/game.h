@@ -3,6 +3,7 @@
 #include "display.h"
 #include "gamestate.h"
 #include "randomsource.h"
+#include "statecheck.h"
 
 namespace corvelle {
 
@@ -22,8 +23,18 @@ public:
 
     // Start-up of a run: the draw-pile pictures get the card back. The first deal follows.
     void start();
-    // "&NewGame", "Try Again", and the deal after a Hall of Fame entry or its clearing.
+    // A new game of deal `dealNumber` (1 to MaxDealNumber), from its first round: "&NewGame",
+    // "Try Again", the deal after a Hall of Fame entry or its clearing, and the "&Play" menu.
+    // Every round of it is shuffled from the numbers the random source gives for that deal
+    // and round.
+    void newGame(std::uint64_t dealNumber);
+    // A new game with no deal number: its decks come straight from the random source, as the
+    // benchmarks and the rule tests deal them.
     void newGame();
+    // Takes over a whole kept game and shows it, to play on exactly as it would have gone on.
+    // A state that play could never have reached (whyImpossible) is refused: nothing changes,
+    // nothing is shown, and the result is false.
+    bool resume(const GameState& state);
 
     // The player's actions, as the main window's handlers pass them on.
     Outcome clickTableSlot(int slot); // plays it unless the game is over
@@ -54,6 +65,7 @@ private:
 
     // The steps of a game, in the order the rules use them.
     void dealGame(DealMode mode);
+    void showWholeGame();
     void shuffleDeck(int passes);
     void dealTable();
     Outcome playTableCard(int slot);

@@ -12,6 +12,8 @@ inline constexpr int Columns = 7;
 inline constexpr int Rows = 5;
 inline constexpr int DrawPilePictures = 19;
 inline constexpr int MaxWildCards = 6;
+// Deals are numbered 1 to this; 0 is a game whose decks came straight from its random source.
+inline constexpr std::uint64_t MaxDealNumber = 4294967295u;
 
 // The player's options; loaded from the settings store at start-up, changed by the menus.
 struct Options {
@@ -61,6 +63,9 @@ struct UndoRecord {
 // deck[1..35] are dealt to slots 0..34, deck[36] is the first discard, deck[37..54] the draw
 // pile taken in increasing order; deck[0] is unused.
 struct GameState {
+    // The deal whose decks this game plays, and the round of it on the table (1 for the first).
+    std::uint64_t dealNumber = 0;
+    std::int32_t roundIndex = 0;
     std::array<int, DeckSize + 1> deck{};
     std::array<int, TableSlots> tableCards{};
     std::array<bool, TableSlots> onTable{}; // the slot's card has not been played
@@ -74,6 +79,9 @@ struct GameState {
     std::int32_t score = 0;
     std::int32_t anty = 0;
     RunPhase antyPhase = RunPhase::Unset;
+    // Table cards played since the last draw request: the length of the run under way, with or
+    // without scoring. Rounds do not end it; undoing a table move shortens it.
+    std::int32_t runCards = 0;
     // The highest score of this game so far (the Hall of Fame stores a score past 32767 wider).
     std::int32_t peakScore = 0;
 

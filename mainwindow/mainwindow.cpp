@@ -8,6 +8,7 @@
 #include "dialogs.h"
 #include "halloffamewindow.h"
 #include "moveannouncer.h"
+#include "playmenu.h"
 #include "productionrandom.h"
 #include "ruleswindow.h"
 #include "wildcardwindow.h"
@@ -108,7 +109,7 @@ QMenu* menu(QWidget* parent, const char* name, const char* caption) {
 
 MainWindow::MainWindow(const QString& highScoreDir, QWidget* parent, RandomSource* random)
     : QMainWindow(parent), pictures_(cardPictureDirectory()),
-      game_(*this, random != nullptr ? *random : productionRandom()),
+      game_(*this, random != nullptr ? *random : dealRandom_),
       highScores_(highScoreDir.isEmpty() ? highScoreDirectory() : highScoreDir,
                   highScoreDir.isEmpty() ? QCoreApplication::applicationDirPath() : QString()) {
     setObjectName(QStringLiteral("Form1"));
@@ -237,6 +238,9 @@ void MainWindow::createMenus() {
     mnuAboutCorvelle = menuItem(mnuHelp, "mnuAboutCorvelle", "About Corvelle");
     mnuGameRules = menuItem(mnuHelp, "mnuGameRules", "Game Rules");
     bar->addMenu(mnuHelp);
+
+    play_ = new PlayMenu(this, game_, mnuHelp->menuAction(), freshDealNumber);
+    connect(play_, &PlayMenu::resumed, this, &MainWindow::afterResume);
 }
 
 // One submenu per option group with its items from OptionItems, exclusive within the group;
@@ -304,7 +308,7 @@ void MainWindow::Form_Load() {
     showCheatMarks();
     game_.start();
     loadHighScores();
-    game_.newGame();
+    play_->newGame();
     table_->setFocus();
 }
 
@@ -342,7 +346,7 @@ void MainWindow::Form_Click() {
 }
 
 void MainWindow::Command1_Click() {
-    game_.newGame();
+    play_->newGame();
     frame1_->hide();
 }
 
@@ -352,10 +356,11 @@ void MainWindow::Command2_Click() {
 
 void MainWindow::Command3_Click() {
     game_.undoLastMove();
+    afterAction(Outcome::Nothing);
 }
 
 void MainWindow::mnuNewGame_Click() {
-    game_.newGame();
+    play_->newGame();
 }
 
 void MainWindow::mnuHighScores_Click() {
@@ -411,7 +416,7 @@ void MainWindow::chooseOption(std::size_t item) {
 // A game that ends with a score good enough for the Hall of Fame: the player's name, the
 // entry (saved at once), a new deal, and the Hall of Fame window unless the player turned it off.
 void MainWindow::afterAction(Outcome outcome) {
-    keyboard_.refresh();
+    play_->afterAction(outcome);
     if (outcome != Outcome::GameOver) {
         return;
     }
@@ -423,7 +428,7 @@ void MainWindow::afterAction(Outcome outcome) {
     highScores_.record(*place, state.score, state.peakScore,
                        HighScores::askName(state.wildCardsPlayed >= 1));
     showBestHighScore();
-    game_.newGame();
+    play_->newGame();
     if (state.options.showHighScoresPopup) {
         openHallOfFame();
     }
@@ -442,7 +447,19 @@ void MainWindow::openHallOfFame() {
 
 void MainWindow::afterHighScoresCleared() {
     showBestHighScore();
-    game_.newGame();
+    play_->newGame();
+}
+
+// A resumed game brings its own options and wild cards: the menus show them, and the options are
+// kept as if the player had chosen them.
+void MainWindow::afterResume() {
+    for (const std::size_t item : PlayMenu::optionItemsOf(game_.state().options)) {
+        if (!optionMarks_[item]) {
+            chooseOption(item);
+        }
+    }
+    showCheatMarks();
+    setScoreLabelsVisible(game_.state().options.scoringOn);
 }
 
 // A checkable item flips its own mark when chosen; the marks are always put back to what the
@@ -529,6 +546,7 @@ void MainWindow::setSlotVisible(int slot, bool visible) {
     announcer_->setSlotVisible(slot, visible);
     if (slot >= 0 && slot < TableSlots) {
         image1_[slot]->setVisible(visible);
+        keyboard_.refresh(); // the chosen column's free card may have changed
     }
 }
 

@@ -22,20 +22,22 @@ namespace corvelle {
 
 class CardPicture;
 class MoveAnnouncer;
+class PlayMenu;
 
 // The main window, Form1: the card table, the two piles, the score labels, the game-over panel
 // and the menus. It owns the game and its Hall of Fame and is the game's display: every control
 // sits at a fixed position in a fixed-size client area, every player action enters through one
 // of the handler slots below and goes straight on to one engine operation, and the engine shows
 // its results through the Display functions. When an action ends the game, the window carries
-// on in order: the name, the Hall of Fame entry, a new deal, the Hall of Fame window. The window
+// on in order: the name, the Hall of Fame entry, a new deal, the Hall of Fame window. Every new
+// deal goes through the Play menu, which numbers it and keeps the player's record. The window
 // itself keeps no game state.
 class MainWindow : public QMainWindow, public Display {
     Q_OBJECT
 
 public:
     // `highScoreDir`: where the Hall of Fame files live; empty for the default place.
-    // `random`: the source of the shuffles; the run's one generator when none is given.
+    // `random`: the source of the shuffles; the numbered deals' generator when none is given.
     explicit MainWindow(const QString& highScoreDir = QString(), QWidget* parent = nullptr,
                         RandomSource* random = nullptr);
     ~MainWindow() override;
@@ -95,6 +97,7 @@ public slots:
     void mnuGameRules_Click();
     void Form_Resize();
     void afterHighScoresCleared();
+    void afterResume();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -120,6 +123,7 @@ private:
 
     CardPictureCache pictures_;
     ScaledLayout layout_;
+    DealRandom dealRandom_;
     Game game_;
     HighScores highScores_;
     OptionStore optionStore_;
@@ -142,6 +146,7 @@ private:
     bool backgroundPressed_ = false;
     KeyboardPlay keyboard_{game_, image1_};
     std::vector<QAction*> cardSizeItems_;
+    PlayMenu* play_ = nullptr;
 };
 
 } // namespace corvelle

@@ -1,5 +1,7 @@
 #include "productionrandom.h"
 
+#include "gamestate.h"
+
 #include <chrono>
 #include <cstdint>
 #include <random>
@@ -24,6 +26,11 @@ RandomSource& productionRandom() {
         return StdRandomSource(seed);
     }();
     return source;
+}
+
+std::uint64_t freshDealNumber() {
+    return 1 + static_cast<std::uint64_t>(productionRandom().uniform() *
+                                          static_cast<double>(MaxDealNumber));
 }
 
 } // namespace corvelle

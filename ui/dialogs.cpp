@@ -37,11 +37,23 @@ public:
         }
         return dialog.textValue();
     }
+
+    bool askYesNo(const QString& question) override {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Corvelle"), question,
+                        QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
 };
 
 Dialogs* installed = nullptr;
 
 } // namespace
+
+bool Dialogs::askYesNo(const QString& /*question*/) {
+    return false;
+}
 
 Dialogs& dialogs() {
     static QtDialogs real;

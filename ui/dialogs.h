@@ -6,8 +6,9 @@
 
 namespace corvelle {
 
-// The game's modal questions: a message box and the name request. Everything that asks the
-// player goes through the one installed Dialogs, so tests answer without opening anything.
+// The game's modal questions: a message box, a line of text (the name request, a deal number)
+// and a yes-or-no question. Everything that asks the player goes through the one installed
+// Dialogs, so tests answer without opening anything.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -18,6 +19,9 @@ public:
     // none is given); the answer is returned exactly as the field holds it.
     virtual QString askText(const QString& prompt, const QString& title,
                             const std::function<QString(const QString&)>& keep = {}) = 0;
+    // A modal question with Yes and No, caption "Corvelle", No the default button; true for
+    // Yes. Dialogs that do not ask answer No, so nothing is ever lost unasked.
+    virtual bool askYesNo(const QString& question);
 };
 
 // The process-wide dialogs: the real modal Qt dialogs unless a test installed its own.

@@ -160,6 +160,10 @@ private slots:
                 ">>mnuShuffling1|1|cx; >>mnuShuffling2|2|c; >>mnuShuffling3|3|c; "
                 "mnuView|&View|; >mnuCardSize|&Normal Cards (100%)|cx; "
                 ">mnuCardSize|&Large Cards (150%)|c; >mnuCardSize|&Huge Cards (200%)|c; "
+                "mnuPlay|&Play|; >mnuRestartDeal|&Restart This Deal|; "
+                ">mnuPlayDealNumber|Play &Deal Number...|; >mnuResumeGame|Resume &Last Game|d; "
+                ">mnuPlaySeparator1|-|; >mnuStatistics|&Statistics|; "
+                ">mnuResetStatistics|R&eset Statistics|; "
                 "mnuHelp|&Help|; >mnuAboutCorvelle|About Corvelle|; >mnuGameRules|Game Rules|"));
     }
 

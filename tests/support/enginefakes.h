@@ -3,6 +3,7 @@
 #include "game.h"
 
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -250,5 +251,20 @@ struct TestGame {
     Game game{display, random};
     const GameState& state = game.state();
 };
+
+// The dealt state `s` one move from the end of its round: every table card played but the top
+// one of the first column, and a played card that fits that one on the discard pile.
+inline GameState nearlyCleared(GameState s) {
+    s.tableCardsLeft = 1;
+    s.undo.undoAvailable = false;
+    for (int slot = 1; slot < TableSlots; ++slot) {
+        s.onTable[slot] = false;
+        s.columnPlayed[slot / Rows][slot % Rows] = 1;
+        const int card = s.tableCards[slot];
+        const int apart = std::abs(faceRank(card) - faceRank(s.tableCards[0]));
+        s.discardTop = isJoker(card) || apart == 1 || apart == 12 ? card : s.discardTop;
+    }
+    return s;
+}
 
 } // namespace corvelle::test

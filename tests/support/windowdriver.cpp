@@ -1,6 +1,7 @@
 #include "windowdriver.h"
 
 #include "optionstore.h"
+#include "recordfiles.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
@@ -32,9 +33,11 @@ void WindowFixture::reset() {
     messages.clear();
     questions.clear();
     answer.clear();
+    yes = false;
     whileAsking = nullptr;
     QFile::remove(OptionStore::fileName());
     QFile::remove(path("hscores.dat"));
+    QDir(recordDirectory()).removeRecursively(); // no statistics, no kept game
 }
 
 std::unique_ptr<MainWindow> WindowFixture::open(RandomSource* random) {

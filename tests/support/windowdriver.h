@@ -27,6 +27,9 @@ public:
     std::function<void()> whileAsking;
 
     void message(const QString& text) override { messages << text; }
+    // Every yes-or-no question is recorded with the questions and answered with `yes`.
+    bool yes = false;
+    bool askYesNo(const QString& question) override { return questions << question, yes; }
     QString askText(const QString& prompt, const QString& title,
                     const std::function<QString(const QString&)>& keep) override;
     bool setUp();

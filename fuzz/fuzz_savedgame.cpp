@@ -1,0 +1,60 @@
+// Any bytes as savedgame.json: the reader never crashes or reads out of bounds, what it accepts
+// is written back as a file that reads as the same game, and a game the check lets through can
+// be taken over and played on (every slot, draws, undos) without the rules reading outside the
+// state.
+#include "game.h"
+#include "savedgamefile.h"
+
+#include <cstdlib>
+
+using namespace corvelle;
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+class NullDisplay final : public Display {
+public:
+    void showCard(int, int, ShowTarget) override {}
+    void setSlotVisible(int, bool) override {}
+    void setDrawPileVisible(int, bool) override {}
+    void showScore(std::string_view) override {}
+    void showHighestScore(std::string_view) override {}
+    void setGameOverPanelVisible(bool) override {}
+    void showMessage(std::string_view) override {}
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const std::optional<SavedGame> read = readSavedGame(bytes);
+    if (!read) {
+        return 0;
+    }
+    const std::optional<SavedGame> again = readSavedGame(writeSavedGame(*read));
+    check(again && *again == *read);
+
+    NullDisplay display;
+    DealRandom random;
+    Game game(display, random);
+    if (!game.resume(read->state)) {
+        return 0;
+    }
+    check(game.state() == read->state);
+    for (int round = 0; round < 3; ++round) {
+        for (int slot = 0; slot < TableSlots; ++slot) {
+            game.clickTableSlot(slot);
+            check(whyImpossible(game.state()).empty());
+        }
+        game.undoLastMove();
+        game.clickDiscardPile();
+        game.clickBackground();
+        check(whyImpossible(game.state()).empty());
+    }
+    return 0;
+}

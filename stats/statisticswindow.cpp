@@ -1,0 +1,162 @@
+#include "statisticswindow.h"
+
+#include "scorechart.h"
+#include "statistics.h"
+#include "windowkit.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace corvelle {
+
+namespace {
+
+QPointer<StatisticsWindow> openWindow;
+
+constexpr Twips ClientArea{0, 0, 8400, 6240};
+constexpr Twips TitlePlace{240, 120, 4000, 450};
+constexpr Twips CaptionPlace(int row) {
+    return {240, 720 + 300 * row, 2280, 285};
+}
+constexpr Twips ValuePlace(int row) {
+    return {2520, 720 + 300 * row, 1800, 285};
+}
+constexpr Twips ChartTitlePlace{4440, 420, 3720, 285};
+constexpr Twips ChartPlace{4440, 720, 3720, 2400};
+constexpr Twips LegendPlace{4440, 3150, 3720, 285};
+constexpr Twips RoundsTitlePlace{240, 3600, 4000, 285};
+constexpr Twips RoundPlace(int i) {
+    return {240, 3900 + 270 * i, 7920, 270};
+}
+constexpr Twips Command1Place{6000, 5700, 2160, 375};
+
+struct Figure {
+    const char* name;
+    const char* caption;
+};
+constexpr std::array<Figure, 9> Figures{{
+    {"GamesPlayed", "Games played:"},
+    {"RoundsCleared", "Rounds cleared:"},
+    {"BestGame", "Best game score:"},
+    {"BestRound", "Best round:"},
+    {"LongestRun", "Longest run:"},
+    {"MeanScore", "Mean score:"},
+    {"MeanShare", "Mean share of best:"},
+    {"HintsUsed", "Hints used:"},
+    {"CurrentDeal", "Current deal:"},
+}};
+
+QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const Twips& place,
+                  int pointSize, bool bold) {
+    auto* label = placed(new QLabel(text, parent), name, place);
+    label->setTextFormat(Qt::PlainText);
+    QFont font(QStringLiteral("DejaVu Sans"), pointSize, bold ? QFont::Bold : QFont::Normal);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+QString percent(std::optional<double> share) {
+    return share ? QStringLiteral("%1%").arg(*share * 100.0, 0, 'f', 0) : QStringLiteral("unknown");
+}
+
+QString roundLine(const RoundRecord& round) {
+    const QString best = round.best ? QStringLiteral("of %1 possible").arg(*round.best)
+                                    : QStringLiteral("best not known");
+    return QStringLiteral("Deal %1, round %2: %3 points, %4%5")
+        .arg(round.deal)
+        .arg(round.round)
+        .arg(round.points)
+        .arg(best, round.cleared ? QStringLiteral(", cleared") : QStringLiteral(", game over"));
+}
+
+} // namespace
+
+StatisticsWindow* StatisticsWindow::showFor(QWidget* mainWindow, Statistics* statistics) {
+    if (!openWindow) {
+        openWindow = new StatisticsWindow(mainWindow, statistics);
+    }
+    openWindow->show();
+    openWindow->raise();
+    openWindow->activateWindow();
+    return openWindow;
+}
+
+StatisticsWindow::StatisticsWindow(QWidget* mainWindow, Statistics* statistics)
+    : QWidget(mainWindow), statistics_(statistics) {
+    setUpFixedWindow(this, "FormStatistics", QStringLiteral("Statistics"), ClientArea);
+    setAttribute(Qt::WA_DeleteOnClose);
+    paintGreen(this);
+
+    textLabel(this, "Label1", QStringLiteral("Statistics"), TitlePlace, 16, true);
+    for (std::size_t row = 0; row < Figures.size(); ++row) {
+        const int r = static_cast<int>(row);
+        textLabel(this, "Caption", QString::fromLatin1(Figures[row].caption), CaptionPlace(r), 9,
+                  false);
+        values_[row] = textLabel(this, Figures[row].name, QString(), ValuePlace(r), 9, true);
+    }
+    textLabel(this, "ChartTitle", QStringLiteral("Last 20 games: score and best possible"),
+              ChartTitlePlace, 8, false);
+    chart_ = placed(new ScoreChart(this), "Chart", ChartPlace);
+    textLabel(this, "Legend",
+              QStringLiteral("Bar: score   Outline: best possible   ?: best unknown"), LegendPlace,
+              7, false);
+    textLabel(this, "RoundsTitle", QStringLiteral("Last rounds"), RoundsTitlePlace, 9, true);
+    for (int i = 0; i < ListedRounds; ++i) {
+        rounds_[i] = textLabel(this, "Round", QString(), RoundPlace(i), 8, false);
+        rounds_[i]->setProperty("index", i);
+    }
+    auto* back = placed(new QPushButton(QStringLiteral("Back to Corvelle"), this), "Command1",
+                        Command1Place);
+    connect(back, &QPushButton::clicked, this, &StatisticsWindow::Command1_Click);
+    connect(statistics_, &Statistics::changed, this, &StatisticsWindow::refresh);
+    if (mainWindow != nullptr) {
+        move(mainWindow->frameGeometry().topLeft() + QPoint(40, 40));
+    }
+    refresh();
+}
+
+void StatisticsWindow::refresh() {
+    const StatisticsData& d = statistics_->data();
+    const QString none = QStringLiteral("-");
+    const bool anyRound = d.roundsPlayed > 0;
+    const QString texts[] = {
+        QString::number(d.gamesPlayed),
+        QStringLiteral("%1 of %2 (%3)")
+            .arg(d.roundsCleared)
+            .arg(d.roundsPlayed)
+            .arg(anyRound ? percent(d.clearedShare()) : none),
+        d.gamesPlayed > 0 ? QString::number(d.bestGameScore) : none,
+        anyRound ? QString::number(d.bestRound) : none,
+        QStringLiteral("%1 cards").arg(d.longestRun),
+        d.meanScore() ? QString::number(*d.meanScore(), 'f', 1) : none,
+        percent(d.meanShare()),
+        QString::number(d.hintsUsed),
+        statistics_->currentDeal() > 0 ? QString::number(statistics_->currentDeal()) : none,
+    };
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        values_[i]->setText(texts[i]);
+    }
+    for (std::size_t i = 0; i < rounds_.size(); ++i) {
+        rounds_[i]->setText(i < d.rounds.size() ? roundLine(d.rounds[d.rounds.size() - 1 - i])
+                                                : QString());
+    }
+    chart_->setGames(d.games);
+}
+
+void StatisticsWindow::Command1_Click() {
+    close();
+}
+
+void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        Command1_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace corvelle

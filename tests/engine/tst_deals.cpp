@@ -1,0 +1,138 @@
+#include "enginefakes.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <set>
+
+using namespace corvelle;
+using namespace corvelle::test;
+
+namespace {
+
+// The generator of numbered deals written once more from its description, apart from the
+// engine's: SplitMix64 in its counter form, xoshiro256** and the rejection shuffle.
+QList<int> independentDeck(std::uint64_t deal, std::uint64_t round, int passes) {
+    const auto rotl = [](std::uint64_t x, int k) { return x << k | x >> (64 - k); };
+    std::uint64_t s[4];
+    for (std::uint64_t i = 0; i < 4; ++i) {
+        std::uint64_t z = deal * 4294967296u + round + (i + 1) * 0x9E3779B97F4A7C15u;
+        z = (z ^ z >> 30) * 0xBF58476D1CE4E5B9u;
+        z = (z ^ z >> 27) * 0x94D049BB133111EBu;
+        s[i] = z ^ z >> 31;
+    }
+    QList<int> deck(DeckSize);
+    for (int pass = 0; pass < passes; ++pass) {
+        std::set<int> placed;
+        for (int& card : deck) {
+            do {
+                const std::uint64_t out = rotl(s[1] * 5, 7) * 9, t = s[1] << 17;
+                s[2] ^= s[0], s[3] ^= s[1], s[1] ^= s[2], s[0] ^= s[3], s[2] ^= t;
+                s[3] = rotl(s[3], 45);
+                card = static_cast<int>(std::ldexp(static_cast<double>(out >> 11), -53) * 54) + 1;
+            } while (!placed.insert(card).second);
+        }
+    }
+    return deck;
+}
+
+// The deck the engine deals for that round: the first from a new game, the second by playing
+// the last card of a first round taken up one move from its end.
+QList<int> engineDeck(std::uint64_t deal, int round, int passes) {
+    FakeDisplay display;
+    DealRandom random;
+    Game game(display, random);
+    game.setOptions({.shuffleCount = passes});
+    game.newGame(deal);
+    if (round == 2 && game.resume(nearlyCleared(game.state()))) {
+        game.clickTableSlot(0);
+    }
+    const auto& deck = game.state().deck;
+    return game.state().roundIndex == round ? QList<int>(deck.begin() + 1, deck.end())
+                                            : QList<int>();
+}
+
+// Each breaks one rule of a game two cards into its first round, and is refused for it.
+const std::pair<const char*, void (*)(GameState&)> Impossibles[] = {
+    {"permutation", [](GameState& s) { s.deck[54] = s.deck[53]; }},
+    {"column grid", [](GameState& s) { std::swap(s.tableCards[10], s.tableCards[11]); }},
+    {"below a played card",
+     [](GameState& s) { s.onTable[4] = true, s.columnPlayed[0][4] = 0, ++s.tableCardsLeft; }},
+    {"count of table cards", [](GameState& s) { ++s.tableCardsLeft; }},
+    {"draw pile disagrees", [](GameState& s) { s.deckPosition = 40; }},
+    {"never turned up", [](GameState& s) { s.discardTop = s.deck[40]; }},
+    {"cards left to draw", [](GameState& s) { s.gameOver = true; }},
+    {"no card last played", [](GameState& s) { s.undo.undoSlot = 2; }},
+    {"offered for nothing", [](GameState& s) { s.undo.undoKind = UndoKind::None; }},
+    {"no card last drawn", [](GameState& s) { s.undo.undoKind = UndoKind::Draw; }},
+    {"peak score", [](GameState& s) { s.score = s.peakScore + 5; }},
+    {"anty", [](GameState& s) { s.anty = 7; }},
+    {"cannot be chosen", [](GameState& s) { s.cheat.wildMark[53] = s.cheat.wildCount = 1; }},
+    {"wild cards played", [](GameState& s) { s.lastMoveWild = true; }},
+    {"no choice of the menus", [](GameState& s) { s.options.shuffleCount = 4; }},
+};
+
+} // namespace
+
+// Numbered deals give the same decks everywhere and for ever; a kept game is taken over only
+// when play could have reached it (tst_stats shows that every state of play is accepted).
+class TestDeals : public QObject {
+    Q_OBJECT
+
+private slots:
+    void decksOfNumberedDealsArePinned_data() {
+        QTest::addColumn<int>("deal");
+        QTest::addColumn<int>("round");
+        QTest::addColumn<int>("passes");
+        QTest::addColumn<QList<int>>("pinned");
+        QTest::newRow("deal 1") << 1 << 1 << 1
+                                << QList<int>{8,  30, 20, 54, 26, 15, 44, 2,  16, 34, 33, 12, 38, 7,
+                                              23, 40, 17, 42, 29, 50, 32, 25, 43, 28, 27, 1,  4,  3,
+                                              49, 6,  11, 14, 51, 21, 35, 47, 22, 31, 39, 37, 46, 9,
+                                              13, 5,  24, 48, 36, 52, 19, 18, 41, 53, 10, 45};
+        QTest::newRow("deal 123456789, round 2")
+            << 123456789 << 2 << 1
+            << QList<int>{1,  17, 18, 8,  2,  9,  49, 50, 33, 40, 39, 34, 32, 53, 54, 24, 38, 47,
+                          35, 15, 12, 13, 20, 27, 46, 43, 28, 22, 41, 11, 10, 42, 21, 6,  51, 30,
+                          45, 23, 26, 4,  31, 7,  25, 5,  52, 37, 3,  16, 19, 36, 48, 44, 14, 29};
+        QTest::newRow("deal 123456789, round 2, 3 passes")
+            << 123456789 << 2 << 3
+            << QList<int>{47, 24, 20, 17, 41, 28, 32, 54, 11, 9,  4,  49, 1,  6,  22, 3,  45, 33,
+                          16, 7,  39, 14, 2,  42, 29, 34, 25, 13, 53, 19, 30, 51, 35, 36, 23, 5,
+                          43, 52, 37, 12, 48, 18, 44, 8,  50, 40, 15, 26, 10, 46, 21, 31, 38, 27};
+    }
+
+    void decksOfNumberedDealsArePinned() {
+        QFETCH(int, deal);
+        QFETCH(int, round);
+        QFETCH(int, passes);
+        QFETCH(QList<int>, pinned);
+        QCOMPARE(independentDeck(deal, round, passes), pinned);
+        QCOMPARE(engineDeck(deal, round, passes), pinned);
+    }
+
+    void impossibleStatesAreRefused_data() {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < std::size(Impossibles); ++i) {
+            QTest::newRow(Impossibles[i].first) << static_cast<int>(i);
+        }
+    }
+
+    void impossibleStatesAreRefused() {
+        QFETCH(int, row);
+        TestGame t({clearableDeck(2)});
+        t.game.clickTableSlot(4);
+        t.game.clickTableSlot(3);
+        GameState broken = t.state;
+        Impossibles[row].second(broken);
+        const QString why = QString::fromLatin1(whyImpossible(broken).data()); // a literal
+        QVERIFY2(whyImpossible(t.state).empty() && why.contains(Impossibles[row].first),
+                 qPrintable(why));
+        const GameState before = t.state;
+        const auto shown = t.display.slotPicture;
+        QVERIFY(!t.game.resume(broken) && t.state == before && t.display.slotPicture == shown);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDeals)
+#include "tst_deals.moc"
