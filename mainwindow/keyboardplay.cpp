@@ -34,11 +34,15 @@ int KeyboardPlay::chosenSlot() const {
     return column_ < 0 ? -1 : freeSlot(game_.state(), column_);
 }
 
+// A card a hint points at keeps the hint's outline.
 void KeyboardPlay::refresh() {
     const int chosen = chosenSlot();
     for (int slot = 0; slot < TableSlots; ++slot) {
-        pictures_[slot]->setOutline(slot == chosen ? CardPicture::Outline::Chosen
-                                                   : CardPicture::Outline::None);
+        CardPicture* card = pictures_[slot];
+        if (card->outline() != CardPicture::Outline::Hint) {
+            card->setOutline(slot == chosen ? CardPicture::Outline::Chosen
+                                            : CardPicture::Outline::None);
+        }
     }
 }
 

@@ -239,7 +239,8 @@ void MainWindow::createMenus() {
     mnuGameRules = menuItem(mnuHelp, "mnuGameRules", "Game Rules");
     bar->addMenu(mnuHelp);
 
-    play_ = new PlayMenu(this, game_, mnuHelp->menuAction(), freshDealNumber);
+    play_ = new PlayMenu(this, game_, mnuHelp->menuAction(), freshDealNumber,
+                         [this](int slot) { showHint(slot); });
     connect(play_, &PlayMenu::resumed, this, &MainWindow::afterResume);
 }
 
@@ -432,6 +433,18 @@ void MainWindow::afterAction(Outcome outcome) {
     if (state.options.showHighScoresPopup) {
         openHallOfFame();
     }
+}
+
+// The card a hint points at: a table slot, the discard pile (-1), or none (-2).
+void MainWindow::showHint(int slot) {
+    for (int i = 0; i < TableSlots; ++i) {
+        if (image1_[i]->outline() == CardPicture::Outline::Hint || i == slot) {
+            image1_[i]->setOutline(i == slot ? CardPicture::Outline::Hint
+                                             : CardPicture::Outline::None);
+        }
+    }
+    image3_->setOutline(slot == -1 ? CardPicture::Outline::Hint : CardPicture::Outline::None);
+    keyboard_.refresh();
 }
 
 void MainWindow::showBestHighScore() {

@@ -115,6 +115,7 @@ private:
     void loadHighScores();
     void afterAction(Outcome outcome);
     void showBestHighScore();
+    void showHint(int slot);
     void openHallOfFame();
     void changeCheats(void (*command)(CheatChoice&));
     void showOptionMarks();

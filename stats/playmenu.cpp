@@ -54,15 +54,15 @@ QAction* item(QMenu* menu, const char* name, const char* caption) {
 } // namespace
 
 PlayMenu::PlayMenu(QMainWindow* window, Game& game, QAction* before,
-                   std::function<std::uint64_t()> dealNumbers)
+                   std::function<std::uint64_t()> dealNumbers, std::function<void(int)> showHint)
     : QObject(window), window_(window), game_(game), dealNumbers_(std::move(dealNumbers)),
       statistics_(recordDirectory()) {
-    createMenu(before);
+    createMenu(before, std::move(showHint));
     statistics_.load();
     window_->installEventFilter(this);
 }
 
-void PlayMenu::createMenu(QAction* before) {
+void PlayMenu::createMenu(QAction* before, std::function<void(int)> showHint) {
     mnuPlay = new QMenu(QStringLiteral("&Play"), window_);
     mnuPlay->setObjectName(QStringLiteral("mnuPlay"));
     mnuPlay->menuAction()->setObjectName(QStringLiteral("mnuPlay"));
@@ -74,6 +74,13 @@ void PlayMenu::createMenu(QAction* before) {
     mnuResetStatistics = item(mnuPlay, "mnuResetStatistics", "R&eset Statistics");
     window_->menuBar()->insertMenu(before, mnuPlay);
     mnuResumeGame->setEnabled(QFile::exists(savedGamePath()));
+    solver = new SolverCommands(mnuPlay, mnuRestartDeal, game_, statistics_, std::move(showHint));
+    // Any command but the solver's own drops the hint shown or asked for.
+    connect(window_->menuBar(), &QMenuBar::triggered, this, [this](QAction* action) {
+        if (action != solver->mnuHint && action != solver->mnuBestPossible) {
+            solver->dropQuestion();
+        }
+    });
 
     connect(mnuRestartDeal, &QAction::triggered, this, &PlayMenu::mnuRestartDeal_Click);
     connect(mnuPlayDealNumber, &QAction::triggered, this, &PlayMenu::mnuPlayDealNumber_Click);
@@ -118,6 +125,8 @@ void PlayMenu::startGame(std::uint64_t dealNumber) {
     leaveGame();
     game_.newGame(dealNumber);
     startTracking(game_.state().score, 0);
+    solver->dropQuestion();
+    solver->roundDealt();
 }
 
 void PlayMenu::startTracking(std::int32_t roundStartScore, std::int64_t gameSerial) {
@@ -166,18 +175,20 @@ void PlayMenu::mnuPlayDealNumber_Click() {
 
 void PlayMenu::afterAction(Outcome outcome) {
     const GameState& s = game_.state();
+    solver->dropQuestion();
     statistics_.runPlayed(s.runCards);
     if (gameRecorded_ && !s.gameOver) {
         statistics_.takeBackGameOver();
         gameRecorded_ = false;
     }
     if (outcome == Outcome::RoundWon) {
-        statistics_.roundEnded(gameSerial_, s.dealNumber, s.roundIndex - 1,
-                               difference(s.score, roundStartScore_), true);
+        solver->roundEnded(statistics_.roundEnded(gameSerial_, s.dealNumber, s.roundIndex - 1,
+                                                  difference(s.score, roundStartScore_), true));
         roundStartScore_ = s.score;
+        solver->roundDealt();
     } else if (outcome == Outcome::GameOver && !gameRecorded_) {
-        statistics_.gameOver(gameSerial_, s.dealNumber, s.roundIndex,
-                             difference(s.score, roundStartScore_), s.score);
+        solver->roundEnded(statistics_.gameOver(gameSerial_, s.dealNumber, s.roundIndex,
+                                                difference(s.score, roundStartScore_), s.score));
         gameRecorded_ = true;
     }
 }
@@ -238,6 +249,8 @@ void PlayMenu::mnuResumeGame_Click() {
     kept->state.highScoreToBeat = game_.state().highScoreToBeat;
     game_.resume(kept->state);
     startTracking(kept->roundStartScore, kept->gameSerial);
+    solver->dropQuestion();
+    solver->roundResumed();
     QFile::remove(savedGamePath());
     mnuResumeGame->setEnabled(QFile::exists(savedGamePath()));
     emit resumed();

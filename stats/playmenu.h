@@ -2,6 +2,7 @@
 
 #include "game.h"
 #include "savedgamefile.h"
+#include "solvercommands.h"
 #include "statistics.h"
 
 #include <QObject>
@@ -30,8 +31,9 @@ class PlayMenu : public QObject {
 public:
     // Puts the menu into `window`'s menu bar just before `before`; `dealNumbers` gives the
     // number of each new game.
+    // `showHint` outlines the card of a table slot, the discard pile (-1) or nothing (-2).
     PlayMenu(QMainWindow* window, Game& game, QAction* before,
-             std::function<std::uint64_t()> dealNumbers);
+             std::function<std::uint64_t()> dealNumbers, std::function<void(int)> showHint);
 
     static QString savedGamePath();
     // The option items (by their place in OptionItems) whose values are those of `options`.
@@ -45,6 +47,7 @@ public:
     void afterAction(Outcome outcome);
 
     QMenu* mnuPlay = nullptr;
+    SolverCommands* solver = nullptr;
     QAction* mnuRestartDeal = nullptr;
     QAction* mnuPlayDealNumber = nullptr;
     QAction* mnuResumeGame = nullptr;
@@ -66,7 +69,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createMenu(QAction* before);
+    void createMenu(QAction* before, std::function<void(int)> showHint);
     void startGame(std::uint64_t dealNumber);
     void startTracking(std::int32_t roundStartScore, std::int64_t gameSerial);
     void leaveGame();

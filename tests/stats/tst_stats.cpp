@@ -1,3 +1,4 @@
+#include "cardpicture.h"
 #include "playmenu.h"
 #include "recordfiles.h"
 #include "windowdriver.h"
@@ -20,7 +21,44 @@ private slots:
     void init() { fixture_.reset(); }
     void cleanupTestCase() { setDialogs(nullptr); }
 
-    // A best comes after its round, or never: an unknown one is left out, not counted as 0.
+    // With nothing to gain a hint says so; Best Possible Score tells both bests; a round's best
+    // reaches the statistics when it ends. A hint outlines the first move of the best line,
+    // never touches the score, is counted, and goes at the next action.
+    void hintsBestPossibleAndEachRoundsBest() {
+        ScriptedRandom random({stuckDeck(), makeDeck({})});
+        auto window = fixture_.open(&random);
+        auto* play = window->findChild<PlayMenu*>();
+        const GameState& state = window->game().state();
+        const auto hinted = [&] {
+            QStringList found;
+            for (auto* card : window->findChildren<CardPicture*>()) {
+                if (card->outline() == CardPicture::Outline::Hint) {
+                    found << card->objectName() + card->property("index").toString();
+                }
+            }
+            return found;
+        };
+        play->solver->mnuHint->trigger();
+        QTRY_COMPARE(fixture_.messages, QStringList{"No move can add to your score now."});
+        play->solver->mnuBestPossible->trigger();
+        QTRY_COMPARE(fixture_.messages.value(1), "The most this round can give:\n\nfrom its "
+                                                 "start: 0 points\nfrom here: 0 more points");
+        while (!state.gameOver) {
+            click(*window, "Image3");
+        }
+        QTRY_VERIFY(play->statistics().data().rounds.back().best == 0);
+        window->mnuNewGame->trigger();
+        const GameState before = state;
+        play->solver->mnuHint->trigger();
+        QTRY_COMPARE(hinted().size(), 1);
+        QVERIFY(state == before && play->statistics().data().hintsUsed == 2);
+        const int slot = hinted()[0].mid(6).toInt();
+        QVERIFY(hinted()[0] == "Image3" ? state.drawPileCount > 0 : window->game().canPlay(slot));
+        click(*window, "Image3");
+        QVERIFY(hinted().isEmpty());
+    }
+
+    // A best comes after its round: an unknown one is left out, not counted as 0.
     void roundsGamesAndBestsKnownLateOrNever() {
         Statistics s(recordDirectory());
         std::int64_t game = 0;

@@ -1,0 +1,124 @@
+#include "solvercommands.h"
+
+#include "dialogs.h"
+#include "game.h"
+#include "statistics.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+
+namespace corvelle {
+
+namespace {
+
+constexpr int HintSlotNone = -2;
+constexpr int HintDiscardPile = -1;
+
+QString bestText(const SolverResult& result) {
+    return (result.exact ? QStringLiteral("%1") : QStringLiteral("at least %1")).arg(result.best);
+}
+
+} // namespace
+
+SolverCommands::SolverCommands(QMenu* menu, QAction* before, const Game& game,
+                               Statistics& statistics, std::function<void(int)> showHint)
+    : QObject(menu), game_(game), statistics_(statistics), showHint_(std::move(showHint)) {
+    mnuHint = new QAction(QStringLiteral("&Hint"), menu);
+    mnuHint->setObjectName(QStringLiteral("mnuHint"));
+    mnuHint->setShortcut(QKeySequence(Qt::Key_H));
+    mnuBestPossible = new QAction(QStringLiteral("&Best Possible Score"), menu);
+    mnuBestPossible->setObjectName(QStringLiteral("mnuBestPossible"));
+    menu->insertActions(before, {mnuHint, mnuBestPossible});
+    menu->insertSeparator(before)->setObjectName(QStringLiteral("mnuPlaySeparator0"));
+    connect(mnuHint, &QAction::triggered, this, &SolverCommands::mnuHint_Click);
+    connect(mnuBestPossible, &QAction::triggered, this, &SolverCommands::mnuBestPossible_Click);
+    connect(&rounds_, &SolverRunner::solved, this, &SolverCommands::roundSolved);
+    connect(&questions_, &SolverRunner::solved, this, &SolverCommands::answered);
+    slowAnswer_.setSingleShot(true);
+    slowAnswer_.setInterval(100);
+    connect(&slowAnswer_, &QTimer::timeout, this, [this] { thinking(true); });
+}
+
+void SolverCommands::roundDealt() {
+    roundBest_.reset();
+    roundKey_.reset();
+    rounds_.start(positionOf(game_.state()));
+}
+
+void SolverCommands::roundResumed() {
+    rounds_.cancel();
+    roundBest_.reset();
+    roundKey_.reset();
+}
+
+void SolverCommands::roundEnded(std::int64_t key) {
+    if (!rounds_.busy() && !roundBest_) {
+        return; // a resumed round: its best is not known
+    }
+    if (roundBest_) {
+        statistics_.setRoundBest(key, static_cast<std::int32_t>(roundBest_->best));
+    } else {
+        roundKey_ = key;
+    }
+}
+
+void SolverCommands::roundSolved(const SolverResult& result) {
+    roundBest_ = result;
+    if (roundKey_) {
+        statistics_.setRoundBest(*roundKey_, static_cast<std::int32_t>(result.best));
+        roundKey_.reset();
+    }
+}
+
+void SolverCommands::mnuHint_Click() {
+    statistics_.hintUsed();
+    ask(Question::Hint);
+}
+
+void SolverCommands::mnuBestPossible_Click() {
+    ask(Question::BestPossible);
+}
+
+void SolverCommands::ask(Question question) {
+    dropQuestion();
+    asked_ = question;
+    slowAnswer_.start();
+    questions_.start(positionOf(game_.state()));
+}
+
+void SolverCommands::dropQuestion() {
+    questions_.cancel();
+    asked_ = Question::None;
+    slowAnswer_.stop();
+    thinking(false);
+    showHint_(HintSlotNone);
+}
+
+void SolverCommands::answered(const SolverResult& result) {
+    const Question question = std::exchange(asked_, Question::None);
+    slowAnswer_.stop();
+    thinking(false);
+    if (question == Question::Hint && (result.line.empty() || result.best == 0)) {
+        dialogs().message(QStringLiteral("No move can add to your score now."));
+    } else if (question == Question::Hint) {
+        showHint_(result.line.front().isDraw() ? HintDiscardPile : result.line.front().slot);
+    } else if (question == Question::BestPossible) {
+        const QString fromStart =
+            roundBest_ ? bestText(*roundBest_) : QStringLiteral("not worked out yet");
+        dialogs().message(QStringLiteral("The most this round can give:\n\nfrom its start: %1 "
+                                         "points\nfrom here: %2 more points")
+                              .arg(fromStart, bestText(result)));
+    }
+}
+
+void SolverCommands::thinking(bool on) {
+    mnuHint->setText(on && asked_ == Question::Hint ? QStringLiteral("&Hint (thinking...)")
+                                                    : QStringLiteral("&Hint"));
+    if (on != (QApplication::overrideCursor() != nullptr)) {
+        on ? QApplication::setOverrideCursor(Qt::BusyCursor)
+           : QApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace corvelle

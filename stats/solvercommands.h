@@ -1,0 +1,70 @@
+#pragma once
+
+#include "solverrunner.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QMenu;
+
+namespace corvelle {
+
+class Game;
+class Statistics;
+
+// What the solver tells the player, never in the way of play: "Hint" (the next move of the best
+// line, outlined on the table until the next action) and "Best Possible Score" (the most the
+// round could give from its start and from here), and for the statistics the best each round
+// could have given. Every solve runs on a worker thread: one for the rounds, one for the
+// player's questions, so a question never waits behind a round. A question that takes longer
+// than a tenth of a second shows that it is thinking, and any action drops it.
+class SolverCommands : public QObject {
+    Q_OBJECT
+
+public:
+    // `showHint` outlines the card of a table slot (0..34), the discard pile (-1), or nothing
+    // (-2).
+    SolverCommands(QMenu* menu, QAction* before, const Game& game, Statistics& statistics,
+                   std::function<void(int)> showHint);
+
+    // A round has been dealt (a new game, a new round, a restart): its best is worked out.
+    void roundDealt();
+    // A kept game was taken up in the middle of a round, whose start is not known: its best
+    // stays unknown.
+    void roundResumed();
+    // The round dealt last ended and was recorded under `key`; its best goes with it.
+    void roundEnded(std::int64_t key);
+    // Any action of the player: the hint shown or asked for goes.
+    void dropQuestion();
+
+    QAction* mnuHint = nullptr;
+    QAction* mnuBestPossible = nullptr;
+
+public slots:
+    void mnuHint_Click();
+    void mnuBestPossible_Click();
+
+private:
+    enum class Question { None, Hint, BestPossible };
+    void ask(Question question);
+    void answered(const SolverResult& result);
+    void roundSolved(const SolverResult& result);
+    void thinking(bool on);
+
+    const Game& game_;
+    Statistics& statistics_;
+    std::function<void(int)> showHint_;
+    SolverRunner rounds_;
+    SolverRunner questions_;
+    Question asked_ = Question::None;
+    QTimer slowAnswer_;
+    std::optional<SolverResult> roundBest_; // of the round dealt last, once solved
+    std::optional<std::int64_t> roundKey_;  // the round dealt last has ended under this key
+};
+
+} // namespace corvelle
