@@ -15,9 +15,10 @@ namespace {
 
 const QColor ChartBackground(0, 96, 0);
 
-// The top of the scale: the highest value shown, rounded up to 1, 2 or 5 times a power of ten.
+// The top of the scale: the highest value shown (10 at least), rounded up to 1, 2 or 5 times a
+// power of ten.
 std::int32_t scaleTop(const std::vector<GameRecord>& games) {
-    std::int64_t highest = 1;
+    std::int64_t highest = 10; // scores go by fives: the scale starts at 10
     for (const GameRecord& game : games) {
         highest = std::max<std::int64_t>({highest, game.score, game.best.value_or(0)});
     }
