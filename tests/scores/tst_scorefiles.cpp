@@ -185,9 +185,9 @@ private slots:
     }
 
     void longNameIsCutAtTheLengthField() {
-        const auto written = writeHighScoreFile(
-            scores(),
-            names({V::fromText({}), V::fromText({}), V::fromText(std::string(MaxNameBytes + 1, 'n'))}));
+        const auto written =
+            writeHighScoreFile(scores(), names({V::fromText({}), V::fromText({}),
+                                                V::fromText(std::string(MaxNameBytes + 1, 'n'))}));
         QCOMPARE(written.size(), std::size_t(40 + MaxNameBytes));
         const HighScoreFile file = readHighScoreFile(written);
         QVERIFY(!file.anyDamaged());
