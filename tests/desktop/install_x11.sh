@@ -48,4 +48,16 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Corvelle v[0-9]
 [ -n "$window" ] || { cat "$run/game.log" >&2; fail "the installed game showed no window captioned Corvelle vX.Y.Z"; }
 kill -0 "$game" 2>/dev/null || fail "the installed game ended by itself"
 
+# The installed copy keeps its Hall of Fame in the player's data folder, never in the prefix:
+# "Clear High Scores" in the Hall of Fame window (Ctrl+H) writes it.
+xdotool windowfocus --sync "$window" key ctrl+h
+hof=$(timeout 10 xdotool search --sync --onlyvisible --name '^High Scores$' | head -1)
+[ -n "$hof" ] || fail "Ctrl+H opened no Hall of Fame window"
+xdotool mousemove --window "$hof" 25 10 click 1
+sleep 0.5
+xdotool mousemove --window "$hof" 50 35 click 1
+for _ in $(seq 50); do [ -f "$XDG_DATA_HOME/corvelle/hscores.dat" ] && break; sleep 0.1; done
+[ -f "$XDG_DATA_HOME/corvelle/hscores.dat" ] || fail "no Hall of Fame in the player's data folder"
+[ -e "$prefix/bin/hscores.dat" ] && fail "the Hall of Fame was written into the installation"
+
 echo "install_x11: every check passed"
