@@ -73,8 +73,6 @@ QPainterPath narrowOne() {
 // third of their depth, so the suit can sit close below every rank; "10" is a narrow one
 // close against a slightly condensed nought.
 QPainterPath rankGlyphs(int rank) {
-    static const std::array<const char*, 14> texts{"",  "A", "2", "3",  "4", "5", "6",
-                                                   "7", "8", "9", "10", "J", "Q", "K"};
     QPainterPath p;
     if (rank == 10) {
         const QPainterPath nought = glyphs(QStringLiteral("0"));
@@ -82,7 +80,8 @@ QPainterPath rankGlyphs(int rank) {
         p.addPath(nought.translated(46.1 + 4 - nought.boundingRect().left(), 0));
         p = QTransform::fromScale(0.86, 1).map(p);
     } else {
-        p = glyphs(QString::fromLatin1(texts.at(rank)));
+        const std::string_view text = corvelle::rankIndex(rank);
+        p = glyphs(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     }
     for (int i = 0; i < p.elementCount(); ++i) {
         const QPainterPath::Element e = p.elementAt(i);
@@ -250,8 +249,8 @@ QImage CardPainter::picture(int number) const {
     drawBlank(painter);
     if (number == BackPicture) {
         drawBack(painter);
-    } else if (number > 52) {
-        drawJoker(painter, number == 54);
+    } else if (corvelle::isJoker(number)) {
+        drawJoker(painter, corvelle::isRed(number));
     } else {
         const Face face = faceOf(number);
         drawBothWays(painter, [&] { drawIndex(painter, face, number); });
@@ -298,9 +297,9 @@ std::vector<QRectF> CardPainter::faceBoxes(int number) {
 
 CardPainter::Face CardPainter::faceOf(int number) {
     Face face;
-    face.rank = (number - 1) % 13 + 1;
-    face.suit = static_cast<Suit>((number - 1) / 13);
-    face.colour = (face.suit == Suit::Diamonds || face.suit == Suit::Hearts) ? Red : Black;
+    face.rank = corvelle::faceRank(number);
+    face.suit = corvelle::suitOf(number);
+    face.colour = corvelle::isRed(number) ? Red : Black;
     return face;
 }
 

@@ -26,8 +26,8 @@ public:
     static constexpr int Height = 420;
     // The radius of the card's rounded corners, in picture pixels.
     static constexpr qreal CornerRadius = 18;
-    static constexpr int PictureCount = 55;
-    static constexpr int BackPicture = 55;
+    static constexpr int PictureCount = corvelle::CardBackPicture;
+    static constexpr int BackPicture = corvelle::CardBackPicture;
 
     // The picture with the given number, or a null image for a number outside 1 to 55.
     QImage picture(int number) const;
