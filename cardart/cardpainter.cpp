@@ -106,7 +106,7 @@ QPainterPath textPath(const QString& text, QPointF topCentre, qreal capHeight) {
 // Where the pips of the cards 2 to 10 lie: column -1, 0 or 1, and the height from 0 (top) to
 // 1 (bottom) of the pip area.
 std::vector<std::pair<int, qreal>> pipLayout(int rank) {
-    const std::vector<std::pair<int, qreal>> sides3{{-1, 0},  {1, 0},  {-1, 0.5},
+    std::vector<std::pair<int, qreal>> sides3{{-1, 0},  {1, 0},  {-1, 0.5},
                                                     {1, 0.5}, {-1, 1}, {1, 1}};
     std::vector<std::pair<int, qreal>> pips;
     switch (rank) {

@@ -227,9 +227,9 @@ void MainWindow::createMenus() {
         item->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(key)));
         sizes->addAction(item);
         cardSizeItems_.push_back(item);
-        connect(item, &QAction::triggered, this, [this, percent] {
-            setCardSize(percent);
-            optionStore_.saveCardSize(percent);
+        connect(item, &QAction::triggered, this, [this, size = percent] {
+            setCardSize(size);
+            optionStore_.saveCardSize(size);
         });
     }
     bar->addMenu(view);

@@ -51,7 +51,7 @@ public:
     }
     QJsonArray array(const char* key, qsizetype lowest, qsizetype highest) {
         const QJsonValue v = value(key);
-        const QJsonArray a = v.toArray();
+        QJsonArray a = v.toArray();
         if (!v.isArray() || a.size() < lowest || a.size() > highest) {
             fail();
             return {};

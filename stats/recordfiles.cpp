@@ -7,7 +7,7 @@
 namespace corvelle {
 
 QString recordDirectory() {
-    const QString directory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString directory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(directory);
     return directory;
 }

@@ -125,11 +125,11 @@ std::optional<StatisticsData> readStatisticsFile(const QByteArray& bytes) {
     d.hintsUsed = f.integer("hintsUsed", 0, MaxExactJson);
     d.nextKey = f.integer("nextKey", 1, MaxExactJson);
     d.nextSerial = f.integer("nextSerial", 1, MaxExactJson);
-    for (const QJsonValue& value : f.array("games", 0, ChartedGames)) {
+    for (const QJsonValue value : f.array("games", 0, ChartedGames)) {
         const std::optional<GameRecord> game = readGame(value);
         game ? d.games.push_back(*game) : void(f.fail());
     }
-    for (const QJsonValue& value : f.array("rounds", 0, KeptRounds)) {
+    for (const QJsonValue value : f.array("rounds", 0, KeptRounds)) {
         const std::optional<RoundRecord> round = readRound(value);
         round && round->key < d.nextKey && round->game < d.nextSerial ? d.rounds.push_back(*round)
                                                                       : void(f.fail());

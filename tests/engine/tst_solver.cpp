@@ -391,7 +391,7 @@ void TestSolver::runnerDeliversOnlyTheLatestRequest() {
     {
         SolverRunner runner;
         QObject::connect(&runner, &SolverRunner::solved, [&](const SolverResult& result) {
-            QCOMPARE(QThread::currentThread(), qApp->thread());
+            QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
             answers.push_back(result.best);
         });
         runner.start(first);
