@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+#include <sys/resource.h>
+
 namespace corvelle {
 
 SolverRunner::~SolverRunner() {
@@ -24,6 +26,8 @@ void SolverRunner::start(const SolverPosition& position, const SolverLimits& lim
 // be handed the answer; the answer is delivered on the runner's own thread.
 void SolverRunner::work(const std::shared_ptr<Request>& request, const SolverPosition& position,
                         const SolverLimits& limits) {
+    // The solver gives way to the window: on Linux the nice value is the calling thread's own.
+    setpriority(PRIO_PROCESS, 0, 10);
     const SolverResult result = solve(position, limits, &request->cancelled);
     request->done = true;
     if (!request->cancelled) {
