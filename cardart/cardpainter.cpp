@@ -107,7 +107,7 @@ QPainterPath textPath(const QString& text, QPointF topCentre, qreal capHeight) {
 // 1 (bottom) of the pip area.
 std::vector<std::pair<int, qreal>> pipLayout(int rank) {
     std::vector<std::pair<int, qreal>> sides3{{-1, 0},  {1, 0},  {-1, 0.5},
-                                                    {1, 0.5}, {-1, 1}, {1, 1}};
+                                              {1, 0.5}, {-1, 1}, {1, 1}};
     std::vector<std::pair<int, qreal>> pips;
     switch (rank) {
     case 2:
