@@ -68,13 +68,7 @@ private slots:
         // Stripes four source pixels wide: still two device pixels wide at ratio 2, but
         // finer than a pixel of a 69 x 105 copy, which can only show them as grey.
         QTemporaryDir dir;
-        QImage stripes(276, 420, QImage::Format_RGB32);
-        for (int i = 0; i < 276 * 420; ++i) {
-            stripes.setPixel(i % 276, i / 276, (i % 276) / 4 % 2 ? qRgb(255, 255, 255) : 0);
-        }
-        for (int number = 1; number <= 55; ++number) {
-            QVERIFY(stripes.save(dir.filePath(QString::number(number) + ".jpg"), "JPEG", 100));
-        }
+        QVERIFY(writeStripePictures(dir.path(), 4));
         setCardPictureDirectory(dir.path());
         const auto load = handOverCardPictures(dir.path(), MainWindow::cardPictureSize());
         MainWindow window(dir.path());
@@ -87,11 +81,7 @@ private slots:
         QCOMPARE(window.centralWidget()->size(), QSize(509, 416));
         const QImage shot = window.findChild<CardPicture*>("Image3")->grab().toImage();
         QCOMPARE(shot.size(), QSize(138, 210));
-        int strongest = 0;
-        for (int x = 20; x < 118; ++x) {
-            strongest =
-                qMax(strongest, qAbs(qGray(shot.pixel(x, 105)) - qGray(shot.pixel(x + 1, 105))));
-        }
+        const int strongest = sharpestStep(shot, 20);
         QVERIFY2(strongest > 200, qPrintable(QString::number(strongest)));
     }
 };

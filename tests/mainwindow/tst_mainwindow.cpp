@@ -1,6 +1,8 @@
 #include "hscorecodec.h"
+#include "optionstore.h"
 #include "windowdriver.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
@@ -9,6 +11,34 @@
 using namespace corvelle;
 using namespace corvelle::test;
 
+namespace {
+
+constexpr int Draw = -1, Undo = -2;
+
+// The name a screen reader is offered, or nothing for an object it is not offered.
+QString spoken(QAccessibleInterface* object) {
+    return object->state().invisible ? QString() : object->text(QAccessible::Name);
+}
+
+// What the table's notification object says: its accessible name each time it shows.
+class Announcements : public QObject {
+public:
+    QStringList heard;
+    Announcements() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->objectName() == "announcer") {
+            QAccessibleInterface* voice = QAccessible::queryAccessibleInterface(watched);
+            heard << (voice->role() == QAccessible::Notification ? spoken(voice) : "?");
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+// The main window as the player meets it: its layout, menus, clicks, keyboard, card sizes and
+// the end of a game; the menus wired to the saved options, the cheat commands, the Hall of Fame
+// and the other windows; the exit from every window; and what a screen reader hears.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -26,6 +56,45 @@ class MainWindowTest : public QObject {
 
     static QRect fromTwips(int left, int top, int width, int height) {
         return {left / 15, top / 15, width / 15, height / 15};
+    }
+
+    static void choose(QWidget& window, const QStringList& items) {
+        for (const QString& name : items) {
+            menuItem(window, qPrintable(name))->trigger();
+        }
+    }
+
+    // Every name agrees with the game: the cards on the table, free or covered, and no name
+    // for an emptied slot; one draw pile object; the discard, the score, the panel.
+    static void verifyNamesMatchGame(MainWindow& window) {
+        const GameState& state = window.game().state();
+        const auto accessible = [&](const char* name, int index = -1) {
+            return QAccessible::queryAccessibleInterface(control(window, name, index));
+        };
+        const auto words = [](int card) { return QString::fromStdString(cardName(card)); };
+        for (int slot = 0; slot < TableSlots; ++slot) {
+            QAccessibleInterface* card = accessible("Image1", slot);
+            const bool free = slot % Rows == Rows - 1 || !state.onTable[slot + 1];
+            QCOMPARE(card->role(), QAccessible::Button);
+            QCOMPARE(spoken(card), state.onTable[slot] ? words(state.tableCards[slot]) : "");
+            QCOMPARE(card->text(QAccessible::Description),
+                     state.onTable[slot] ? (free ? "Free" : "Covered") : "");
+        }
+        QStringList piles;
+        for (int i = 0; i < DrawPilePictures; ++i) {
+            piles << spoken(accessible("Image2", i));
+        }
+        piles.removeAll(QString());
+        const QString left = QString::number(state.drawPileCount);
+        QCOMPARE(piles.size(), state.drawPileCount > 0 ? 1 : 0);
+        QVERIFY(piles.value(0, "Draw pile, 0 cards").startsWith("Draw pile, " + left + " card"));
+        QCOMPARE(spoken(accessible("Image3")), "Discard pile, " + words(state.discardTop));
+        QCOMPARE(spoken(accessible("Label3")), "Score " + QString::number(state.score));
+        QCOMPARE(spoken(accessible("Label5")), "Highest score " + labelText(window, "Label5"));
+        QAccessibleInterface* panel = accessible("Frame1");
+        QCOMPARE(panel->role(), QAccessible::Grouping);
+        QCOMPARE(panel->text(QAccessible::Name), "Game over");
+        QCOMPARE(panel->state().invisible, !state.gameOver);
     }
 
 private slots:
@@ -114,12 +183,6 @@ private slots:
             QVERIFY2((i != 1 && i != 3) || textEnd < control(*window, places[i + 1].first)->x(),
                      name);
         }
-        for (const bool visible : {false, true}) {
-            window->setScoreLabelsVisible(visible);
-            for (const char* name : {"Label2", "Label3", "Label4", "Label5"}) {
-                QVERIFY2(control(*window, name)->isVisible() == visible, name);
-            }
-        }
     }
 
     void menusAreInOrderWithCaptionsAndCheckMarks() {
@@ -163,43 +226,6 @@ private slots:
                 "mnuHelp|&Help|; >mnuAboutCorvelle|About Corvelle|; >mnuGameRules|Game Rules|"));
     }
 
-    // From a fresh deal: play a card, undo it, then deal anew.
-    void playUndoAndNewGame() {
-        auto window = fixture_.open();
-        QVERIFY(window);
-        const GameState& state = window->game().state();
-        QCOMPARE(state.tableCardsLeft + state.drawPileCount, 35 + 18);
-        verifyTableMatchesGame(*window);
-        QVERIFY(!control(*window, "Frame1")->isVisible());
-        QCOMPARE(labelText(*window, "Label3") + labelText(*window, "Label5"), "00");
-
-        QVERIFY(playUntil(*window, [&] { return fittingSlot(window->game()) >= 0; }));
-        const int slot = fittingSlot(window->game());
-        const int card = state.tableCards[slot];
-        const int discardBefore = state.discardTop;
-        clickAt(*window, slotPoint(slot));
-        QCOMPARE(state.discardTop, card);
-        verifyTableMatchesGame(*window);
-        QVERIFY(state.score > 0);
-        QCOMPARE(labelText(*window, "Label3"), QString::number(state.score));
-        // The emptied slot no longer takes clicks: the card below it (or the background) does.
-        QWidget* below = window->centralWidget()->childAt(slotPoint(slot) + QPoint(0, 30));
-        QVERIFY(below == nullptr || below->property("index").toInt() != slot);
-
-        QTest::mouseClick(control(*window, "Command3"), Qt::LeftButton);
-        QVERIFY(state.onTable[slot] && state.discardTop == discardBefore);
-        verifyTableMatchesGame(*window);
-        QCOMPARE(labelText(*window, "Label3"), QString::number(state.score));
-
-        clickAt(*window, slotPoint(slot));
-        window->mnuNewGame->trigger();
-        QCOMPARE(state.tableCardsLeft + state.drawPileCount, 35 + 18);
-        QVERIFY(!state.undo.undoAvailable);
-        QCOMPARE(labelText(*window, "Label3"), QStringLiteral("0"));
-        verifyTableMatchesGame(*window);
-        QVERIFY(fixture_.messages.isEmpty());
-    }
-
     // The draw pile and the background pass their clicks on; a label is not the background.
     void pileAndBackgroundClicksReachTheirHandlers() {
         auto window = fixture_.open();
@@ -218,8 +244,11 @@ private slots:
             clickAt(*window, point);
             left -= draws;
             QVERIFY(state.drawPileCount == left && (state.discardTop != discardBefore) == draws);
-            verifyTableMatchesGame(*window);
         }
+        // A press on the background that is let go outside the table is no click.
+        QTest::mousePress(window->centralWidget(), Qt::LeftButton, {}, QPoint(150, 410));
+        QTest::mouseRelease(window->centralWidget(), Qt::LeftButton, {}, QPoint(150, 600));
+        QCOMPARE(state.drawPileCount, left);
     }
 
     void gameOverPanelMessagesAndTryAgain() {
@@ -248,7 +277,6 @@ private slots:
         QTest::mouseClick(tryAgain, Qt::LeftButton);
         const GameState& state = window->game().state();
         QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible());
-        QCOMPARE(state.tableCardsLeft + state.drawPileCount, 35 + 18);
         QCOMPARE(labelText(*window, "Label3"), QStringLiteral("0"));
         verifyTableMatchesGame(*window);
     }
@@ -305,13 +333,7 @@ private slots:
     // pixels wide, which smaller copies can only show as grey, stay black and white at 200%.
     void cardSizesScaleTheWholeWindow() {
         QTemporaryDir dir;
-        QImage stripes(276, 420, QImage::Format_RGB32);
-        for (int i = 0; i < 276 * 420; ++i) {
-            stripes.setPixel(i % 276, i / 276, (i % 276) / 2 % 2 ? qRgb(255, 255, 255) : 0);
-        }
-        for (int number = 1; number <= 55; ++number) {
-            QVERIFY(stripes.save(dir.filePath(QString::number(number) + ".jpg"), "JPEG", 100));
-        }
+        QVERIFY(writeStripePictures(dir.path(), 2));
         setCardPictureDirectory(dir.path());
         auto window = fixture_.open();
         setCardPictureDirectory(fixture_.dir.path());
@@ -327,37 +349,254 @@ private slots:
             QCOMPARE(control(*window, "Command3")->geometry(),
                      QRect(at(5040), at(5820), at(2475), at(375)));
             QCOMPARE(control(*window, "Label2")->font().pointSizeF(), 9.75 * scale);
-            const QImage shot = control(*window, "Image3")->grab().toImage();
-            int strongest = 0;
-            for (int x = 10; x < shot.width() - 10; ++x) {
-                const int step = qAbs(qGray(shot.pixel(x, shot.height() / 2)) -
-                                      qGray(shot.pixel(x + 1, shot.height() / 2)));
-                strongest = qMax(strongest, step);
-            }
+            const int strongest = sharpestStep(control(*window, "Image3")->grab().toImage(), 10);
             QVERIFY2((strongest > 200) == (index == 2), qPrintable(QString::number(strongest)));
         }
         auto again = fixture_.open(); // the choice is kept, in a group of its own
         QVERIFY(again && again->findChildren<QAction*>("mnuCardSize")[0]->isChecked());
     }
 
-    // Every way of closing unloads the window and leaves no window of the game open; the
-    // program's own ending is checked on the real executable in the X server.
-    void closingEndsTheProgram() {
-        for (int how = 0; how < 3; ++how) {
-            QPointer<MainWindow> window = fixture_.open().release();
+    void optionsTakeEffectAndSurviveARestart() {
+        const QStringList chosen{"mnuNoAceKing", "mnuDiscardPileB", "mnuScoringOff",
+                                 "mnuShuffling3", "mnuShowHSb"};
+        const QStringList others{"mnuAceKing", "mnuDiscardPileA", "mnuScoringOn", "mnuShuffling1",
+                                 "mnuShowHSa"};
+        for (const bool restarted : {false, true}) {
+            auto window = fixture_.open();
             QVERIFY(window);
-            window->setAttribute(Qt::WA_DeleteOnClose);
-            window->setGameOverPanelVisible(true);
-            if (how == 0) {
-                QTest::mouseClick(control(*window, "Command2"), Qt::LeftButton);
-            } else {
-                how == 1 ? window->mnuExit->trigger() : (void)window->close();
+            const GameState& state = window->game().state();
+            const Options& options = state.options;
+            QCOMPARE(QFile::exists(OptionStore::fileName()), restarted);
+            if (!restarted) {
+                choose(*window, {"mnuAceKing"}); // already ticked: must not untick itself
+                QVERIFY(menuItem(*window, "mnuAceKing")->isChecked() && options.aceKingWrap);
+                QVERIFY(playUntil(*window, [&] { return state.score > 0; }));
+                const auto score = state.score;
+                choose(*window, chosen);
+                // Scoring off leaves the score and its label as they are.
+                QVERIFY(state.score == score && labelText(*window, "Label3").toInt() == score);
             }
-            QTRY_VERIFY2(window.isNull(), qPrintable(QString::number(how)));
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
+            for (const QString& name : chosen + others) {
+                QVERIFY2(menuItem(*window, qPrintable(name))->isChecked() == chosen.contains(name),
+                         qPrintable(name));
+            }
+            QVERIFY(!options.aceKingWrap && !options.scoringOn && !options.showHighScoresPopup);
+            QVERIFY(options.backgroundClickDraws && !options.drawPileClickDraws);
+            QCOMPARE(options.shuffleCount, 3);
+            // Scoring off hides the labels at once, yet they show at start-up.
+            for (const char* label : {"Label2", "Label3", "Label4", "Label5"}) {
+                QVERIFY2(control(*window, label)->isVisible() == restarted, label);
+            }
+            const int left = state.drawPileCount;
+            clickAt(*window, QPoint(150, 410)); // the background draws, right after start-up too
+            QCOMPARE(state.drawPileCount, left - 1);
+        }
+        auto window = fixture_.open();
+        QVERIFY(window);
+        choose(*window, QStringList{"mnuScoringOff"} + others);
+        QVERIFY(control(*window, "Label3")->isVisible()); // scoring on shows the labels again
+        QVERIFY(window->game().state().options == Options{});
+    }
+
+    // The cheat items keep their marks on the choice; a high score made with a chosen wild card
+    // is entered with an asterisk while the game-over panel shows, saved, a new game dealt, and
+    // then the Hall of Fame opens.
+    void wildCardsMarksAndTheAsteriskOfTheirHighScore() {
+        ScriptedRandom random({makeDeck({{5, spades(5)}, {36, hearts(9)}}), stuckDeck()});
+        auto window = fixture_.open(&random);
+        QVERIFY(window);
+        const GameState& state = window->game().state();
+        const auto marks = [&](bool on) {
+            return state.cheat.cheatsEnabled == on && window->mnuCheatsEnabled->isChecked() == on &&
+                   window->mnuDisableCheats->isChecked() == !on;
+        };
+        window->mnuCheatsEnabled->trigger(); // no card chosen: nothing changes
+        QVERIFY(marks(false));
+        window->mnuSelectWildCards->trigger();
+        QWidget* form6 = topLevel("Form6");
+        QVERIFY(form6 && !window->isVisible());
+        click(*form6, "Check1", 4);
+        click(*form6, "Command1");
+        QTRY_VERIFY(window->isVisible());
+        QVERIFY(marks(true) && state.cheat.wildMark[5] == 1);
+        window->mnuDisableCheats->trigger();
+        QVERIFY(marks(false));
+        window->mnuCheatsEnabled->trigger();
+        QVERIFY(marks(true) && state.cheat.wildMark[5] == 1);
+
+        clickAt(*window, slotPoint(4)); // the chosen 5 of spades on a 9
+        QCOMPARE(state.wildCardsPlayed, 1);
+        fixture_.answer = QStringLiteral("Ann");
+        fixture_.whileAsking = [&] { QVERIFY(control(*window, "Frame1")->isVisible()); };
+        QVERIFY(playUntil(*window, [&] { return !fixture_.questions.isEmpty(); }));
+        const QString best = QString::fromStdString(toText(window->highScores().values()[0]));
+        QVERIFY(best.toInt() > 0);
+        QCOMPARE(window->highScores().names()[0].text, std::string("Ann *"));
+        QCOMPARE(labelText(*window, "Label5"), best);
+        QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible() &&
+                state.tableCardsLeft == 35 && state.score == 0);
+        QWidget* form4 = topLevel("Form4");
+        QVERIFY(form4);
+        QCOMPARE(labelText(*form4, "Label7", 0) + labelText(*form4, "Text1", 0), best + "Ann *");
+        // Clearing the Hall of Fame shows 0 as the best and deals anew.
+        click(*window, "Image3");
+        menuItem(*form4, "mnuClearHS")->trigger();
+        QVERIFY(labelText(*window, "Label5") == "0" && state.drawPileCount == 18);
+        form4->close();
+
+        // A new main window reads the Hall of Fame from the file; its menu shows the table.
+        window.reset();
+        auto again = fixture_.open();
+        QVERIFY(again);
+        QCOMPARE(labelText(*again, "Label5"), "0");
+        again->mnuHighScores->trigger();
+        QVERIFY(topLevel("Form4") && again->isVisible());
+    }
+
+    // With the pop-up off, an entry is recorded and a new game dealt, and no window opens.
+    void noPopUpWhenTurnedOff() {
+        auto window = fixture_.open();
+        QVERIFY(window);
+        choose(*window, {"mnuShowHSb"});
+        fixture_.answer = "Pat";
+        QVERIFY(playUntil(*window, [&] { return !fixture_.questions.isEmpty(); }));
+        QVERIFY(!topLevel("Form4") && window->highScores().names()[0].text == "Pat");
+        // The next game's score shows as the highest only once it beats the new best.
+        const GameState& state = window->game().state();
+        QVERIFY(playUntil(*window, [&] { return state.score > 0; }));
+        const int best = QString::fromStdString(toText(window->highScores().values()[0])).toInt();
+        QCOMPARE(labelText(*window, "Label5").toInt(), qMax(best, state.score));
+    }
+
+    // "Exit Corvelle" from any window, whatever other windows are open or hidden, the main
+    // window's own Exit and its title bar close every window and the main window is gone; none of
+    // them goes back to the game on its way out. Only the main window's own Exit leaves an open
+    // Hall of Fame window. The program's own ending is checked on the real executable.
+    void exitFromAnyWindowEndsEverything_data() {
+        QTest::addColumn<bool>("hallOfFame");
+        QTest::addColumn<QString>("standIn"); // the window shown instead of the main window
+        QTest::addColumn<QString>("from");
+        for (const bool hof : {false, true}) {
+            for (const QString standIn : {"", "Form2", "Form5", "Form6"}) {
+                QStringList froms{standIn.isEmpty() ? "Form1" : standIn};
+                if (hof) {
+                    froms << "Form4";
+                }
+                for (const QString& from : froms) {
+                    QTest::addRow("%s%s, exit from %s", hof ? "Form4 " : "", qPrintable(standIn),
+                                  qPrintable(from))
+                        << hof << standIn << from;
+                }
             }
         }
+        QTest::newRow("exit from the game-over panel") << false << ""
+                                                       << "Frame1";
+        QTest::newRow("title bar") << false << ""
+                                   << "close";
+    }
+
+    void exitFromAnyWindowEndsEverything() {
+        QFETCH(bool, hallOfFame);
+        QFETCH(QString, standIn);
+        QFETCH(QString, from);
+        QPointer<MainWindow> window = fixture_.open().release();
+        QVERIFY(window);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        if (hallOfFame) {
+            window->mnuHighScores->trigger();
+        }
+        const QMap<QString, const char*> items{{"Form2", "mnuGameRules"},
+                                               {"Form5", "mnuAboutCorvelle"},
+                                               {"Form6", "mnuSelectWildCards"}};
+        if (!standIn.isEmpty()) {
+            menuItem(*window, items[standIn])->trigger();
+            QVERIFY(!window->isVisible() && topLevel(standIn));
+            if (standIn == "Form6") {
+                click(*topLevel(standIn), "Check1", 7); // a choice that must not reach the game
+            }
+        }
+        WindowEvents events;
+        if (from == "Form1") {
+            window->mnuExit->trigger();
+        } else if (from == "Frame1") {
+            window->setGameOverPanelVisible(true);
+            click(*window, "Command2");
+        } else {
+            from == "close" ? void(window->close()) : click(*topLevel(from), "Command2");
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+        QStringList open;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible()) {
+                open << widget->objectName();
+            }
+        }
+        QCOMPARE(open, hallOfFame && from == "Form1" ? QStringList{"Form4"} : QStringList{});
+        QVERIFY(!events.seen.contains("Form1 show"));
+    }
+
+    // "Back to Corvelle" in the Hall of Fame goes back to the window standing in for the hidden
+    // main window, so no second one of its kind can be opened beside it.
+    void backFromTheHallOfFameKeepsTheStandIn() {
+        auto window = fixture_.open();
+        window->mnuHighScores->trigger();
+        window->mnuSelectWildCards->trigger();
+        click(*topLevel("Form4"), "Command1");
+        QVERIFY(!window->isVisible() && topLevel("Form6") && !topLevel("Form4"));
+    }
+
+    void movesAreNamedAndAnnounced_data() {
+        QTest::addColumn<QList<int>>("deck");
+        QTest::addColumn<QList<int>>("moves"); // slots to play, or Draw or Undo
+        QTest::addColumn<QString>("lastHeard");
+        const auto list = [](const auto& deck) { return QList<int>(deck.begin(), deck.end()); };
+        const QList<int> threeOnFour = list(deckWith({spades(3)}, {hearts(4), clubs(9)}));
+        QTest::newRow("deal") << threeOnFour << QList<int>()
+                              << "New game dealt, Four of Hearts on the discard pile, score 0";
+        QTest::newRow("play") << threeOnFour << QList{4} << "Three of Spades played, score 5";
+        QTest::newRow("draw") << threeOnFour << QList{Draw} << "Drew the Nine of Clubs";
+        QTest::newRow("undo a play")
+            << threeOnFour << QList{4, Undo}
+            << "Undo, Three of Spades back on the table, Four of Hearts on the discard pile, "
+               "score 0";
+        QTest::newRow("undo a draw")
+            << threeOnFour << QList{Draw, Undo}
+            << "Undo, draw taken back, Four of Hearts on the discard pile, score 0";
+        QTest::newRow("game over")
+            << list(stuckDeck()) << QList<int>(18, Draw) << "Drew the King of Diamonds, game over";
+        QList<int> clearing;
+        for (int k = 0; k < TableSlots; ++k) {
+            clearing << clearingOrderSlot(k);
+        }
+        QTest::newRow("round won") << list(clearableDeck(0)) << clearing
+                                   << "Queen of Diamonds played, round won, new round dealt, "
+                                      "Three of Hearts on the discard pile, score 3240";
+    }
+
+    void movesAreNamedAndAnnounced() {
+        QFETCH(QList<int>, deck);
+        QFETCH(QList<int>, moves);
+        QFETCH(QString, lastHeard);
+        std::array<int, DeckSize> cards{};
+        std::copy(deck.begin(), deck.end(), cards.begin());
+        ScriptedRandom random({cards});
+        Announcements announcements;
+        auto window = fixture_.open(&random);
+        QVERIFY(window);
+        QTRY_COMPARE(announcements.heard.size(), 1);
+        verifyNamesMatchGame(*window);
+        for (qsizetype i = 0; i < moves.size(); ++i) {
+            if (moves[i] >= 0) {
+                clickAt(*window, slotPoint(moves[i]));
+            } else {
+                click(*window, moves[i] == Draw ? "Image3" : "Command3");
+            }
+            QCoreApplication::processEvents();
+            QCOMPARE(announcements.heard.size(), i + 2);
+            verifyNamesMatchGame(*window);
+        }
+        QCOMPARE(announcements.heard.last(), lastHeard);
     }
 };
 

@@ -13,7 +13,6 @@ namespace corvelle::test {
 struct ShownTable {
     std::array<int, TableSlots> slotPicture{};
     std::array<bool, TableSlots> slotVisible{};
-    std::array<int, DrawPilePictures> drawPicture{};
     std::array<bool, DrawPilePictures> drawVisible{};
     int discardPicture = 0;
     std::string scoreText = "0";
@@ -35,8 +34,6 @@ public:
             slotPicture.at(index) = code;
         } else if (target == ShowTarget::DiscardPile) {
             discardPicture = code;
-        } else {
-            drawPicture.at(index) = code;
         }
     }
     void setSlotVisible(int slot, bool visible) override { slotVisible.at(slot) = visible; }
@@ -48,14 +45,6 @@ public:
     void showHighestScore(std::string_view text) override { highestText = text; }
     void setGameOverPanelVisible(bool visible) override { panelVisible = visible; }
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
-
-    int visibleDrawPictures() const {
-        int n = 0;
-        for (bool v : drawVisible) {
-            n += v ? 1 : 0;
-        }
-        return n;
-    }
 };
 
 inline bool isPermutation(const GameState& s) {
@@ -159,18 +148,10 @@ inline std::array<int, DeckSize> makeDeck(const std::vector<std::pair<int, int>>
 }
 
 // Card codes by suit and rank (rank 1 = Ace .. 13 = King).
-inline constexpr int spades(int rank) {
-    return cardCode(Suit::Spades, rank);
-}
-inline constexpr int clubs(int rank) {
-    return cardCode(Suit::Clubs, rank);
-}
-inline constexpr int diamonds(int rank) {
-    return cardCode(Suit::Diamonds, rank);
-}
-inline constexpr int hearts(int rank) {
-    return cardCode(Suit::Hearts, rank);
-}
+inline constexpr auto spades = [](int rank) { return cardCode(Suit::Spades, rank); };
+inline constexpr auto clubs = [](int rank) { return cardCode(Suit::Clubs, rank); };
+inline constexpr auto diamonds = [](int rank) { return cardCode(Suit::Diamonds, rank); };
+inline constexpr auto hearts = [](int rank) { return cardCode(Suit::Hearts, rank); };
 
 // The slot of the k-th card (0..34) when a table is cleared column by column, bottom up.
 inline constexpr int clearingOrderSlot(int k) {

@@ -27,3 +27,27 @@ inline bool writeFixturePictures(const QString& directory) {
     }
     return true;
 }
+
+// Writes 1.jpg..55.jpg of black and white stripes `width` pixels wide into `directory`.
+inline bool writeStripePictures(const QString& directory, int width) {
+    QImage image(276, 420, QImage::Format_RGB32);
+    for (int i = 0; i < 276 * 420; ++i) {
+        image.setPixel(i % 276, i / 276, (i % 276) / width % 2 ? qRgb(255, 255, 255) : 0);
+    }
+    for (int n = 1; n <= 55; ++n) {
+        if (!image.save(QDir(directory).filePath(QString::number(n) + ".jpg"), "JPEG", 100)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The strongest step in grey between neighbouring pixels across the middle row of `shot`,
+// `margin` pixels in from each side: above 200 only where stripes stay black and white.
+inline int sharpestStep(const QImage& shot, int margin) {
+    int strongest = 0;
+    for (int x = margin, y = shot.height() / 2; x < shot.width() - margin; ++x) {
+        strongest = qMax(strongest, qAbs(qGray(shot.pixel(x, y)) - qGray(shot.pixel(x + 1, y))));
+    }
+    return strongest;
+}

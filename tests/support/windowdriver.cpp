@@ -172,7 +172,6 @@ ShownTable shownBy(MainWindow& window) {
         shown.slotVisible[slot] = !card("Image1", slot)->isHidden();
     }
     for (int i = 0; i < DrawPilePictures; ++i) {
-        shown.drawPicture[i] = card("Image2", i)->picture();
         shown.drawVisible[i] = !card("Image2", i)->isHidden();
     }
     shown.discardPicture = card("Image3", -1)->picture();

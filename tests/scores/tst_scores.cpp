@@ -1,15 +1,16 @@
-// The Hall of Fame against real files in temporary directories: loading, importing, recording,
-// saving safely, clearing and damaged files; and the window with its rows and layout, its
-// buttons, and its life after the main window is gone.
+// The Hall of Fame's values and files: how a score compares with an entry, the old scores.dat
+// text, and the hscores.dat codec with byte-exact files, every tag, the code page and damaged
+// files; the Hall of Fame against real files in temporary directories: loading, importing,
+// recording, saving safely, clearing and damaged files; and the window with its rows and
+// layout, its buttons, and its life after the main window is gone.
 #include "halloffamewindow.h"
 #include "highscores.h"
 #include "hscorecodec.h"
+#include "scoresimport.h"
 #include "windowdriver.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QSignalSpy>
 
 #include <sys/stat.h>
@@ -21,6 +22,48 @@ using V = TableValue;
 
 namespace {
 
+using Table = std::array<TableValue, 5>;
+
+// The five places, each as `part` shows it, joined by `separator`.
+QString joined(const std::function<QString(int)>& part, char separator = '|') {
+    QStringList out;
+    for (int i = 0; i < 5; ++i) {
+        out << part(i);
+    }
+    return out.join(QLatin1Char(separator));
+}
+
+// A value as its kind's letter and its text: "-" empty, s int16, l int32, f float32, d float64,
+// t text; five of them joined by "|".
+QString show(const TableValue& value) {
+    return QChar("-slfdt"[int(value.kind)]) + QString::fromStdString(toText(value));
+}
+QString show(const std::array<TableValue, 5>& values) {
+    return joined([&](int i) { return show(values[i]); });
+}
+
+Table table(const V& free, std::initializer_list<V> first) {
+    Table t;
+    t.fill(free);
+    std::copy(first.begin(), first.end(), t.begin());
+    return t;
+}
+Table scores(std::initializer_list<V> first = {}) {
+    return table(V::int16(0), first);
+}
+Table names(std::initializer_list<V> first = {}) {
+    return table(V::fromText({}), first);
+}
+
+// Hex text (blanks ignored) as bytes, and back.
+std::vector<std::uint8_t> bytes(const QByteArray& hex) {
+    const QByteArray b = QByteArray::fromHex(hex);
+    return {b.begin(), b.end()};
+}
+QByteArray asBytes(const std::vector<std::uint8_t>& b) {
+    return {reinterpret_cast<const char*>(b.data()), qsizetype(b.size())};
+}
+
 // 120 for "abc", the other places free; a cleared table.
 const QByteArray Fixture120 = QByteArray::fromHex("0200780002000000020000000200000002000000"
                                                   "0800030061626308000000080000000800000008000000");
@@ -29,13 +72,12 @@ const QByteArray Cleared = QByteArray::fromHex("02000000020000000200000002000000
 const QString Free = "0 ,0 ,0 ,0 ,0 ";
 const QString Five = "500 a,400 b,300 c,200 d,100 e";
 
-QByteArray tableFile(std::array<V, 5> values, std::array<const char*, 5> names) {
-    std::array<V, 5> texts;
+QByteArray tableFile(const Table& values, std::array<const char*, 5> names) {
+    Table texts;
     for (int i = 0; i < 5; ++i) {
         texts[i] = V::fromText(names[i]);
     }
-    const auto bytes = writeHighScoreFile(values, texts);
-    return {reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())};
+    return asBytes(writeHighScoreFile(values, texts));
 }
 
 // 500 a, 400 b, .., 100 e.
@@ -44,21 +86,18 @@ QByteArray fiveFile() {
                      {"a", "b", "c", "d", "e"});
 }
 
+// The places of a Hall of Fame, and the rows of its window: "score name,score name,..".
 QString table(const HighScores& scores) {
-    QStringList rows;
-    for (int i = 0; i < 5; ++i) {
-        rows << QString::fromStdString(toText(scores.values()[i]) + " " +
-                                       toText(scores.names()[i]));
-    }
-    return rows.join(QLatin1Char(','));
+    return joined(
+        [&](int i) {
+            return QString::fromStdString(toText(scores.values()[i]) + " " +
+                                          toText(scores.names()[i]));
+        },
+        ',');
 }
-
 QString rows(QWidget* w) {
-    QStringList out;
-    for (int i = 0; i < 5; ++i) {
-        out << labelText(*w, "Label7", i) + " " + labelText(*w, "Text1", i);
-    }
-    return out.join(QLatin1Char(','));
+    return joined([&](int i) { return labelText(*w, "Label7", i) + " " + labelText(*w, "Text1", i); },
+                  ',');
 }
 
 void waitUntilClosed() {
@@ -68,7 +107,10 @@ void waitUntilClosed() {
 
 } // namespace
 
-class TestHallOfFame : public QObject {
+Q_DECLARE_METATYPE(TableValue)
+Q_DECLARE_METATYPE(Table)
+
+class TestScores : public QObject {
     Q_OBJECT
 
     WindowFixture dialogs_; // records the messages, answers the name request
@@ -87,7 +129,7 @@ class TestHallOfFame : public QObject {
 
     // The window over a score, a text that never counts below one, zeros with and without a
     // name, and an empty place.
-    HallOfFameWindow* show(const V& best = V::int16(900)) {
+    HallOfFameWindow* showWindow(const V& best = V::int16(900)) {
         writeFile(path("hscores.dat"),
                   tableFile({best, V::fromText("Ace"), V::int16(0), V::int16(0), V{}},
                             {"Ann", "<b>Bob</b>", "ghost", "", "gone"}));
@@ -116,6 +158,194 @@ private slots:
         scores_.reset();
         QVERIFY(!HallOfFameWindow::instance());
         HallOfFameWindow::setMainWindowFactory(nullptr);
+    }
+
+    void scoreAgainstEntry_data() {
+        QTest::addColumn<int>("score");
+        QTest::addColumn<TableValue>("entry");
+        QTest::addColumn<bool>("beats");
+        QTest::addColumn<bool>("zero");
+        const auto row = [](const char* name, int score, const V& entry, bool beats, bool zero) {
+            QTest::newRow(name) << score << entry << beats << zero;
+        };
+        row("empty is 0", 1, V{}, true, true);
+        row("free place", 0, V::int16(0), false, true);
+        row("above int16", 121, V::int16(120), true, false);
+        row("below int32", 40000, V::int32(40001), false, false);
+        row("float fraction", 2, V::float32(1.5f), true, false);
+        row("double above", 2, V::float64(2.5), false, false);
+        row("numeric text", 100, V::fromText(" 99 "), true, false);
+        row("plain name never below", 1000000, V::fromText("Ann"), false, false);
+        row("empty text is no number", 5, V::fromText(""), false, false);
+    }
+
+    void scoreAgainstEntry() {
+        QFETCH(int, score);
+        QFETCH(TableValue, entry);
+        QFETCH(bool, beats);
+        QFETCH(bool, zero);
+        QCOMPARE(score > comparedValue(entry), beats);
+        QCOMPARE(comparedValue(entry) == 0.0, zero);
+    }
+
+    // A game's score is 16 bits wide until the game has once been past 32767.
+    void scoreKeepsItsWidth() {
+        QCOMPARE(V::score(32767, 32767), V::int16(32767));
+        QCOMPARE(V::score(32768, 32768), V::int32(32768));
+        QCOMPARE(V::score(5, 40000), V::int32(5));
+    }
+
+    void parsesFields_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("fields");
+        QTest::addColumn<QString>("values"); // the five scores, then the five names
+        const QString none = "-|-|-|-|-";
+
+        QTest::newRow("line end after a comma, blank lines, blanks")
+            << QByteArray("  900 ,\r\n 450\r\n\r\n120,0,0,\n\"Ann\" , Bob Smith ,\"Cy\",\"\",\"\"")
+            << 10 << "s900|s450|s120|s0|s0|tAnn|tBob Smith|tCy|t|t";
+        QTest::newRow("doubled quotes and line ends inside quotes")
+            << QByteArray("1,2,3,4,5,\"say \"\"hi\"\"\",\"two\nlines\",\"a,b,c\",\"\"\"\",x") << 10
+            << "s1|s2|s3|s4|s5|tsay \"hi\"|ttwo\nlines|ta,b,c|t\"|tx";
+        QTest::newRow("number widths")
+            << QByteArray("40000,-32768,+12,1.5,1e3,\"7\",007,2147483648,-5x,\"\"") << 10
+            << "l40000|s-32768|s12|d1.5|d1000|t7|s7|d2147483648|t-5x|t";
+        QTest::newRow("no numbers from signs alone")
+            << QByteArray("+-5,-,+,nan,inf") << 5 << "t+-5|t-|t+|tnan|tinf|" + none;
+        QTest::newRow("empty fields stay empty")
+            << QByteArray("120,,50,,,\"a\",,\"c\"") << 8 << "s120|-|s50|-|-|ta|-|tc|-|-";
+        QTest::newRow("too few fields")
+            << QByteArray("300,200\r\n") << 2 << "s300|s200|-|-|-|" + none;
+        QTest::newRow("empty file") << QByteArray() << 0 << none + "|" + none;
+        QTest::newRow("more than ten fields")
+            << QByteArray("1,2,3,4,5,a,b,c,d,e,f,g") << 10 << "s1|s2|s3|s4|s5|ta|tb|tc|td|te";
+        QTest::newRow("unterminated quote takes the rest")
+            << QByteArray("10,\"Ann, and more\n") << 2 << "s10|tAnn, and more\n|-|-|-|" + none;
+        QTest::newRow("text after a closing quote is dropped")
+            << QByteArray("\"a\"junk,2") << 2 << "ta|s2|-|-|-|" + none;
+        QTest::newRow("Windows-1252 names and a byte order mark")
+            << QByteArray("\xEF\xBB\xBF"
+                          "5,4,3,2,1,\"Ren\xE9\",\x80,\"\",\"\",\"\"")
+            << 10 << QString::fromUtf8("s5|s4|s3|s2|s1|tRen\xC3\xA9|t\xE2\x82\xAC|t|t|t");
+    }
+
+    void parsesFields() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, fields);
+        QFETCH(QString, values);
+        const ImportedScores imported =
+            parseScoresDat(std::string_view(file.constData(), std::size_t(file.size())));
+        QCOMPARE(imported.fieldsRead, fields);
+        QCOMPARE(show(imported.values) + "|" + show(imported.names), values);
+    }
+
+    void writesExactBytes_data() {
+        QTest::addColumn<Table>("values");
+        QTest::addColumn<Table>("names");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("120 for abc") << scores({V::int16(120)}) << names({V::fromText("abc")})
+                                     << Fixture120.toHex();
+        // A wide game keeps its width below 32768.
+        QTest::newRow("wide scores, floats and empty")
+            << scores({V::int16(0), V::score(40000, 40000), V::score(100, 40000), V::int16(-2), {}})
+            << names({V::fromText({}), V::float32(1.5f), V::float64(-2.25)})
+            << QByteArray("02000000 0300409c0000 030064000000 0200feff 0000 08000000 "
+                          "04000000c03f 050000000000000002c0 08000000 08000000");
+        QTest::newRow("names in Windows-1252")
+            << scores()
+            << names({V::fromText("J\xC3\xA9r\xC3\xB4me \xE2\x82\xAC"),
+                      V::fromText("\xF0\x9F\x82\xA1 ok"), V::fromText("bad\xC3")})
+            << QByteArray("0200000002000000020000000200000002000000 080008004ae972f46d652080 "
+                          "080004003f206f6b 08000400626164 3f 08000000 08000000");
+    }
+
+    void writesExactBytes() {
+        QFETCH(Table, values);
+        QFETCH(Table, names);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(asBytes(writeHighScoreFile(values, names)).toHex(), QByteArray::fromHex(expected).toHex());
+    }
+
+    // Everything written reads back as it was, but for a name longer than its length field
+    // can hold, which is cut there.
+    void readsBackWhatWasWritten() {
+        const Table values =
+            scores({V::int32(2'000'000'000), V::int32(40000), V::int16(32767), V::float64(0.1)});
+        const std::string longName(MaxNameBytes + 1, 'n');
+        Table written = names({V::fromText("Ren\xC3\xA9\xE2\x80\x9Cx\xE2\x80\x9D *"),
+                               V::fromText("\xC2\x81 kept"), // an unassigned byte
+                               V::fromText({}), V::fromText(longName), V{}});
+        const HighScoreFile file = readHighScoreFile(writeHighScoreFile(values, written));
+        QVERIFY(!file.anyDamaged());
+        QCOMPARE(show(file.values), show(values));
+        written[3] = V::fromText(longName.substr(1));
+        QCOMPARE(show(file.names), show(written));
+    }
+
+    void damagedRecordsBecomeFreePlaces_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("table"); // the five scores, then the five names
+        const QByteArray s = "0200780002006400020032000200000002000000";
+        const QString read = "s120|s100|s50|s0|s0|t|t|t|t|t";
+        const QString abc = "s120|s100|s50|s0|s0|tabc|t|t|t|t";
+        const auto row = [](const char* name, const QByteArray& bytes, const QString& table) {
+            QTest::newRow(name) << bytes << table;
+        };
+        row("empty file", "", "s0|s0|s0|s0|s0|t|t|t|t|t");
+        row("cut inside a score", s.left(28), read);
+        row("cut inside a name", s + "080005006162", read);
+        row("unknown tag", "02007800020064000700010002000000 0200000008000300616263",
+            "s120|s100|s0|s0|s0|t|t|t|t|t");
+        row("tag 1 is no kind", s + "0100", read);
+        row("length beyond the end", s + "0800030061626308000000 0800ffff41", abc);
+        row("float not a number",
+            "02007800 04000000c07f 020032000200000002000000 08000300616263 080000000800000008000000"
+            "08000000",
+            "s120|s0|s50|s0|s0|tabc|t|t|t|t");
+        row("double infinite", s + "0800030061626308000000 0500000000000000f07f 0800000008000000",
+            abc);
+    }
+
+    void damagedRecordsBecomeFreePlaces() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, table);
+        const HighScoreFile file = readHighScoreFile(::bytes(bytes));
+        QVERIFY(file.anyDamaged());
+        QCOMPARE(show(file.values) + "|" + show(file.names), table);
+    }
+
+    void codePage_data() {
+        QTest::addColumn<QByteArray>("utf8");
+        QTest::addColumn<QByteArray>("cp1252");
+        QTest::addColumn<bool>("lossless"); // else it reads back as written
+
+        QTest::newRow("latin-1 and the 0x80 row")
+            << QByteArray("\xC3\xA9\xC3\xBF\xE2\x82\xAC\xC5\xB8\xE2\x84\xA2")
+            << QByteArray("\xE9\xFF\x80\x9F\x99") << true;
+        QTest::newRow("unassigned bytes stand for themselves")
+            << QByteArray("\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D")
+            << QByteArray("\x81\x8D\x8F\x90\x9D") << true;
+        QTest::newRow("C1 control that 1252 reuses")
+            << QByteArray("\xC2\x80") << QByteArray("?") << false;
+        QTest::newRow("missing characters") << QByteArray("\xE4\xB8\xAD\xF0\x9F\x98\x80!")
+                                            << QByteArray("?"
+                                                          "?!")
+                                            << false;
+        QTest::newRow("invalid utf-8")
+            << QByteArray("a\xFF\xC0\xAF\xED\xA0\x80z") << QByteArray("a??????z") << false;
+        QTest::newRow("cut sequence at the end")
+            << QByteArray("ab\xE2\x82") << QByteArray("ab??") << false;
+        QTest::newRow("nul inside") << QByteArray("a\0b", 3) << QByteArray("a\0b", 3) << true;
+    }
+
+    void codePage() {
+        QFETCH(QByteArray, utf8);
+        QFETCH(QByteArray, cp1252);
+        QFETCH(bool, lossless);
+        const std::string encoded =
+            encodeWindows1252(std::string_view(utf8.data(), std::size_t(utf8.size())));
+        QCOMPARE(QByteArray::fromStdString(encoded), cp1252);
+        QCOMPARE(QByteArray::fromStdString(decodeWindows1252(encoded)), lossless ? utf8 : cp1252);
     }
 
     void findsItsFilesFromAnotherWorkingDirectory() {
@@ -147,7 +377,11 @@ private slots:
         QVERIFY(QFileInfo(path("data")).isDir());
     }
 
+    // An import takes over scores.dat after keeping the Hall of Fame it replaces under a name
+    // of its own, and saves with keep 2: the 53 bytes of the new records, then the longer old
+    // file's tail.
     void importTakesOverScoresDat() {
+        QVERIFY(writeFile(path("hscores.dat.before-import"), "older"));
         QVERIFY(writeFile(path("scores.dat"),
                           "900,450,120,0,0\r\n\"Ann\",\"Bob, Jr.\",\"Cy\",\"\",\"\"\r\n"));
         const QByteArray old = Cleared + "OLD-TAIL-BYTES-0123456789-OLD-TAIL-BYTES";
@@ -155,11 +389,14 @@ private slots:
         auto scores = load();
         QCOMPARE(table(*scores), "900 Ann,450 Bob, Jr.,120 Cy,0 ,0 ");
         QVERIFY(!QFile::exists(path("scores.dat")));
-        // Saved with keep 2: the 53 bytes of the new records, then the longer old file's tail.
         QCOMPARE(readFile(path("hscores.dat")).mid(53), old.mid(53));
+        QCOMPARE(readFile(path("hscores.dat.before-import")), QByteArray("older"));
+        QCOMPARE(readFile(path("hscores.dat.before-import.2")), old);
+        QCOMPARE(dialogs_.messages.size(), 1);
+        QVERIFY(dialogs_.messages[0].contains(path("hscores.dat.before-import.2")));
         QCOMPARE(table(*load()), table(*scores));
-        QCOMPARE(dialogs_.messages.size(), 1); // where the replaced Hall of Fame is kept
-        scores->clearHighScores();             // an ordinary save replaces the whole file
+        QCOMPARE(dialogs_.messages.size(), 1);
+        scores->clearHighScores(); // an ordinary save replaces the whole file
         QCOMPARE(readFile(path("hscores.dat")), Cleared);
     }
 
@@ -184,9 +421,7 @@ private slots:
         row("cancelled", 350, "", "500 a,400 b,350 ,300 c,200 d");
         row("equal score goes below", 300, "Eq", "500 a,400 b,300 c,300 Eq,200 d");
         row("one above the fifth", 101, " *", "500 a,400 b,300 c,200 d,101  *");
-        row("Latin-1 name", 900, "J\xC3\xBCrgen", "900 J\xC3\xBCrgen,500 a,400 b,300 c,200 d");
         row("equal to the fifth", 100, "X", "");
-        row("zero", 0, "X", "");
     }
 
     void recordPlacesTheScore() {
@@ -283,20 +518,6 @@ private slots:
         QVERIFY(QFileInfo(path("scores.dat/inside")).isDir() && dialogs_.messages.size() == 2);
     }
 
-    // An import replaces the Hall of Fame, after keeping it under a name of its own.
-    void importKeepsTheReplacedTable() {
-        QVERIFY(writeFile(path("hscores.dat.before-import"), "older"));
-        QVERIFY(writeFile(path("hscores.dat"), Fixture120));
-        QVERIFY(writeFile(path("scores.dat"), "900,0,0,0,0,\"Ann\",\"\",\"\",\"\",\"\""));
-        QCOMPARE(table(*load()), "900 Ann,0 ,0 ,0 ,0 ");
-        QCOMPARE(readFile(path("hscores.dat.before-import")), QByteArray("older"));
-        QCOMPARE(readFile(path("hscores.dat.before-import.2")), Fixture120);
-        QCOMPARE(dialogs_.messages.size(), 1);
-        QVERIFY(dialogs_.messages[0].contains(path("hscores.dat.before-import.2")));
-        QCOMPARE(table(*load()), "900 Ann,0 ,0 ,0 ,0 ");
-        QCOMPARE(dialogs_.messages.size(), 1);
-    }
-
     // A Hall of Fame left in a folder the game cannot write is taken over into the player's
     // own file once, with one message; the old file stays as it was.
     void readOnlyFolderIsTakenOverOnce() {
@@ -317,7 +538,7 @@ private slots:
 
     // The rows as the window is loaded, a long score never cut off, and the fixed form.
     void windowShowsTheRowsInTheFixedForm() {
-        HallOfFameWindow* w = show(V::int32(2147483647));
+        HallOfFameWindow* w = showWindow(V::int32(2147483647));
         QCOMPARE(rows(w), "2147483647 Ann,Ace <b>Bob</b>,0 ,0 , ");
         // The name beside a score of 0 is emptied in the table itself.
         QCOMPARE(scores_->names()[2], V::fromText({}));
@@ -347,7 +568,7 @@ private slots:
     }
 
     void openingAgainBringsItForwardWithoutRefilling() {
-        HallOfFameWindow* first = show();
+        HallOfFameWindow* first = showWindow();
         HighScores* scores = scores_.get();
         scores->record(0, 5000, 5000, "Cy");
         QCOMPARE(HallOfFameWindow::showFor(main_, scores), first);
@@ -365,7 +586,7 @@ private slots:
 
     void clearEmptiesTheFileAndTheRows() {
         QFETCH(bool, mainClosed);
-        HallOfFameWindow* w = show();
+        HallOfFameWindow* w = showWindow();
         QSignalSpy cleared(w, &HallOfFameWindow::highScoresCleared);
         if (mainClosed) {
             main_->close();
@@ -397,7 +618,7 @@ private slots:
         int made = 0;
         HallOfFameWindow::setMainWindowFactory([&] { ++made; });
         main_->setObjectName("Form1");
-        HallOfFameWindow* w = show();
+        HallOfFameWindow* w = showWindow();
         mainClosed ? void(main_->close()) : main_->hide();
         waitUntilClosed();
         button == "Escape" ? QTest::keyClick(w, Qt::Key_Escape) : click(*w, qPrintable(button));
@@ -408,5 +629,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHallOfFame)
-#include "tst_halloffame.moc"
+QTEST_MAIN(TestScores)
+#include "tst_scores.moc"

@@ -1,0 +1,373 @@
+#include "enginefakes.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <set>
+
+using namespace corvelle;
+using namespace corvelle::test;
+
+namespace {
+
+const std::string NoMoreCards = "Sorry no more cards left to deal!";
+const std::string GameIsOver =
+    "The current game is over, please start a new game to continue playing";
+const std::string NothingToUndo =
+    "Sorry, but you may only undo a card movement after it has been completed!";
+
+// Column 0 bottom up: 6, 5, 4, 3, 2 of clubs; the first discard the 7 of spades, then a 7 and
+// a 6 of hearts to draw.
+std::array<int, DeckSize> runDeck() {
+    return makeDeck({{5, clubs(6)},
+                     {4, clubs(5)},
+                     {3, clubs(4)},
+                     {2, clubs(3)},
+                     {1, clubs(2)},
+                     {36, spades(7)},
+                     {37, hearts(7)},
+                     {38, hearts(6)}});
+}
+
+} // namespace
+
+// The rules of play, each with what was shown: the move rule for every pair of ranks, wild and
+// covered cards; deal, draw, undo, the used-up deck, game over and its revival; runs and the
+// anty, the undo penalty, the round bonus, scoring switched off, the peak score, the highest
+// score label, and a fixed game worked out by hand.
+class TestRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyRankPair_data() {
+        QTest::addColumn<int>("tableRank");
+        QTest::addColumn<int>("discardRank");
+        QTest::addColumn<bool>("wrap");
+        QTest::addColumn<bool>("legal");
+        // The ranks each table rank may go on, listed as the rules give them (0 is wild).
+        for (bool wrap : {false, true}) {
+            for (int c = 0; c <= 13; ++c) {
+                std::set<int> fits{0, c - 1, c + 1};
+                if (c == 0) {
+                    fits = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+                } else if (c == 1 && wrap) {
+                    fits.insert(13);
+                } else if (c == 13 && wrap) {
+                    fits.insert(1);
+                }
+                for (int d = 0; d <= 13; ++d) {
+                    QTest::addRow("%d on %d%s", c, d, wrap ? " wrap" : "")
+                        << c << d << wrap << (fits.count(d) == 1);
+                }
+            }
+        }
+    }
+
+    void everyRankPair() {
+        QFETCH(int, tableRank);
+        QFETCH(int, discardRank);
+        QFETCH(bool, wrap);
+        QFETCH(bool, legal);
+        TestGame t({makeDeck({})}, {.aceKingWrap = wrap});
+        QCOMPARE(t.game.moveFits(tableRank, discardRank), legal);
+    }
+
+    // Slot 4 (free at the bottom of column 0) holds `tableCard`; the first discard is `discard`.
+    // The 5 of spades is a chosen wild card; `cheats` says whether cheats are in force.
+    void jokersAndChosenWildCardsPlayOnAnything_data() {
+        QTest::addColumn<int>("tableCard");
+        QTest::addColumn<int>("discard");
+        QTest::addColumn<bool>("cheats");
+        QTest::addColumn<bool>("plays");
+        QTest::addColumn<int>("counted");
+        QTest::newRow("seven on seven") << clubs(7) << hearts(7) << false << false << 0;
+        QTest::newRow("joker on a king") << BlackJoker << spades(13) << false << true << 0;
+        QTest::newRow("queen on a joker") << hearts(12) << RedJoker << false << true << 0;
+        QTest::newRow("joker, cheats on") << RedJoker << spades(9) << true << true << 0;
+        QTest::newRow("chosen five on a king") << spades(5) << spades(13) << true << true << 1;
+        QTest::newRow("chosen five, cheats off") << spades(5) << spades(13) << false << false << 0;
+        QTest::newRow("ten on a chosen five") << diamonds(10) << spades(5) << true << true << 0;
+        QTest::newRow("chosen five as a five") << spades(5) << hearts(6) << false << true << 0;
+        QTest::newRow("ten on a five, cheats off")
+            << diamonds(10) << spades(5) << false << false << 0;
+    }
+
+    void jokersAndChosenWildCardsPlayOnAnything() {
+        QFETCH(int, tableCard);
+        QFETCH(int, discard);
+        QFETCH(bool, cheats);
+        QFETCH(bool, plays);
+        QFETCH(int, counted);
+        TestGame t({makeDeck({{5, tableCard}, {36, discard}})});
+        t.chooseWildCards({spades(5)}, cheats);
+        QCOMPARE(t.game.canPlay(4), plays);
+        t.game.clickTableSlot(4);
+        QCOMPARE(t.display.discardPicture, plays ? tableCard : discard);
+        QCOMPARE(t.state.wildCardsPlayed, counted);
+        QVERIFY(t.display.messages.empty());
+        if (counted == 0) {
+            return;
+        }
+        // The count goes back with an undo while cheats are on, not after they were switched off;
+        // a new game clears it.
+        t.game.undoLastMove();
+        QCOMPARE(t.state.wildCardsPlayed, 0);
+        t.game.clickTableSlot(4);
+        t.chooseWildCards({spades(5)}, false);
+        t.game.undoLastMove();
+        QCOMPARE(t.state.wildCardsPlayed, 1);
+        t.game.newGame();
+        QCOMPARE(t.state.wildCardsPlayed, 0);
+    }
+
+    // Column 1 bottom up: a 7 of clubs over a 4 of hearts; the discard a 5, then a 6 and a 5
+    // to draw.
+    void coveredCardsCannotBePlayed() {
+        TestGame t({makeDeck(
+            {{9, hearts(4)}, {10, clubs(7)}, {36, spades(5)}, {37, clubs(6)}, {38, hearts(5)}})});
+        t.game.clickTableSlot(8); // a 4 on a 5, but covered
+        t.game.clickTableSlot(9); // a 7 on a 5 does not fit
+        QVERIFY(t.state.tableCardsLeft == 35 && !t.state.undo.undoAvailable && t.state.score == 0);
+        t.game.clickDiscardPile();
+        t.game.clickTableSlot(9); // the 7 goes on the 6; the 4 is free now but does not fit
+        t.game.clickTableSlot(8);
+        QVERIFY(!t.state.onTable[9] && t.state.onTable[8]);
+        t.game.clickDiscardPile();
+        t.game.clickTableSlot(8);
+        QVERIFY(!t.state.onTable[8] && t.state.tableCardsLeft == 33);
+    }
+
+    void shuffleKeepsTheLastPass() {
+        const auto third = clearableDeck(3);
+        TestGame t({stuckDeck(), stuckDeck(), clearableDeck(0), third});
+        t.game.setOptions({.shuffleCount = 3});
+        t.game.newGame();
+        QVERIFY(std::equal(third.begin(), third.end(), t.state.deck.begin() + 1));
+    }
+
+    void drawAndItsUndo() {
+        const auto deck = stuckDeck();
+        TestGame t({deck});
+        t.game.clickDiscardPile();
+        QVERIFY(t.state.deckPosition == 37 && t.state.drawPileCount == 17);
+        QCOMPARE(t.display.discardPicture, deck[36]);
+        QCOMPARE(std::count(t.display.drawVisible.begin(), t.display.drawVisible.end(), true), 17);
+        t.game.undoLastMove();
+        QVERIFY(t.state.deckPosition == 36 && t.state.drawPileCount == 18);
+        QCOMPARE(t.display.discardPicture, deck[35]);
+        QVERIFY(t.display.drawVisible[17] && !t.state.undo.undoAvailable);
+        // Only one step can be taken back, and nothing right after the deal.
+        t.game.undoLastMove();
+        t.game.newGame();
+        t.game.undoLastMove();
+        QCOMPARE(t.display.messages, (std::vector<std::string>{NothingToUndo, NothingToUndo}));
+    }
+
+    void lastDrawEndsTheGameAndUndoRevivesIt() {
+        TestGame t({stuckDeck()});
+        for (int i = 0; i < 17; ++i) {
+            QCOMPARE(t.game.clickDiscardPile(), Outcome::Nothing);
+        }
+        // The last card: nothing fits, the game is over at once.
+        QCOMPARE(t.game.clickDiscardPile(), Outcome::GameOver);
+        QVERIFY(t.state.gameOver && t.display.panelVisible && t.display.messages.empty());
+        t.game.undoLastMove();
+        QVERIFY(!t.state.gameOver && !t.display.panelVisible && t.state.drawPileCount == 1);
+        QCOMPARE(t.state.discardTop, clubs(13));
+        QCOMPARE(t.game.clickDiscardPile(), Outcome::GameOver);
+    }
+
+    void lastMoveWithTheDeckUsedUpEndsTheGame() {
+        // The last card drawn, the King of hearts, takes the Queen of spades; then the 5 above
+        // it and the other bottom cards, 5s and 6s, fit nothing.
+        std::vector<int> pile;
+        for (int rank : {2, 3, 8, 9}) {
+            for (Suit suit : AllSuits) {
+                pile.push_back(cardCode(suit, rank));
+            }
+        }
+        pile.insert(pile.end(), {spades(10), clubs(10), hearts(13)});
+        auto deck = deckWith(
+            {spades(12), clubs(5), diamonds(5), hearts(5), spades(6), clubs(6), diamonds(6)}, pile);
+        std::swap(deck[3], *std::find(deck.begin(), deck.end(), spades(5)));
+        TestGame t({deck}, {.backgroundClickDraws = true});
+        for (int i = 0; i < 18; ++i) {
+            t.game.clickDiscardPile();
+        }
+        QVERIFY(!t.state.gameOver);
+        QCOMPARE(t.game.clickTableSlot(4), Outcome::GameOver);
+        QVERIFY(t.state.gameOver && t.display.panelVisible);
+        // A refused draw repeats the check, and leaves the undo record alone.
+        QCOMPARE(t.game.clickBackground(), Outcome::GameOver);
+        QCOMPARE(t.display.messages, std::vector<std::string>{NoMoreCards});
+        t.game.undoLastMove();
+        QVERIFY(!t.state.gameOver && t.state.onTable[4]);
+        // The restored Queen is the free card of its column again.
+        QCOMPARE(t.game.clickTableSlot(4), Outcome::GameOver);
+    }
+
+    // The last draw with one card left on the table never deals a new round.
+    void lastDrawWithOneCardLeft() {
+        TestGame t({clearableDeck(0)});
+        for (int k = 0; k < 34; ++k) {
+            t.game.clickTableSlot(clearingOrderSlot(k));
+        }
+        for (int i = 0; i < 18; ++i) {
+            t.game.clickDiscardPile();
+        }
+        QVERIFY(t.state.tableCardsLeft == 1 && t.state.deckPosition == 54);
+    }
+
+    void clicksWhileTheGameIsOver() {
+        TestGame t({stuckDeck()}, {.drawPileClickDraws = true, .backgroundClickDraws = true});
+        for (int i = 0; i < 18; ++i) {
+            t.game.clickDiscardPile();
+        }
+        const GameState before = t.state;
+        QCOMPARE(t.game.clickTableSlot(4), Outcome::Nothing); // ignored, no message
+        t.game.clickDiscardPile();
+        t.game.clickDrawPile(3);
+        QCOMPARE(t.display.messages, (std::vector<std::string>{GameIsOver, GameIsOver}));
+        QVERIFY(t.state.gameOver && t.state == before);
+        t.game.newGame();
+        QVERIFY(!t.state.gameOver && !t.display.panelVisible);
+    }
+
+    void drawingOptionsChooseWhichClicksDraw() {
+        TestGame t({stuckDeck()});
+        const Options methods[]{{}, {.drawPileClickDraws = true}, {.backgroundClickDraws = true}};
+        for (int draws = 0; draws < 3; ++draws) { // a click on each but the discard pile
+            t.game.setOptions(methods[draws]);
+            t.game.clickDrawPile(5);
+            t.game.clickBackground();
+            QCOMPARE(t.state.deckPosition, 36 + draws);
+        }
+    }
+
+    // An undo costs 10 points, never going below 0, and sets the anty back to 5 without
+    // ending the run: the next card scores 10.
+    void undoPenaltyAndTheRun() {
+        TestGame t({runDeck()});
+        t.game.clickTableSlot(4); // 6: +5
+        t.game.undoLastMove();    // 5 - 10 stops at 0
+        QCOMPARE(t.display.scoreText, "0");
+        t.game.clickTableSlot(4); // the run goes on from the anty of 5: +10
+        t.game.clickTableSlot(3); // 5: +15
+        QCOMPARE(t.state.score, 25);
+        t.game.undoLastMove();
+        QVERIFY(t.state.score == 15 && t.state.anty == 5);
+        t.game.clickDiscardPile(); // a draw ends the run: the 7 of hearts
+        t.game.clickDiscardPile(); // the 6 of hearts
+        t.game.clickTableSlot(3);  // a new run: +5
+        QVERIFY(t.state.score == 20 && t.state.peakScore == 25);
+    }
+
+    void roundBonusComesBeforeTheLastCard_data() {
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<bool>("scoring");
+        QTest::newRow("7 cards left") << 11 << true;
+        QTest::newRow("draw pile used up") << 18 << true;
+        QTest::newRow("7 cards left, scoring off") << 11 << false;
+    }
+
+    void roundBonusComesBeforeTheLastCard() {
+        QFETCH(int, draws);
+        QFETCH(bool, scoring);
+        TestGame t({clearableDeck(draws), clearableDeck(0)}, {.scoringOn = scoring});
+        for (int i = 0; i < draws; ++i) {
+            t.game.clickDiscardPile();
+        }
+        for (int k = 0; k < 34; ++k) {
+            QCOMPARE(t.game.clickTableSlot(clearingOrderSlot(k)), Outcome::Nothing);
+        }
+        const std::int32_t runPoints = scoring ? 5 * (34 * 35 / 2) : 0;
+        QCOMPARE(t.state.score, runPoints);
+        QCOMPARE(t.game.clickTableSlot(clearingOrderSlot(34)), Outcome::RoundWon);
+        const std::int32_t bonus = 5 * (18 - draws);
+        QCOMPARE(t.state.score, runPoints + bonus + (scoring ? 5 * 35 : 0));
+        const auto& shown = t.display.scoreHistory;
+        QCOMPARE(shown[shown.size() - (scoring ? 2 : 1)], std::to_string(runPoints + bonus));
+        // A new round at once: fresh table, nothing to undo; the run goes on.
+        QVERIFY(t.state.tableCardsLeft == 35 && t.state.deckPosition == 36);
+        QVERIFY(!t.state.undo.undoAvailable && !t.state.gameOver);
+        const std::int32_t before = t.state.score;
+        t.game.clickTableSlot(clearingOrderSlot(0));
+        QCOMPARE(t.state.score - before, scoring ? 5 * 36 : 0);
+    }
+
+    // Scoring switched off leaves score and anty alone. A game dealt while it was off never
+    // starts a run: after switching it on, a draw sets the anty back to 5 and the next card
+    // still adds 5 to it.
+    void scoringSwitchedOffAndOn() {
+        TestGame t({runDeck()});
+        t.game.clickTableSlot(4);
+        t.game.clickTableSlot(3);
+        t.game.setOptions({.scoringOn = false});
+        t.game.clickTableSlot(2);
+        t.game.clickDiscardPile();
+        t.game.undoLastMove();
+        QVERIFY(t.state.score == 15 && t.state.anty == 10);
+        QCOMPARE(t.state.antyPhase, RunPhase::Running);
+        t.game.newGame();
+        QCOMPARE(t.state.score, 15);
+        TestGame u({runDeck()}, {.scoringOn = false});
+        QCOMPARE(u.state.antyPhase, RunPhase::Unset);
+        u.game.setOptions({});
+        u.game.clickTableSlot(4);
+        QCOMPARE(u.state.score, 5);
+        u.game.clickDiscardPile();
+        u.game.clickDiscardPile(); // the 6 of hearts takes the 5
+        u.game.clickTableSlot(3);
+        QCOMPARE(u.state.score, 5 + 10);
+    }
+
+    // A fixed deck and a scripted game give a known score and position, worked out by hand.
+    void scriptedGameEndsWhereExpected() {
+        // The clearable deck with two draws: column 0 bottom up is 2, 3, 4, 5, 6 of spades,
+        // column 1 bottom up 7, 8, .. of spades; the first discard is the Ace of clubs and the
+        // first card drawn the King of clubs.
+        TestGame t({clearableDeck(2)});
+        Game& game = t.game;
+        QCOMPARE(t.state.discardTop, clubs(1));
+        game.clickTableSlot(4);  // 2 on the Ace: run starts, +5 -> 5
+        game.clickTableSlot(3);  // 3: +10 -> 15
+        game.clickDiscardPile(); // King of clubs; anty back to 5
+        game.clickTableSlot(2);  // a 4 on a King: refused
+        game.undoLastMove();     // the draw taken back: -10 -> 5, the 3 on top again
+        game.clickTableSlot(2);  // 4: the phase was reset by the draw, +5 -> 10
+        game.clickTableSlot(1);  // 5: +10 -> 20
+        game.clickTableSlot(0);  // 6: +15 -> 35
+        game.clickTableSlot(9);  // 7: +20 -> 55
+        game.undoLastMove();     // -10 -> 45, anty 5, run still under way
+        game.clickTableSlot(9);  // 7 again: +10 -> 55
+        game.clickTableSlot(8);  // 8: +15 -> 70
+        QVERIFY(t.state.score == 70 && t.state.anty == 15);
+        QCOMPARE(t.state.antyPhase, RunPhase::Running);
+        QCOMPARE(t.state.discardTop, spades(8));
+        QVERIFY(t.state.tableCardsLeft == 28 && t.state.deckPosition == 36);
+        QVERIFY(t.state.undo.undoAvailable && t.state.undo.undoSlot == 8);
+        QCOMPARE(t.display.scoreText, "70");
+        for (int slot : {0, 1, 2, 3, 4, 8, 9}) {
+            QVERIFY(!t.display.slotVisible[slot]);
+        }
+        QVERIFY(t.display.slotVisible[7] && t.display.messages.empty());
+    }
+
+    void highestScoreLabelFollowsTheScore() {
+        TestGame t({runDeck()});
+        t.game.setHighScoreToBeat(12);
+        t.game.clickTableSlot(4); // 5
+        QCOMPARE(t.display.highestText, "0");
+        t.game.clickTableSlot(3); // 15
+        QCOMPARE(t.display.highestText, "15");
+        t.game.undoLastMove(); // 5: an undo never lowers it
+        QCOMPARE(t.display.highestText, "15");
+        t.game.setHighScoreToBeat(std::numeric_limits<double>::infinity());
+        t.game.clickTableSlot(3); // 15
+        t.game.clickTableSlot(2); // 30
+        QCOMPARE(t.display.highestText, "15");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRules)
+#include "tst_rules.moc"
