@@ -4,9 +4,6 @@
 
 #include <random>
 #include <set>
-#include <string>
-#include <utility>
-#include <vector>
 
 using namespace corvelle;
 using namespace corvelle::test;

@@ -5,11 +5,6 @@
 #include "wildcardwindow.h"
 #include "windowdriver.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-
 using namespace corvelle;
 using namespace corvelle::test;
 

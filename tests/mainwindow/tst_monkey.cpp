@@ -1,10 +1,6 @@
 #include "optionstore.h"
 #include "windowdriver.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QMenuBar>
-
 #include <random>
 
 using namespace corvelle;

@@ -1,13 +1,11 @@
 #include "optionstore.h"
-
-#include <QDir>
-#include <QTemporaryFile>
-#include <QTest>
+#include "windowdriver.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace corvelle;
+using namespace corvelle::test;
 
 namespace {
 
@@ -63,14 +61,8 @@ const Values firstRun =
          "mnuAceKing.Checked=True");
 
 void writeStore(const QByteArray& content) {
-    QDir().mkpath(QFileInfo(OptionStore::fileName()).path());
-    QFile file(OptionStore::fileName());
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-}
-
-QByteArray readStore() {
-    QFile file(OptionStore::fileName());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QVERIFY(QDir().mkpath(QFileInfo(OptionStore::fileName()).path()));
+    QVERIFY(writeFile(OptionStore::fileName(), content));
 }
 
 } // namespace
@@ -125,7 +117,8 @@ private slots:
             QCOMPARE(state.values(), expected);
             QStringList entries = written.split(' ');
             entries.sort();
-            QCOMPARE(readStore(), ("[Settings]\n" + entries.join('\n') + '\n').toUtf8());
+            QCOMPARE(readFile(OptionStore::fileName()),
+                     ("[Settings]\n" + entries.join('\n') + '\n').toUtf8());
             QCOMPARE(store.status(), QSettings::NoError);
             QCOMPARE(State(!start).load().values(), with(firstRun, written));
         }
@@ -167,9 +160,9 @@ private slots:
             if (!file.isNull()) {
                 writeStore("[Settings]\n" + file + '\n');
             }
-            const QByteArray before = readStore();
+            const QByteArray before = readFile(OptionStore::fileName());
             QCOMPARE(State(start).load().values(), with(firstRun, reads));
-            QCOMPARE(readStore(), before);
+            QCOMPARE(readFile(OptionStore::fileName()), before);
             QCOMPARE(QFileInfo::exists(QFileInfo(OptionStore::fileName()).path()), !file.isNull());
         }
     }

@@ -2,13 +2,7 @@
 // system calls leaves the file with its whole old content or its whole new one, never less, and
 // a FIFO or a folder in a file's place is reported instead of hanging the game.
 #include "savefile.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
+#include "windowdriver.h"
 
 #include <memory>
 #include <sys/fsuid.h>
@@ -16,6 +10,7 @@
 #include <unistd.h>
 
 using namespace corvelle;
+using namespace corvelle::test;
 
 Q_DECLARE_METATYPE(ReadStatus)
 
@@ -23,17 +18,6 @@ namespace {
 
 const QByteArray OldContent(1000, 'o');
 const QByteArray NewContent(3000, 'n');
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(out.write(bytes), bytes.size());
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile in(path);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(unreadable)");
-}
 
 // Runs the save child on `path` with `arguments` after it, behind `wrapper` (strace) if given;
 // returns what it wrote to stderr.
@@ -69,7 +53,7 @@ private slots:
         saveDir_ = dir_->filePath("save");
         path_ = saveDir_ + "/hscores.dat";
         QVERIFY(QDir().mkpath(saveDir_));
-        put(path_, OldContent);
+        QVERIFY(writeFile(path_, OldContent));
     }
 
     void fullDiskFailsTheSave_data() {
@@ -82,7 +66,7 @@ private slots:
         QFETCH(int, limit);
         const QByteArray err = runChild(path_, {}, {QString::number(limit)});
         QVERIFY2(err.endsWith("\nexit 1") && !err.contains("end\n\nexit"), err);
-        QCOMPARE(contentOf(path_), OldContent);
+        QCOMPARE(readFile(path_), OldContent);
         QCOMPARE(entries(), QStringList{"hscores.dat"});
     }
 
@@ -98,9 +82,9 @@ private slots:
     void onlyOwnLeftoversAreRemoved() {
         QFETCH(QString, name);
         QFETCH(bool, removed);
-        put(saveDir_ + "/" + name, "leftover");
+        QVERIFY(writeFile(saveDir_ + "/" + name, "leftover"));
         QCOMPARE(replaceFileContent(path_, NewContent), QString());
-        QCOMPARE(contentOf(path_), NewContent);
+        QCOMPARE(readFile(path_), NewContent);
         QCOMPARE(QFile::exists(saveDir_ + "/" + name), !removed);
     }
 
@@ -108,8 +92,8 @@ private slots:
     void killAtEverySystemCall() {
         const QString log = dir_->filePath("trace");
         QVERIFY2(runChild(path_, {"strace", "-f", "-o", log}).endsWith("\nexit 0"), "traced save");
-        QCOMPARE(contentOf(path_), NewContent);
-        const QStringList lines = QString::fromLatin1(contentOf(log)).split('\n');
+        QCOMPARE(readFile(path_), NewContent);
+        const QStringList lines = QString::fromLatin1(readFile(log)).split('\n');
         const QRegularExpression call(R"(^(?:\d+ +)?(\w+)\()");
         QMap<QString, int> seen;
         QList<QPair<QString, int>> saveCalls;
@@ -136,13 +120,13 @@ private slots:
         int keptOld = 0;
         for (const auto& [name, nth] : saveCalls) {
             const QString at = QString("%1 #%2").arg(name).arg(nth);
-            put(path_, OldContent);
+            QVERIFY(writeFile(path_, OldContent));
             const QByteArray err =
                 runChild(path_, {"strace", "-f", "-o", "/dev/null", "-e",
                                  QString("inject=%1:signal=KILL:when=%2").arg(name).arg(nth)});
             QVERIFY2(err.contains("begin\n") && !err.contains("end\n"),
                      qPrintable("not killed at " + at));
-            const QByteArray content = contentOf(path_);
+            const QByteArray content = readFile(path_);
             QVERIFY2(content == OldContent || content == NewContent, qPrintable(at));
             keptOld += content == OldContent;
             QCOMPARE(replaceFileContent(path_, NewContent), QString());

@@ -2,9 +2,6 @@
 
 #include "optionstore.h"
 
-#include <QMainWindow>
-#include <QMenuBar>
-
 namespace corvelle::test {
 
 QString WindowFixture::askText(const QString& prompt, const QString& title,
@@ -40,7 +37,10 @@ void WindowFixture::reset() {
 std::unique_ptr<MainWindow> WindowFixture::open(RandomSource* random) {
     auto window = std::make_unique<MainWindow>(dir.path(), nullptr, random);
     window->show();
-    return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
+    if (!QTest::qWaitForWindowExposed(window.get())) {
+        qFatal("the main window never showed");
+    }
+    return window;
 }
 
 QString windowFacts(QWidget& window) {
@@ -85,6 +85,10 @@ QString misplaced(QWidget& window, std::initializer_list<Placed> expected) {
         }
     }
     return wrong.join(' ');
+}
+
+QByteArray asBytes(const std::vector<std::uint8_t>& bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())};
 }
 
 QByteArray readFile(const QString& path) {

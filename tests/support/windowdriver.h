@@ -6,8 +6,8 @@
 #include "fixturepictures.h"
 #include "mainwindow.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <memory>
@@ -31,7 +31,7 @@ public:
                     const std::function<QString(const QString&)>& keep) override;
     bool setUp();
     void reset();
-    std::unique_ptr<MainWindow> open(RandomSource* random = nullptr);
+    std::unique_ptr<MainWindow> open(RandomSource* random = nullptr); // shown, or the test ends
     QString path(const QString& name) const { return dir.filePath(name); }
 };
 
@@ -49,7 +49,8 @@ struct Placed {
 // The controls of `window` that are not where and as `expected` says, by name; empty if none.
 QString misplaced(QWidget& window, std::initializer_list<Placed> expected);
 
-// A file's bytes ("<missing>" when it cannot be read), and writing them.
+// Bytes as Qt holds them; a file's bytes ("<missing>" when it cannot be read), and writing them.
+QByteArray asBytes(const std::vector<std::uint8_t>& bytes);
 QByteArray readFile(const QString& path);
 bool writeFile(const QString& path, const QByteArray& bytes);
 
