@@ -490,13 +490,8 @@ private slots:
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(window.isNull());
-        QStringList open;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible()) {
-                open << widget->objectName();
-            }
-        }
-        QCOMPARE(open, hallOfFame && from == "Form1" ? QStringList{"Form4"} : QStringList{});
+        QCOMPARE(shownWindows(),
+                 hallOfFame && from == "Form1" ? QStringList{"Form4"} : QStringList{});
         QVERIFY(!events.seen.contains("Form1 show"));
     }
 

@@ -27,17 +27,12 @@ class MonkeyTest : public QObject {
 
     // A random command of a random visible window: a control, a menu item or a key.
     QString act() {
-        QList<QWidget*> shown;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible() && widget->objectName().startsWith("Form")) {
-                shown << widget;
-            }
-        }
+        const QStringList shown = shownWindows().filter(QRegularExpression("^Form"));
         if (shown.isEmpty()) {
             start();
             return "a fresh start";
         }
-        QWidget* form = shown[pick(int(shown.size()))];
+        QWidget* form = topLevel(shown[pick(int(shown.size()))]);
         QList<QAction*> items;
         for (QAction* item : form->findChildren<QAction*>()) {
             if (!item->menu() && !item->isSeparator() && !item->text().isEmpty()) {
@@ -80,13 +75,10 @@ class MonkeyTest : public QObject {
     }
 
     QString broken() {
-        QMap<QString, int> count;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            count[widget->objectName()] += widget->isVisible() ? 1 : 0;
-        }
-        for (auto it = count.begin(); it != count.end(); ++it) {
-            if (it.key().startsWith("Form") && it.value() > 1) {
-                return it.key() + " is open twice";
+        const QStringList shown = shownWindows();
+        for (const QString& name : shown) {
+            if (name.startsWith("Form") && shown.count(name) > 1) {
+                return name + " is open twice";
             }
         }
         if (!window_) {

@@ -114,6 +114,15 @@ QString labelText(QWidget& window, const char* name, int index) {
     return control(window, QLatin1String(name), index)->property("text").toString();
 }
 
+QStringList shownWindows() {
+    QStringList names;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        names << (widget->isVisible() ? widget->objectName() : QString());
+    }
+    names.removeAll(QString());
+    return names;
+}
+
 QWidget* topLevel(const QString& name) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (widget->objectName() == name && widget->isVisible()) {

@@ -57,7 +57,9 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 // The control of `window` with that name (and index, for a control array).
 QWidget* control(QWidget& window, const QString& name, int index = -1);
 QString labelText(QWidget& window, const char* name, int index = -1);
-// The visible top-level window with that name ("Form4"), or nullptr.
+// The names of the visible top-level windows; the visible one with that name ("Form4"), or
+// nullptr.
+QStringList shownWindows();
 QWidget* topLevel(const QString& name);
 // A left click on the named control of a window.
 void click(QWidget& window, const char* name, int index = -1);
