@@ -161,7 +161,10 @@ private slots:
         QVERIFY(std::equal(third.begin(), third.end(), t.state.deck.begin() + 1));
     }
 
-    void drawAndItsUndo() {
+    // Where nothing ever fits: a draw and its undo, one step back at most and none right after
+    // the deal; the drawing options choose which clicks draw; the last draw ends the game at
+    // once and an undo revives it; clicks on a finished game change nothing and say so.
+    void drawUndoAndTheEndOfAStuckGame() {
         const auto deck = stuckDeck();
         TestGame t({deck});
         t.game.clickDiscardPile();
@@ -172,25 +175,36 @@ private slots:
         QVERIFY(t.state.deckPosition == 36 && t.state.drawPileCount == 18);
         QCOMPARE(t.display.discardPicture, deck[35]);
         QVERIFY(t.display.drawVisible[17] && !t.state.undo.undoAvailable);
-        // Only one step can be taken back, and nothing right after the deal.
         t.game.undoLastMove();
         t.game.newGame();
         t.game.undoLastMove();
         QCOMPARE(t.display.messages, (std::vector<std::string>{NothingToUndo, NothingToUndo}));
-    }
-
-    void lastDrawEndsTheGameAndUndoRevivesIt() {
-        TestGame t({stuckDeck()});
-        for (int i = 0; i < 17; ++i) {
+        const Options methods[]{{}, {.drawPileClickDraws = true}, {.backgroundClickDraws = true}};
+        for (int draws = 0; draws < 3; ++draws) { // a click on each but the discard pile
+            t.game.setOptions(methods[draws]);
+            t.game.clickDrawPile(5);
+            t.game.clickBackground();
+            QCOMPARE(t.state.deckPosition, 36 + draws);
+        }
+        for (int i = 0; i < 15; ++i) {
             QCOMPARE(t.game.clickDiscardPile(), Outcome::Nothing);
         }
-        // The last card: nothing fits, the game is over at once.
         QCOMPARE(t.game.clickDiscardPile(), Outcome::GameOver);
-        QVERIFY(t.state.gameOver && t.display.panelVisible && t.display.messages.empty());
+        QVERIFY(t.state.gameOver && t.display.panelVisible && t.display.messages.size() == 2);
         t.game.undoLastMove();
         QVERIFY(!t.state.gameOver && !t.display.panelVisible && t.state.drawPileCount == 1);
         QCOMPARE(t.state.discardTop, clubs(13));
         QCOMPARE(t.game.clickDiscardPile(), Outcome::GameOver);
+        t.game.setOptions({.drawPileClickDraws = true, .backgroundClickDraws = true});
+        const GameState before = t.state;
+        t.display.messages.clear();
+        QCOMPARE(t.game.clickTableSlot(4), Outcome::Nothing); // ignored, no message
+        t.game.clickDiscardPile();
+        t.game.clickDrawPile(3);
+        QCOMPARE(t.display.messages, (std::vector<std::string>{GameIsOver, GameIsOver}));
+        QVERIFY(t.state == before);
+        t.game.newGame();
+        QVERIFY(!t.state.gameOver && !t.display.panelVisible);
     }
 
     void lastMoveWithTheDeckUsedUpEndsTheGame() {
@@ -232,32 +246,6 @@ private slots:
             t.game.clickDiscardPile();
         }
         QVERIFY(t.state.tableCardsLeft == 1 && t.state.deckPosition == 54);
-    }
-
-    void clicksWhileTheGameIsOver() {
-        TestGame t({stuckDeck()}, {.drawPileClickDraws = true, .backgroundClickDraws = true});
-        for (int i = 0; i < 18; ++i) {
-            t.game.clickDiscardPile();
-        }
-        const GameState before = t.state;
-        QCOMPARE(t.game.clickTableSlot(4), Outcome::Nothing); // ignored, no message
-        t.game.clickDiscardPile();
-        t.game.clickDrawPile(3);
-        QCOMPARE(t.display.messages, (std::vector<std::string>{GameIsOver, GameIsOver}));
-        QVERIFY(t.state.gameOver && t.state == before);
-        t.game.newGame();
-        QVERIFY(!t.state.gameOver && !t.display.panelVisible);
-    }
-
-    void drawingOptionsChooseWhichClicksDraw() {
-        TestGame t({stuckDeck()});
-        const Options methods[]{{}, {.drawPileClickDraws = true}, {.backgroundClickDraws = true}};
-        for (int draws = 0; draws < 3; ++draws) { // a click on each but the discard pile
-            t.game.setOptions(methods[draws]);
-            t.game.clickDrawPile(5);
-            t.game.clickBackground();
-            QCOMPARE(t.state.deckPosition, 36 + draws);
-        }
     }
 
     void roundBonusComesBeforeTheLastCard_data() {
