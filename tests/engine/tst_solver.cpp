@@ -207,58 +207,49 @@ private slots:
     }
 
     void handWorkedPositions_data() {
-        QTest::addColumn<std::vector<int>>("column0"); // rank by row, the last one free
-        QTest::addColumn<std::vector<int>>("column1");
-        QTest::addColumn<int>("top");
-        QTest::addColumn<std::vector<int>>("pile");
-        QTest::addColumn<int>("antyPhase");
-        QTest::addColumn<bool>("wrap");
-        QTest::addColumn<bool>("scoring");
+        // Ranks of column 0 and column 1 by row, the last one free / the discard top / the
+        // draw pile / the run's phase / "wrap" and "scoring" when on; the anty is 20.
+        QTest::addColumn<QString>("position");
         QTest::addColumn<int>("best");
         // King on Ace only with the wrap: 5 for the card, 10 for the two cards left in the pile.
-        QTest::newRow("wrap") << std::vector{13} << std::vector<int>{} << 1 << std::vector{5, 5}
-                              << 1 << true << true << 15;
+        QTest::newRow("wrap") << "13//1/5 5/1/wrap scoring" << 15;
         // 4 then 3 on the 5: 5 + 10, bonus 15 for three cards left.
-        QTest::newRow("bonus") << std::vector{3, 4} << std::vector<int>{} << 5
-                               << std::vector{9, 9, 9} << 1 << true << true << 30;
+        QTest::newRow("bonus") << "3 4//5/9 9 9/1/wrap scoring" << 30;
         // Phase 0: the 8 on the 7 (20 + 5), draw a 10, the Jack on it scores 10 (the run does
         // not start afresh in phase 0), bonus 5. Drawing first gives only the Jack.
-        QTest::newRow("phase 0") << std::vector{8} << std::vector{11} << 7 << std::vector{10, 10}
-                                 << 0 << false << true << 40;
+        QTest::newRow("phase 0") << "8/11/7/10 10/0/scoring" << 40;
         // The 5 and the 4 on the 6 (5 + 10), then the 9 on the drawn 8 (5) with one card left
         // (bonus 5): 25. Playing the 9 on the 8 first strands the 5 and the 4.
-        QTest::newRow("order") << std::vector{4, 5} << std::vector{9} << 6 << std::vector{8, 12}
-                               << 1 << false << true << 25;
+        QTest::newRow("order") << "4 5/9/6/8 12/1/scoring" << 25;
         // Scoring off: only the bonus, for clearing with one card left.
-        QTest::newRow("scoring off") << std::vector{7} << std::vector{2} << 8 << std::vector{3, 9}
-                                     << 1 << true << false << 5;
+        QTest::newRow("scoring off") << "7/2/8/3 9/1/wrap" << 5;
     }
 
     void handWorkedPositions() {
-        QFETCH(std::vector<int>, column0);
-        QFETCH(std::vector<int>, column1);
-        QFETCH(int, top);
-        QFETCH(std::vector<int>, pile);
-        QFETCH(int, antyPhase);
-        QFETCH(bool, wrap);
-        QFETCH(bool, scoring);
+        QFETCH(QString, position);
         QFETCH(int, best);
-        SolverPosition p; // ranks as spades, clubs for the discard top and the pile
-        for (const auto& [column, ranks] : {std::pair{0, column0}, {1, column1}}) {
-            p.heights[column] = static_cast<int>(ranks.size());
-            for (std::size_t row = 0; row < ranks.size(); ++row) {
-                p.table[5 * column + row] = ranks[row];
+        const QStringList part = position.split('/');
+        const auto ranks = [&](int i) {
+            QList<int> found;
+            for (const QString& rank : part[i].split(' ', Qt::SkipEmptyParts)) {
+                found << rank.toInt();
             }
+            return found;
+        };
+        SolverPosition p; // ranks as spades, clubs for the discard top and the pile
+        for (int column : {0, 1}) {
+            const QList<int> rows = ranks(column);
+            p.heights[column] = int(rows.size());
+            std::copy(rows.begin(), rows.end(), p.table.begin() + 5 * column);
         }
-        p.discardTop = 13 + top;
-        p.drawPileSize = static_cast<int>(pile.size());
-        for (std::size_t i = 0; i < pile.size(); ++i) {
-            p.drawPile[i] = 13 + pile[i];
-        }
+        p.discardTop = 13 + part[2].toInt();
+        const QList<int> pile = ranks(3);
+        p.drawPileSize = int(pile.size());
+        std::transform(pile.begin(), pile.end(), p.drawPile.begin(), [](int r) { return 13 + r; });
         p.anty = 20;
-        p.antyPhase = antyPhase;
-        p.aceKingWrap = wrap;
-        p.scoringOn = scoring;
+        p.antyPhase = part[4].toInt();
+        p.aceKingWrap = part[5].contains("wrap");
+        p.scoringOn = part[5].contains("scoring");
         const SolverResult result = solve(p);
         QVERIFY(result.exact);
         QCOMPARE(result.best, best);

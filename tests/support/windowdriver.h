@@ -76,8 +76,6 @@ int fittingSlot(const Game& game);
 bool playUntil(MainWindow& window, const std::function<bool()>& done);
 // What the window's controls show of the table, for the engine's invariants (enginefakes.h).
 ShownTable shownBy(MainWindow& window);
-// Every picture control shows the card of the game, from the file of that card.
-void verifyTableMatchesGame(MainWindow& window);
 
 // Records the show, hide and close events of the windows named "Form...", in order.
 class WindowEvents : public QObject {
