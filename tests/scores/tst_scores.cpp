@@ -1,14 +1,19 @@
 // The Hall of Fame's values and files: how a score compares with an entry, the old scores.dat
 // text, and the hscores.dat codec with byte-exact files, every tag, the code page and damaged
 // files; the Hall of Fame against real files in temporary directories: loading, importing,
-// recording, saving safely, clearing and damaged files; and the window with its rows and
-// layout, its buttons, and its life after the main window is gone.
+// recording, clearing and damaged files; and the window with its rows and layout, its buttons,
+// and its life after the main window is gone. Last, the save itself: a save that meets a full
+// disk or is killed at any of its system calls leaves the file with its whole old content or
+// its whole new one, never less, and a FIFO or a folder in a file's place is reported instead
+// of hanging the game.
 #include "halloffamewindow.h"
 #include "highscores.h"
 #include "hscorecodec.h"
+#include "savefile.h"
 #include "scoresimport.h"
 #include "windowdriver.h"
 
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,10 +103,29 @@ void waitUntilClosed() {
     QCoreApplication::processEvents();
 }
 
+const QByteArray OldContent(1000, 'o');
+const QByteArray NewContent(3000, 'n');
+
+// Runs the save child on `path` with `arguments` after it, behind `wrapper` (strace) if given;
+// returns what it wrote to stderr.
+QByteArray runChild(const QString& path, QStringList wrapper, const QStringList& arguments = {}) {
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":detect_leaks=0"); // not under ptrace
+    child.setProcessEnvironment(env);
+    wrapper << SAVECHILD << path << QString::number(NewContent.size()) << "n" << arguments;
+    child.start(wrapper.takeFirst(), wrapper);
+    if (!child.waitForFinished(60000)) {
+        return "(did not finish)";
+    }
+    return child.readAllStandardError() + "exit " + QByteArray::number(child.exitCode());
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(TableValue)
 Q_DECLARE_METATYPE(Table)
+Q_DECLARE_METATYPE(ReadStatus)
 
 class TestScores : public QObject {
     Q_OBJECT
@@ -128,6 +152,16 @@ class TestScores : public QObject {
                             {"Ann", "<b>Bob</b>", "ghost", "", "gone"}));
         scores_ = load();
         return HallOfFameWindow::showFor(main_, scores_.get());
+    }
+
+    // The file of the storage tests, alone in a folder of its own, with its old content.
+    QString saved() {
+        QDir().mkpath(path("save"));
+        writeFile(path("save/hscores.dat"), OldContent);
+        return path("save/hscores.dat");
+    }
+    QStringList entries() const {
+        return QDir(path("save")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
 
 private slots:
@@ -587,6 +621,124 @@ private slots:
         QCOMPARE(made, created);
         QVERIFY(!HallOfFameWindow::instance());
         QVERIFY(button == "Command2" || mainClosed ? !main_ : main_->isVisible());
+    }
+
+    void fullDiskFailsTheSave_data() {
+        QTest::addColumn<int>("limit");
+        QTest::newRow("nothing fits") << 0;
+        QTest::newRow("a part fits") << 1000;
+        QTest::newRow("all but the last byte fits") << int(NewContent.size() - 1);
+    }
+    void fullDiskFailsTheSave() {
+        const QString file = saved();
+        QFETCH(int, limit);
+        const QByteArray err = runChild(file, {}, {QString::number(limit)});
+        QVERIFY2(err.endsWith("\nexit 1") && !err.contains("end\n\nexit"), err);
+        QCOMPARE(readFile(file), OldContent);
+        QCOMPARE(entries(), QStringList{"hscores.dat"});
+    }
+
+    void onlyOwnLeftoversAreRemoved_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("killed save's") << "hscores.dat.saving-a1B2c3" << true;
+        QTest::newRow("backup") << "hscores.dat.backup" << false;
+        QTest::newRow("damaged copy") << "hscores.dat.damaged" << false;
+        QTest::newRow("another file's") << "scores.dat.saving-a1B2c3" << false;
+        QTest::newRow("longer name") << "hscores.dat.saving-a1B2c3.keep" << false;
+    }
+    void onlyOwnLeftoversAreRemoved() {
+        const QString file = saved();
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        QVERIFY(writeFile(path("save/" + name), "leftover"));
+        QCOMPARE(replaceFileContent(file, NewContent), QString());
+        QCOMPARE(readFile(file), NewContent);
+        QCOMPARE(QFile::exists(path("save/" + name)), !removed);
+    }
+
+    // strace lists the save's system calls, then kills the child at each of them in turn.
+    void killAtEverySystemCall() {
+        const QString file = saved();
+        const QString log = path("trace");
+        QVERIFY2(runChild(file, {"strace", "-f", "-o", log}).endsWith("\nexit 0"), "traced save");
+        QCOMPARE(readFile(file), NewContent);
+        const QStringList lines = QString::fromLatin1(readFile(log)).split('\n');
+        const QRegularExpression call(R"(^(?:\d+ +)?(\w+)\()");
+        QMap<QString, int> seen;
+        QList<QPair<QString, int>> saveCalls;
+        QStringList names;
+        bool inSave = false;
+        for (const QString& line : lines) {
+            const QString name = call.match(line).captured(1);
+            const int nth = name.isEmpty() ? 0 : ++seen[name];
+            if (line.contains(R"(write(2, "end\n")")) {
+                break;
+            }
+            if (inSave && nth > 0) {
+                saveCalls.append({name, nth});
+                names << name;
+            }
+            inSave = inSave || line.contains(R"(write(2, "begin\n")");
+        }
+        qInfo("the save's system calls: %s", qPrintable(names.join(' ')));
+        // The content reaches the disk before the rename, the rename before the save returns.
+        const QRegularExpression sync("^f(data)?sync$");
+        const qsizetype renamed = names.indexOf(QRegularExpression("^rename"));
+        QVERIFY2(renamed > names.indexOf(sync) && names.indexOf(sync) >= 0, "file synced");
+        QVERIFY2(names.lastIndexOf(sync) > renamed, "directory synced");
+        int keptOld = 0;
+        for (const auto& [name, nth] : saveCalls) {
+            const QString at = QString("%1 #%2").arg(name).arg(nth);
+            QVERIFY(writeFile(file, OldContent));
+            const QByteArray err =
+                runChild(file, {"strace", "-f", "-o", "/dev/null", "-e",
+                                QString("inject=%1:signal=KILL:when=%2").arg(name).arg(nth)});
+            QVERIFY2(err.contains("begin\n") && !err.contains("end\n"),
+                     qPrintable("not killed at " + at));
+            const QByteArray content = readFile(file);
+            QVERIFY2(content == OldContent || content == NewContent, qPrintable(at));
+            keptOld += content == OldContent;
+            QCOMPARE(replaceFileContent(file, NewContent), QString());
+            QVERIFY2(entries() == QStringList{"hscores.dat"}, qPrintable(at));
+        }
+        QVERIFY(keptOld > 0 && keptOld < saveCalls.size());
+    }
+
+    void readsOnlyRegularFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<ReadStatus>("status");
+        QTest::newRow("regular, cut at the limit") << "file" << ReadStatus::Read;
+        QTest::newRow("missing") << "none" << ReadStatus::Missing;
+        QTest::newRow("FIFO") << "fifo" << ReadStatus::NotRegular;
+        QTest::newRow("folder") << "folder" << ReadStatus::NotRegular;
+        QTest::newRow("device") << "/dev/null" << ReadStatus::NotRegular;
+        QTest::newRow("no permission") << "locked" << ReadStatus::Unreadable;
+    }
+    void readsOnlyRegularFiles() {
+        const QString file = saved();
+        QFETCH(QString, kind);
+        QFETCH(ReadStatus, status);
+        QString target = kind.startsWith('/') ? kind : path(kind);
+        if (kind == "file" || kind == "locked") {
+            target = file;
+        } else if (kind == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkdir(target));
+        }
+        QVERIFY(kind != "locked" || QFile::setPermissions(file, {}));
+        // Root reads any file: a file-system user of nobody's takes root's privilege away.
+        const auto fsuid = setfsuid(kind == "locked" ? 65534 : geteuid());
+        alarm(20); // a read that blocks ends the test here
+        const ReadResult read = readSmallFile(target, 10);
+        const bool safeToOpen = isRegularOrMissing(target);
+        alarm(0);
+        setfsuid(fsuid);
+        QCOMPARE(read.status, status);
+        QCOMPARE(read.bytes, status == ReadStatus::Read ? OldContent.left(10) : QByteArray());
+        QCOMPARE(read.error.isEmpty(), status == ReadStatus::Read || status == ReadStatus::Missing);
+        QCOMPARE(safeToOpen, status != ReadStatus::NotRegular);
     }
 };
 
