@@ -115,7 +115,7 @@ private slots:
         QFETCH(bool, plays);
         QFETCH(int, counted);
         TestGame t({makeDeck({{5, tableCard}, {36, discard}})});
-        t.chooseWildCards({spades(5)}, cheats);
+        t.game.setCheatChoice(wildChoice(std::vector{spades(5)}, cheats));
         QCOMPARE(t.game.canPlay(4), plays);
         t.game.clickTableSlot(4);
         QCOMPARE(t.display.discardPicture, plays ? tableCard : discard);
@@ -129,7 +129,7 @@ private slots:
         t.game.undoLastMove();
         QCOMPARE(t.state.wildCardsPlayed, 0);
         t.game.clickTableSlot(4);
-        t.chooseWildCards({spades(5)}, false);
+        t.game.setCheatChoice(wildChoice(std::vector{spades(5)}, false));
         t.game.undoLastMove();
         QCOMPARE(t.state.wildCardsPlayed, 1);
         t.game.newGame();

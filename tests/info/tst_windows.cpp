@@ -10,15 +10,6 @@ using namespace corvelle::test;
 
 namespace {
 
-CheatChoice chosen(const QList<int>& codes) {
-    CheatChoice cheat;
-    for (int code : codes) {
-        cheat.wildMark[code] = 1;
-    }
-    cheat.wildCount = static_cast<int>(codes.size());
-    return cheat;
-}
-
 QList<int> marked(const CheatChoice& cheat) {
     QList<int> codes;
     for (int code = 1; code <= DeckSize; ++code) {
@@ -35,12 +26,10 @@ QCheckBox* box(QWidget* window, int index) {
 
 QList<int> ticked(QWidget* window) {
     QList<int> indices;
-    for (auto* each : window->findChildren<QCheckBox*>("Check1")) {
-        if (each->isChecked()) {
-            indices << each->property("index").toInt();
-        }
+    for (int index = 0; index < 52; ++index) {
+        indices << (box(window, index)->isChecked() ? index : -1);
     }
-    std::sort(indices.begin(), indices.end());
+    indices.removeAll(-1);
     return indices;
 }
 
@@ -157,8 +146,7 @@ private slots:
         QFETCH(QList<int>, before);
         QFETCH(QList<int>, clicks);
         QFETCH(bool, enabled);
-        cheat_ = chosen(before);
-        cheat_.cheatsEnabled = !before.isEmpty();
+        cheat_ = wildChoice(before, !before.isEmpty());
         WindowEvents events;
         QPointer<QWidget> window = open(which);
         QCOMPARE(events.seen.join(','),
@@ -195,7 +183,7 @@ private slots:
             {{}, 53, true, true},
             {{}, -1, true, true}};
         for (const auto& [before, index, tick, untickAgain] : cases) {
-            CheatChoice cheat = chosen(before);
+            CheatChoice cheat = wildChoice(before);
             QCOMPARE(wildCardBoxChanged(cheat, index, tick), untickAgain);
             QCOMPARE(marked(cheat), before);
             QVERIFY(cheat.wildCount == before.size() && !cheat.cheatsEnabled);
@@ -204,7 +192,7 @@ private slots:
 
     // Cards chosen before show ticked and count towards the six, not again when shown.
     void reopenedWithThreeChosenASeventhTickDoesNotStay() {
-        cheat_ = chosen({4, 17, 46});
+        cheat_ = wildChoice(QList<int>{4, 17, 46});
         auto* window = static_cast<WildCardWindow*>(open("Form6"));
         QCOMPARE(ticked(window), (QList<int>{3, 16, 45}));
         for (int index : {0, 1, 2}) {

@@ -207,6 +207,17 @@ inline std::array<int, DeckSize> stuckDeck() {
         {spades(9), clubs(9), diamonds(9), hearts(9), spades(10), clubs(10), diamonds(10)}, pile);
 }
 
+// The given cards chosen as wild cards, in force or not.
+template <typename Codes> CheatChoice wildChoice(const Codes& codes, bool inForce = false) {
+    CheatChoice choice;
+    for (int code : codes) {
+        choice.wildMark[code] = 1;
+    }
+    choice.wildCount = static_cast<int>(codes.size());
+    choice.cheatsEnabled = inForce;
+    return choice;
+}
+
 // A game on a recording display, dealt at once from the given decks (used in turn), with the
 // options given.
 struct TestGame {
@@ -215,16 +226,6 @@ struct TestGame {
         game.setOptions(options);
         game.start();
         game.newGame();
-    }
-    // Chooses the given cards as wild cards, in force or not.
-    void chooseWildCards(const std::vector<int>& codes, bool inForce) {
-        CheatChoice choice;
-        for (int code : codes) {
-            choice.wildMark[code] = 1;
-        }
-        choice.wildCount = static_cast<int>(codes.size());
-        choice.cheatsEnabled = inForce;
-        game.setCheatChoice(choice);
     }
     FakeDisplay display;
     ScriptedRandom random;
