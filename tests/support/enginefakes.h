@@ -169,11 +169,7 @@ inline std::array<int, DeckSize> clearableDeck(int draws) {
     for (int k = 0; k < TableSlots; ++k) {
         const int suit = timesUsed[rank]++;
         placed.emplace_back(clearingOrderSlot(k) + 1, 13 * suit + rank);
-        if (rank == 13) {
-            step = -1;
-        } else if (rank == 1) {
-            step = 1;
-        }
+        step = rank == 13 ? -1 : rank == 1 ? 1 : step;
         rank += step;
     }
     placed.emplace_back(36 + draws, hearts(3));
