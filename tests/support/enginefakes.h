@@ -74,6 +74,9 @@ inline const char* brokenInvariant(const GameState& s, const ShownTable& display
             (s.columnPlayed[column][row] == 1) == s.onTable[slot]) {
             return "the column grids disagree with the table";
         }
+        if (row > 0 && s.onTable[slot] && !s.onTable[slot - 1]) {
+            return "a covered card left the table"; // only the bottom card of a column is free
+        }
     }
     for (int i = 0; i < DrawPilePictures; ++i) {
         if (display.drawVisible[i] != (i < s.drawPileCount)) {
