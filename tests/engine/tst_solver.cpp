@@ -226,8 +226,6 @@ private slots:
         QTest::addColumn<int>("best");
         // King on Ace only with the wrap: 5 for the card, 10 for the two cards left in the pile.
         QTest::newRow("wrap") << "13//1/5 5/1/wrap scoring" << 15;
-        // 4 then 3 on the 5: 5 + 10, bonus 15 for three cards left.
-        QTest::newRow("bonus") << "3 4//5/9 9 9/1/wrap scoring" << 30;
         // Phase 0: the 8 on the 7 (20 + 5), draw a 10, the Jack on it scores 10 (the run does
         // not start afresh in phase 0), bonus 5. Drawing first gives only the Jack.
         QTest::newRow("phase 0") << "8/11/7/10 10/0/scoring" << 40;

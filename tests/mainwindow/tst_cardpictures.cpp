@@ -68,7 +68,7 @@ private slots:
         // Stripes four source pixels wide: still two device pixels wide at ratio 2, but
         // finer than a pixel of a 69 x 105 copy, which can only show them as grey.
         QTemporaryDir dir;
-        QVERIFY(writeStripePictures(dir.path(), 4));
+        QVERIFY(writeFixturePictures(dir.path(), 4));
         setCardPictureDirectory(dir.path());
         const auto load = handOverCardPictures(dir.path(), MainWindow::cardPictureSize());
         MainWindow window(dir.path());

@@ -408,7 +408,7 @@ private slots:
     // pixels wide, which smaller copies can only show as grey, stay black and white at 200%.
     void cardSizesScaleTheWholeWindow() {
         QTemporaryDir dir;
-        QVERIFY(writeStripePictures(dir.path(), 2));
+        QVERIFY(writeFixturePictures(dir.path(), 2));
         setCardPictureDirectory(dir.path());
         auto window = fixture_.open();
         setCardPictureDirectory(fixture_.dir.path());
@@ -593,6 +593,8 @@ private slots:
         QVERIFY(!window->isVisible() && topLevel("Form6") && !topLevel("Form4"));
     }
 
+    // Every move is announced in one sentence, and every name follows it; a plain play and a
+    // draw are heard on the real program (tests/x11/a11y_tree.py).
     void movesAreNamedAndAnnounced_data() {
         QTest::addColumn<QList<int>>("deck");
         QTest::addColumn<QList<int>>("moves"); // slots to play, or Draw or Undo
@@ -601,8 +603,6 @@ private slots:
         const QList<int> threeOnFour = list(deckWith({spades(3)}, {hearts(4), clubs(9)}));
         QTest::newRow("deal") << threeOnFour << QList<int>()
                               << "New game dealt, Four of Hearts on the discard pile, score 0";
-        QTest::newRow("play") << threeOnFour << QList{4} << "Three of Spades played, score 5";
-        QTest::newRow("draw") << threeOnFour << QList{Draw} << "Drew the Nine of Clubs";
         QTest::newRow("undo a play")
             << threeOnFour << QList{4, Undo}
             << "Undo, Three of Spades back on the table, Four of Hearts on the discard pile, "

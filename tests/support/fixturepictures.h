@@ -15,27 +15,20 @@ inline bool sameColour(QColor a, QColor b) {
            qAbs(a.blue() - b.blue()) <= 12;
 }
 
-// Writes 1.jpg..55.jpg, 276 x 420 each, into `directory`.
-inline bool writeFixturePictures(const QString& directory) {
+// Writes 1.jpg..55.jpg, 276 x 420 each, into `directory`: each in its own solid colour, or
+// with a `stripeWidth` all in black and white stripes that wide.
+inline bool writeFixturePictures(const QString& directory, int stripeWidth = 0) {
     QImage image(276, 420, QImage::Format_RGB32);
+    for (int i = 0; i < 276 * 420 && stripeWidth > 0; ++i) {
+        image.setPixel(i % 276, i / 276, (i % 276) / stripeWidth % 2 ? qRgb(255, 255, 255) : 0);
+    }
     for (int n = 1; n <= 55; ++n) {
-        image.fill(fixtureColour(n));
-        if (!QDir().mkpath(directory) ||
-            !image.save(QDir(directory).filePath(QString::number(n) + ".jpg"), "JPEG", 90)) {
-            return false;
+        if (stripeWidth == 0) {
+            image.fill(fixtureColour(n));
         }
-    }
-    return true;
-}
-
-// Writes 1.jpg..55.jpg of black and white stripes `width` pixels wide into `directory`.
-inline bool writeStripePictures(const QString& directory, int width) {
-    QImage image(276, 420, QImage::Format_RGB32);
-    for (int i = 0; i < 276 * 420; ++i) {
-        image.setPixel(i % 276, i / 276, (i % 276) / width % 2 ? qRgb(255, 255, 255) : 0);
-    }
-    for (int n = 1; n <= 55; ++n) {
-        if (!image.save(QDir(directory).filePath(QString::number(n) + ".jpg"), "JPEG", 100)) {
+        if (!QDir().mkpath(directory) ||
+            !image.save(QDir(directory).filePath(QString::number(n) + ".jpg"), "JPEG",
+                        stripeWidth > 0 ? 100 : 90)) {
             return false;
         }
     }
