@@ -3,8 +3,8 @@
 // files in temporary directories: loading, importing, recording, clearing and damaged files;
 // and the window with its rows and layout, its buttons, and its life after the main window is
 // gone. Last, the save itself: a save that meets a full disk or is killed at any of its system
-// calls leaves the file with its whole old content or its whole new one, never less, and a FIFO
-// or a folder in a file's place is reported instead of hanging the game.
+// calls leaves the file with its whole old content or its whole new one, never less, and removes
+// no file but its own leftovers.
 #include "halloffamewindow.h"
 #include "highscores.h"
 #include "hscorecodec.h"
@@ -12,7 +12,6 @@
 #include "scoresimport.h"
 #include "windowdriver.h"
 
-#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -125,7 +124,6 @@ QByteArray runChild(const QString& path, QStringList wrapper, const QStringList&
 
 Q_DECLARE_METATYPE(TableValue)
 Q_DECLARE_METATYPE(Table)
-Q_DECLARE_METATYPE(ReadStatus)
 
 class TestScores : public QObject {
     Q_OBJECT
@@ -671,42 +669,6 @@ private slots:
             QVERIFY2(entries() == QStringList{"hscores.dat"}, qPrintable(at));
         }
         QVERIFY(keptOld > 0 && keptOld < saveCalls.size());
-    }
-
-    void readsOnlyRegularFiles_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<ReadStatus>("status");
-        QTest::newRow("regular, cut at the limit") << "file" << ReadStatus::Read;
-        QTest::newRow("missing") << "none" << ReadStatus::Missing;
-        QTest::newRow("FIFO") << "fifo" << ReadStatus::NotRegular;
-        QTest::newRow("folder") << "folder" << ReadStatus::NotRegular;
-        QTest::newRow("device") << "/dev/null" << ReadStatus::NotRegular;
-        QTest::newRow("no permission") << "locked" << ReadStatus::Unreadable;
-    }
-    void readsOnlyRegularFiles() {
-        const QString file = saved();
-        QFETCH(QString, kind);
-        QFETCH(ReadStatus, status);
-        QString target = kind.startsWith('/') ? kind : path(kind);
-        if (kind == "file" || kind == "locked") {
-            target = file;
-        } else if (kind == "fifo") {
-            QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
-        } else if (kind == "folder") {
-            QVERIFY(QDir().mkdir(target));
-        }
-        QVERIFY(kind != "locked" || QFile::setPermissions(file, {}));
-        // Root reads any file: a file-system user of nobody's takes root's privilege away.
-        const auto fsuid = setfsuid(kind == "locked" ? 65534 : geteuid());
-        alarm(20); // a read that blocks ends the test here
-        const ReadResult read = readSmallFile(target, 10);
-        const bool safeToOpen = isRegularOrMissing(target);
-        alarm(0);
-        setfsuid(fsuid);
-        QCOMPARE(read.status, status);
-        QCOMPARE(read.bytes, status == ReadStatus::Read ? OldContent.left(10) : QByteArray());
-        QCOMPARE(read.error.isEmpty(), status == ReadStatus::Read || status == ReadStatus::Missing);
-        QCOMPARE(safeToOpen, status != ReadStatus::NotRegular);
     }
 };
 
