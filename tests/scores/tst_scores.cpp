@@ -539,54 +539,48 @@ private slots:
         QVERIFY(rows(HallOfFameWindow::showFor(main_, scores_.get())).startsWith("5000 Cy,"));
     }
 
-    void clearEmptiesTheFileAndTheRows_data() {
-        QTest::addColumn<bool>("mainClosed");
-        QTest::newRow("beside the game") << false;
-        QTest::newRow("after the main window closed") << true;
-    }
-
-    void clearEmptiesTheFileAndTheRows() {
-        QFETCH(bool, mainClosed);
-        HallOfFameWindow* w = showWindow();
-        QSignalSpy cleared(w, &HallOfFameWindow::highScoresCleared);
-        if (mainClosed) {
-            main_->close();
-            waitUntilClosed();
-            scores_.reset(); // the main window's Hall of Fame went with it
-        }
-        menuItem(*w, "mnuClearHS")->trigger();
-        QCOMPARE(readFile(path("hscores.dat")), Cleared);
-        QCOMPARE(rows(w), Free);
-        QCOMPARE(cleared.size(), mainClosed ? 0 : 1);
-        QVERIFY(mainClosed || table(*scores_) == Free);
-        QVERIFY(dialogs_.questions.isEmpty() && dialogs_.messages.isEmpty());
-    }
-
-    void buttonsShowTheGameOrEndIt_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("mainClosed");
-        QTest::addColumn<int>("created"); // fresh main windows with the whole start-up
+    void clearOrLeave_data() {
+        QTest::addColumn<QString>("action");  // the command, "clear" for Clear High Scores
+        QTest::addColumn<bool>("mainClosed"); // else hidden
+        QTest::addColumn<int>("created");     // fresh main windows with the whole start-up
+        QTest::newRow("clear beside the game") << "clear" << false << 0;
+        QTest::newRow("clear after the main window closed") << "clear" << true << 0;
         QTest::newRow("back to the hidden game") << "Command1" << false << 0;
         QTest::newRow("back after the game closed") << "Command1" << true << 1;
         QTest::newRow("Escape") << "Escape" << false << 0;
         QTest::newRow("exit") << "Command2" << false << 0;
     }
 
-    void buttonsShowTheGameOrEndIt() {
-        QFETCH(QString, button);
+    // Clearing empties the file and the rows, and tells the game if it is still there. The
+    // buttons show the game, a fresh one if it was closed, or end it.
+    void clearOrLeave() {
+        QFETCH(QString, action);
         QFETCH(bool, mainClosed);
         QFETCH(int, created);
         int made = 0;
         HallOfFameWindow::setMainWindowFactory([&] { ++made; });
         main_->setObjectName("Form1");
         HallOfFameWindow* w = showWindow();
+        QSignalSpy cleared(w, &HallOfFameWindow::highScoresCleared);
         mainClosed ? void(main_->close()) : main_->hide();
         waitUntilClosed();
-        button == "Escape" ? QTest::keyClick(w, Qt::Key_Escape) : click(*w, qPrintable(button));
+        if (action == "clear") {
+            if (mainClosed) {
+                scores_.reset(); // the main window's Hall of Fame went with it
+            }
+            menuItem(*w, "mnuClearHS")->trigger();
+            QCOMPARE(readFile(path("hscores.dat")), Cleared);
+            QCOMPARE(rows(w), Free);
+            QCOMPARE(cleared.size(), mainClosed ? 0 : 1);
+            QVERIFY(mainClosed || table(*scores_) == Free);
+            QVERIFY(dialogs_.questions.isEmpty() && dialogs_.messages.isEmpty());
+            return;
+        }
+        action == "Escape" ? QTest::keyClick(w, Qt::Key_Escape) : click(*w, qPrintable(action));
         waitUntilClosed();
         QCOMPARE(made, created);
         QVERIFY(!HallOfFameWindow::instance());
-        QVERIFY(button == "Command2" || mainClosed ? !main_ : main_->isVisible());
+        QVERIFY(action == "Command2" || mainClosed ? !main_ : main_->isVisible());
     }
 
     void fullDiskFailsTheSave_data() {
