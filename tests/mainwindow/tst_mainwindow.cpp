@@ -91,17 +91,10 @@ void writeStore(const QByteArray& content) {
 
 } // namespace
 
-// The main window as the player meets it: its layout, menus, clicks, keyboard, card sizes and
-// the end of a game; the options as the store keeps them and the menus wired to them, the cheat
-// commands, the Hall of Fame and the other windows; the exit from every window; what a screen
-// reader hears; and the real executable, started from a private copy with its own pictures and
-// its own runtime directory: only one copy plays, and nothing left where the lock lies ever
-// blocks a start. Last, the monkey: random events over every control and menu command of every
-// window of the real game, random answers to every question, windows opened and closed in every
-// order, exits and fresh starts; after each event the game's invariants, the pictures, the
-// labels and the check marks must agree with the state, and no window may be open twice.
-// CORVELLE_MONKEY_EVENTS sets the number of events (1,500 by default), CORVELLE_MONKEY_SEED the
-// seed; a failure names both.
+// The real windows as the player meets them, driven as a player would: the main window's layout,
+// menus, clicks, keyboard, card sizes, options and the end of a game; the exit from every window;
+// what a screen reader hears; the lock that lets one copy of the real executable play; last,
+// the monkey (CORVELLE_MONKEY_EVENTS events, 1,500 by default, seeded by CORVELLE_MONKEY_SEED).
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -966,6 +959,9 @@ private slots:
         }
     }
 
+    // Random events over every control and menu command of every window, random answers, windows
+    // opened and closed in every order, exits and fresh starts; after each event the invariants,
+    // pictures, labels and check marks agree with the game, and no window is open twice.
     void randomEventsKeepEverythingInStep() {
         const int events = qEnvironmentVariableIntValue("CORVELLE_MONKEY_EVENTS");
         const auto seed = qEnvironmentVariableIsSet("CORVELLE_MONKEY_SEED")

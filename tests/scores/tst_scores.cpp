@@ -1,10 +1,6 @@
-// The Hall of Fame's values and files: the old scores.dat text, and the hscores.dat codec with
-// byte-exact files, every tag, the code page and damaged files; the Hall of Fame against real
-// files in temporary directories: loading, importing, recording, clearing and damaged files;
-// and the window with its rows and layout, its buttons, and its life after the main window is
-// gone. Last, the save itself: a save that meets a full disk or is killed at any of its system
-// calls leaves the file with its whole old content or its whole new one, never less, and removes
-// no file but its own leftovers.
+// The Hall of Fame: the old scores.dat text, the hscores.dat codec with byte-exact and damaged
+// files, the Hall of Fame against real files, its window, and the save that neither a full
+// disk nor a kill at any of its system calls can leave half done.
 #include "halloffamewindow.h"
 #include "highscores.h"
 #include "hscorecodec.h"
