@@ -37,16 +37,16 @@ private slots:
         QVERIFY(first.size() == QSize(104, 158) && first.devicePixelRatio() == 1.5);
         QCOMPARE(cache.pixmap(7, QSize(69, 105), 1.5).cacheKey(), first.cacheKey());
         QCOMPARE(cache.decodeCount(), 1);
-        QVERIFY(QFile::rename(file(9), file(99)) && cache.pixmap(9, QSize(69, 105), 1).isNull());
-        QVERIFY(QFile::rename(file(99), file(9)));
+        QVERIFY(QFile::rename(file(9), file(99)) && cache.pixmap(9, QSize(69, 105), 1).isNull() &&
+                QFile::rename(file(99), file(9)));
         const QImage shown = cache.pixmap(9, QSize(69, 105), 1).toImage();
         QVERIFY(sameColour(shown.pixelColor(30, 50), fixtureColour(9)));
 
         // One message names the folder and every missing or damaged file, in picture order.
         QVERIFY(QFile::resize(file(30), QFileInfo(file(30)).size() / 2) &&
                 QFile::resize(file(1), 0));
-        QVERIFY(QFile::remove(file(2)) && QFile::remove(file(55)) && QFile::remove(file(54)));
-        QVERIFY(QDir().mkdir(file(54)));
+        QVERIFY(QFile::remove(file(2)) && QFile::remove(file(55)) && QFile::remove(file(54)) &&
+                QDir().mkdir(file(54)));
         QVERIFY(QImage(QSize(276, 420), QImage::Format_RGB32).save(file(7), "PNG"));
         QFile text(file(40));
         QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture\n") > 0);

@@ -282,8 +282,8 @@ private slots:
         QVERIFY(QDir(home_.path()).mkpath("game") && QDir(home_.path()).mkpath("runtime"));
         QVERIFY(QFile::setPermissions(home_.filePath("runtime"),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        QVERIFY(QFile::copy(CORVELLE_EXE, home_.filePath("game/corvelle")));
-        QVERIFY(writeFixturePictures(home_.filePath("game/images")));
+        QVERIFY(QFile::copy(CORVELLE_EXE, home_.filePath("game/corvelle")) &&
+                writeFixturePictures(home_.filePath("game/images")));
     }
     void init() {
         fixture_.reset();
@@ -499,8 +499,7 @@ private slots:
         auto* tryAgain = qobject_cast<QPushButton*>(control(*window, "Command1"));
         QCOMPARE(tryAgain->text(), QStringLiteral("Try Again"));
         QTest::mouseClick(tryAgain, Qt::LeftButton);
-        QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible());
-        QCOMPARE(labelText(*window, "Label3"), QStringLiteral("0"));
+        QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible() && state.score == 0);
         // Each card shown comes from the file of its card; the monkey checks which cards show.
         for (CardPicture* card : window->findChildren<CardPicture*>()) {
             const QColor colour = card->grab().toImage().pixelColor(34, 52);
@@ -823,8 +822,7 @@ private slots:
             QVERIFY(kind == "file" || lock.setPermissions({}));
         }
         auto game = launch(kind == "unreadable");
-        QVERIFY(game);
-        QVERIFY(!takenOver || holdsLock(*game));
+        QVERIFY(game && (!takenOver || holdsLock(*game)));
         game->waitForFinished(1500);
         const bool ended = game->state() != QProcess::Running;
         if (ended && game->exitCode() == 77) {

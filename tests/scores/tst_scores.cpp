@@ -449,8 +449,8 @@ private slots:
     void damagedFileIsCopiedOnceBeforeItIsReplaced() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, table);
-        QVERIFY(writeFile(path("hscores.dat.damaged"), "older"));
-        QVERIFY(writeFile(path("hscores.dat"), bytes));
+        QVERIFY(writeFile(path("hscores.dat.damaged"), "older") &&
+                writeFile(path("hscores.dat"), bytes));
         auto scores = load();
         QCOMPARE(::table(*scores), table);
         QCOMPARE(dialogs_.messages.size(), 1);
@@ -466,8 +466,8 @@ private slots:
     // What is no file at all is never opened (a FIFO would hang the game): it is reported, and
     // moved aside at the first save, as a damaged file is copied aside.
     void somethingElseInItsPlaceIsMovedAside() {
-        QVERIFY(QDir(dir_.path()).mkpath("scores.dat/inside"));
-        QVERIFY(mkfifo(qPrintable(path("hscores.dat")), 0600) == 0);
+        QVERIFY(QDir(dir_.path()).mkpath("scores.dat/inside") &&
+                mkfifo(qPrintable(path("hscores.dat")), 0600) == 0);
         alarm(10);
         auto scores = load();
         QCOMPARE(table(*scores), Free);

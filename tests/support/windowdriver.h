@@ -54,23 +54,21 @@ QByteArray asBytes(const std::vector<std::uint8_t>& bytes);
 QByteArray readFile(const QString& path);
 bool writeFile(const QString& path, const QByteArray& bytes);
 
-// The control of `window` with that name (and index, for a control array).
+// The control of `window` with that name (and index, for a control array), its text, a left
+// click on it; the names of the visible top-level windows, the one with that name ("Form4").
 QWidget* control(QWidget& window, const QString& name, int index = -1);
 QString labelText(QWidget& window, const char* name, int index = -1);
-// The names of the visible top-level windows; the visible one with that name ("Form4"), or
-// nullptr.
+void click(QWidget& window, const char* name, int index = -1);
 QStringList shownWindows();
 QWidget* topLevel(const QString& name);
-// A left click on the named control of a window.
-void click(QWidget& window, const char* name, int index = -1);
 QAction* menuItem(QWidget& window, const char* name);
 
 // Clicks the client area at `point` as a player would: whatever control lies on top there
 // gets the click, the background when none does.
 void clickAt(MainWindow& window, QPoint point);
-// A point in the visible top strip of table slot `slot`.
+// A point in the visible top strip of table slot `slot`; a slot whose card can be played now,
+// or -1.
 QPoint slotPoint(int slot);
-// A table slot whose card can be played now, or -1.
 int fittingSlot(const Game& game);
 // Plays by clicks, dealing again when a game ends, until `done` holds.
 bool playUntil(MainWindow& window, const std::function<bool()>& done);
