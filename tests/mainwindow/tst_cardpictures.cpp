@@ -37,16 +37,16 @@ private slots:
         QVERIFY(first.size() == QSize(104, 158) && first.devicePixelRatio() == 1.5);
         QCOMPARE(cache.pixmap(7, QSize(69, 105), 1.5).cacheKey(), first.cacheKey());
         QCOMPARE(cache.decodeCount(), 1);
-        QVERIFY(QFile::rename(file(9), file(99)) && cache.pixmap(9, QSize(69, 105), 1).isNull());
-        QVERIFY(QFile::rename(file(99), file(9)));
+        QVERIFY(QFile::rename(file(9), file(99)) && cache.pixmap(9, QSize(69, 105), 1).isNull() &&
+                QFile::rename(file(99), file(9)));
         const QImage shown = cache.pixmap(9, QSize(69, 105), 1).toImage();
         QVERIFY(sameColour(shown.pixelColor(30, 50), fixtureColour(9)));
 
         // One message names the folder and every missing or damaged file, in picture order.
         QVERIFY(QFile::resize(file(30), QFileInfo(file(30)).size() / 2) &&
                 QFile::resize(file(1), 0));
-        QVERIFY(QFile::remove(file(2)) && QFile::remove(file(55)) && QFile::remove(file(54)));
-        QVERIFY(QDir().mkdir(file(54)));
+        QVERIFY(QFile::remove(file(2)) && QFile::remove(file(55)) && QFile::remove(file(54)) &&
+                QDir().mkdir(file(54)));
         QVERIFY(QImage(QSize(276, 420), QImage::Format_RGB32).save(file(7), "PNG"));
         QFile text(file(40));
         QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture\n") > 0);
@@ -68,13 +68,7 @@ private slots:
         // Stripes four source pixels wide: still two device pixels wide at ratio 2, but
         // finer than a pixel of a 69 x 105 copy, which can only show them as grey.
         QTemporaryDir dir;
-        QImage stripes(276, 420, QImage::Format_RGB32);
-        for (int i = 0; i < 276 * 420; ++i) {
-            stripes.setPixel(i % 276, i / 276, (i % 276) / 4 % 2 ? qRgb(255, 255, 255) : 0);
-        }
-        for (int number = 1; number <= 55; ++number) {
-            QVERIFY(stripes.save(dir.filePath(QString::number(number) + ".jpg"), "JPEG", 100));
-        }
+        QVERIFY(writeFixturePictures(dir.path(), 4));
         setCardPictureDirectory(dir.path());
         const auto load = handOverCardPictures(dir.path(), MainWindow::cardPictureSize());
         MainWindow window(dir.path());
@@ -87,11 +81,7 @@ private slots:
         QCOMPARE(window.centralWidget()->size(), QSize(509, 416));
         const QImage shot = window.findChild<CardPicture*>("Image3")->grab().toImage();
         QCOMPARE(shot.size(), QSize(138, 210));
-        int strongest = 0;
-        for (int x = 20; x < 118; ++x) {
-            strongest =
-                qMax(strongest, qAbs(qGray(shot.pixel(x, 105)) - qGray(shot.pixel(x + 1, 105))));
-        }
+        const int strongest = sharpestStep(shot, 20);
         QVERIFY2(strongest > 200, qPrintable(QString::number(strongest)));
     }
 };

@@ -1,41 +1,300 @@
 #include "hscorecodec.h"
+#include "optionstore.h"
 #include "windowdriver.h"
 
-#include <QLabel>
-#include <QMenuBar>
-#include <QPointer>
-#include <QPushButton>
+#include <random>
+#include <sched.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace corvelle;
 using namespace corvelle::test;
 
+namespace {
+
+constexpr int Draw = -1, Undo = -2;
+
+// The name a screen reader is offered, or nothing for an object it is not offered.
+QString spoken(QAccessibleInterface* object) {
+    return object->state().invisible ? QString() : object->text(QAccessible::Name);
+}
+
+// What the table's notification object says: its accessible name each time it shows.
+class Announcements : public QObject {
+public:
+    QStringList heard;
+    Announcements() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->objectName() == "announcer") {
+            QAccessibleInterface* voice = QAccessible::queryAccessibleInterface(watched);
+            heard << (voice->role() == QAccessible::Notification ? spoken(voice) : "?");
+        }
+        return false;
+    }
+};
+
+using Values = QMap<QString, QString>;
+
+// `values` with the space-separated "key=text" entries of `changes` put in.
+Values with(Values values, const QString& changes) {
+    for (const QString& entry : changes.split(' ', Qt::SkipEmptyParts)) {
+        values[entry.section('=', 0, 0)] = entry.section('=', 1);
+    }
+    return values;
+}
+
+std::size_t itemNamed(const QString& control) {
+    for (std::size_t i = 0; i < OptionItems.size(); ++i) {
+        if (control == QLatin1String(OptionItems[i].control)) {
+            return i;
+        }
+    }
+    return OptionItems.size();
+}
+
+// Options and marks that start all `v` (shuffles 0), so a value that is not set shows.
+struct State {
+    Options o;
+    OptionMarks m;
+
+    explicit State(bool v) : o{v, v, v, v, v, 0} { m.fill(v); }
+    State& load() {
+        OptionStore().loadSettings(o, m);
+        return *this;
+    }
+    // Every option and check mark, by the key it is stored under, as the store writes it.
+    Values values() const {
+        const auto text = [](bool b) { return QString(b ? "True" : "False"); };
+        Values out{{"Shuffles", QString::number(o.shuffleCount)},
+                   {"ShowHighScores", text(o.showHighScoresPopup)},
+                   {"Scoring", text(o.scoringOn)},
+                   {"AceKing", text(o.aceKingWrap)},
+                   {"ClickCardPileTo", text(o.drawPileClickDraws)},
+                   {"ClickFormAlso", text(o.backgroundClickDraws)}};
+        for (std::size_t i = 0; i < m.size(); ++i) {
+            out[QString(OptionItems[i].control) + ".Checked"] = text(m[i]);
+        }
+        return out;
+    }
+};
+
+const Values firstRun =
+    with(State(false).values(),
+         "Shuffles=1 ShowHighScores=True mnuShowHSa.Checked=True mnuShuffling1.Checked=True "
+         "Scoring=True mnuScoringOn.Checked=True AceKing=True mnuDiscardPileA.Checked=True "
+         "mnuAceKing.Checked=True");
+
+void writeStore(const QByteArray& content) {
+    QVERIFY(QDir().mkpath(QFileInfo(OptionStore::fileName()).path()));
+    QVERIFY(writeFile(OptionStore::fileName(), content));
+}
+
+} // namespace
+
+// The real windows as the player meets them, driven as a player would: the main window's layout,
+// menus, clicks, keyboard, card sizes, options and the end of a game; the exit from every window;
+// what a screen reader hears; the lock that lets one copy of the real executable play; last,
+// the monkey (CORVELLE_MONKEY_EVENTS events, 1,500 by default, seeded by CORVELLE_MONKEY_SEED).
 class MainWindowTest : public QObject {
     Q_OBJECT
 
     WindowFixture fixture_;
+    const QByteArray configHome_ = qgetenv("XDG_CONFIG_HOME");
+    QTemporaryDir home_;
+
+    QString lockPath() const { return home_.filePath("runtime/corvelle.lock"); }
+
+    // The process id written into the lock, 0 while there is no lock.
+    qint64 lockOwner() const {
+        QFile lock(lockPath());
+        return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
+    }
+
+    bool holdsLock(const QProcess& process) const {
+        return QTest::qWaitFor(
+            [&] {
+                return process.state() == QProcess::Running && lockOwner() == process.processId();
+            },
+            10000);
+    }
+
+    // Starts a copy. With `asPlayer`, a test run as root starts it in a user namespace of its
+    // own, where root's files are closed to it as they are to a player; it ends with status 77
+    // when that namespace cannot be made.
+    std::unique_ptr<QProcess> launch(bool asPlayer = false) {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", home_.filePath("runtime"));
+        env.insert("XDG_CONFIG_HOME", home_.filePath("config"));
+        env.insert("XDG_DATA_HOME", home_.filePath("data"));
+        process->setProcessEnvironment(env);
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        if (asPlayer && ::geteuid() == 0) {
+            process->setChildProcessModifier([] {
+                if (::unshare(CLONE_NEWUSER) != 0) {
+                    ::_exit(77);
+                }
+            });
+        }
+        process->start(home_.filePath("game/corvelle"), {});
+        return process->waitForStarted(5000) ? std::move(process) : nullptr;
+    }
+
+    std::mt19937 random_;
+    QPointer<MainWindow> window_;
+
+    int pick(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+
+    void start() {
+        window_ = fixture_.open().release();
+        window_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+
+    // A random command of a random visible window: a control, a menu item or a key.
+    QString act() {
+        const QStringList shown = shownWindows().filter(QRegularExpression("^Form"));
+        if (shown.isEmpty()) {
+            start();
+            return "a fresh start";
+        }
+        QWidget* form = topLevel(shown[pick(int(shown.size()))]);
+        QList<QAction*> items;
+        for (QAction* item : form->findChildren<QAction*>()) {
+            if (!item->menu() && !item->isSeparator() && !item->text().isEmpty()) {
+                items << item;
+            }
+        }
+        const QList<QAbstractButton*> buttons = form->findChildren<QAbstractButton*>();
+        const int what = pick(100);
+        if (what < 8 && !items.isEmpty()) {
+            QAction* item = items[pick(int(items.size()))];
+            if (item->objectName() == "mnuExit" && pick(5) != 0) {
+                return "nothing";
+            }
+            item->trigger();
+            return form->objectName() + " " + item->objectName();
+        }
+        if (what < 30 && !buttons.isEmpty()) {
+            QAbstractButton* button = buttons[pick(int(buttons.size()))];
+            if (button->isVisible() && (button->objectName() != "Command2" || pick(20) == 0 ||
+                                        form->objectName() == "Form1")) {
+                button->click();
+                return form->objectName() + " " + button->objectName();
+            }
+            return "nothing";
+        }
+        if (what < 40) {
+            const int keys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Return,
+                                Qt::Key_Space, Qt::Key_Escape, Qt::Key_D};
+            const int key = keys[pick(6)];
+            QTest::keyClick(form->focusWidget() ? form->focusWidget() : form, Qt::Key(key));
+            return form->objectName() + " key " + QString::number(key);
+        }
+        if (form == window_) {
+            const int slot = fittingSlot(window_->game());
+            clickAt(*window_,
+                    slot >= 0 && pick(3) != 0 ? slotPoint(slot) : QPoint(pick(509), pick(416)));
+            return "a click on the table";
+        }
+        return "nothing";
+    }
+
+    QString broken() {
+        const QStringList shown = shownWindows();
+        for (const QString& name : shown) {
+            if (name.startsWith("Form") && shown.count(name) > 1) {
+                return name + " is open twice";
+            }
+        }
+        if (!window_) {
+            return {};
+        }
+        const GameState& state = window_->game().state();
+        if (const char* what = brokenInvariant(state, shownBy(*window_))) {
+            return what;
+        }
+        for (std::size_t i = 0; i < OptionItems.size(); ++i) {
+            const bool chosen = OptionStore::withItem(state.options, i) == state.options;
+            if (menuItem(*window_, OptionItems[i].control)->isChecked() != chosen) {
+                return QString(OptionItems[i].control) + " is marked wrongly";
+            }
+        }
+        if (window_->mnuCheatsEnabled->isChecked() != state.cheat.cheatsEnabled ||
+            window_->mnuDisableCheats->isChecked() == state.cheat.cheatsEnabled) {
+            return "the cheat items are marked wrongly";
+        }
+        return {};
+    }
 
     // No score earns a place in the Hall of Fame, so the panel stays up at the end of a game.
     void unbeatableHallOfFame() {
         std::array<TableValue, 5> best;
         best.fill(TableValue::int32(1000000000));
-        const auto bytes = writeHighScoreFile(best, {});
-        QVERIFY(writeFile(
-            fixture_.path("hscores.dat"),
-            QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))));
+        QVERIFY(writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(best, {}))));
     }
 
     static QRect fromTwips(int left, int top, int width, int height) {
         return {left / 15, top / 15, width / 15, height / 15};
     }
 
+    static void choose(QWidget& window, const QStringList& items) {
+        for (const QString& name : items) {
+            menuItem(window, qPrintable(name))->trigger();
+        }
+    }
+
+    // Every name agrees with the game: the cards on the table, free or covered, and no name
+    // for an emptied slot; one draw pile object; the discard, the score, the panel.
+    static void verifyNamesMatchGame(MainWindow& window) {
+        const GameState& state = window.game().state();
+        const auto accessible = [&](const char* name, int index = -1) {
+            return QAccessible::queryAccessibleInterface(control(window, name, index));
+        };
+        const auto words = [](int card) { return QString::fromStdString(cardName(card)); };
+        for (int slot = 0; slot < TableSlots; ++slot) {
+            QAccessibleInterface* card = accessible("Image1", slot);
+            const bool free = slot % Rows == Rows - 1 || !state.onTable[slot + 1];
+            QCOMPARE(card->role(), QAccessible::Button);
+            QCOMPARE(spoken(card), state.onTable[slot] ? words(state.tableCards[slot]) : "");
+            QCOMPARE(card->text(QAccessible::Description),
+                     state.onTable[slot] ? (free ? "Free" : "Covered") : "");
+        }
+        QStringList piles;
+        for (int i = 0; i < DrawPilePictures; ++i) {
+            piles << spoken(accessible("Image2", i));
+        }
+        piles.removeAll(QString());
+        const QString left = QString::number(state.drawPileCount);
+        QCOMPARE(piles.size(), state.drawPileCount > 0 ? 1 : 0);
+        QVERIFY(piles.value(0, "Draw pile, 0 cards").startsWith("Draw pile, " + left + " card"));
+        QCOMPARE(spoken(accessible("Image3")), "Discard pile, " + words(state.discardTop));
+        QCOMPARE(spoken(accessible("Label3")), "Score " + QString::number(state.score));
+        QCOMPARE(spoken(accessible("Label5")), "Highest score " + labelText(window, "Label5"));
+        QAccessibleInterface* panel = accessible("Frame1");
+        QCOMPARE(panel->role(), QAccessible::Grouping);
+        QCOMPARE(panel->text(QAccessible::Name), "Game over");
+        QCOMPARE(panel->state().invisible, !state.gameOver);
+    }
+
 private slots:
-    void initTestCase() { QVERIFY(fixture_.setUp()); }
-    void init() { fixture_.reset(); }
+    void initTestCase() {
+        QVERIFY(fixture_.setUp());
+        QVERIFY(QDir(home_.path()).mkpath("game") && QDir(home_.path()).mkpath("runtime"));
+        QVERIFY(QFile::setPermissions(home_.filePath("runtime"),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QFile::copy(CORVELLE_EXE, home_.filePath("game/corvelle")) &&
+                writeFixturePictures(home_.filePath("game/images")));
+    }
+    void init() {
+        fixture_.reset();
+        qputenv("XDG_CONFIG_HOME", configHome_);
+        QCOMPARE(OptionStore::fileName(), configHome_ + "/Corvelle/Corvelle.conf");
+        QDir(QFileInfo(OptionStore::fileName()).path()).removeRecursively();
+    }
     void cleanupTestCase() { setDialogs(nullptr); }
 
     void windowControlsAndLabelsFollowTheLayout() {
         auto window = fixture_.open();
-        QVERIFY(window);
         QCOMPARE(window->objectName(), QStringLiteral("Form1"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Corvelle v" CORVELLE_VERSION));
         QWidget* table = window->centralWidget();
@@ -114,17 +373,10 @@ private slots:
             QVERIFY2((i != 1 && i != 3) || textEnd < control(*window, places[i + 1].first)->x(),
                      name);
         }
-        for (const bool visible : {false, true}) {
-            window->setScoreLabelsVisible(visible);
-            for (const char* name : {"Label2", "Label3", "Label4", "Label5"}) {
-                QVERIFY2(control(*window, name)->isVisible() == visible, name);
-            }
-        }
     }
 
     void menusAreInOrderWithCaptionsAndCheckMarks() {
         auto window = fixture_.open();
-        QVERIFY(window);
         // name|caption|flags: c checkable, x ticked, d disabled; ">" for each level of nesting.
         QStringList shown;
         std::function<void(const QList<QAction*>&, const QString&)> walk =
@@ -168,47 +420,9 @@ private slots:
                 "mnuHelp|&Help|; >mnuAboutCorvelle|About Corvelle|; >mnuGameRules|Game Rules|"));
     }
 
-    // From a fresh deal: play a card, undo it, then deal anew.
-    void playUndoAndNewGame() {
-        auto window = fixture_.open();
-        QVERIFY(window);
-        const GameState& state = window->game().state();
-        QCOMPARE(state.tableCardsLeft + state.drawPileCount, 35 + 18);
-        verifyTableMatchesGame(*window);
-        QVERIFY(!control(*window, "Frame1")->isVisible());
-        QCOMPARE(labelText(*window, "Label3") + labelText(*window, "Label5"), "00");
-
-        QVERIFY(playUntil(*window, [&] { return fittingSlot(window->game()) >= 0; }));
-        const int slot = fittingSlot(window->game());
-        const int card = state.tableCards[slot];
-        const int discardBefore = state.discardTop;
-        clickAt(*window, slotPoint(slot));
-        QCOMPARE(state.discardTop, card);
-        verifyTableMatchesGame(*window);
-        QVERIFY(state.score > 0);
-        QCOMPARE(labelText(*window, "Label3"), QString::number(state.score));
-        // The emptied slot no longer takes clicks: the card below it (or the background) does.
-        QWidget* below = window->centralWidget()->childAt(slotPoint(slot) + QPoint(0, 30));
-        QVERIFY(below == nullptr || below->property("index").toInt() != slot);
-
-        QTest::mouseClick(control(*window, "Command3"), Qt::LeftButton);
-        QVERIFY(state.onTable[slot] && state.discardTop == discardBefore);
-        verifyTableMatchesGame(*window);
-        QCOMPARE(labelText(*window, "Label3"), QString::number(state.score));
-
-        clickAt(*window, slotPoint(slot));
-        window->mnuNewGame->trigger();
-        QCOMPARE(state.tableCardsLeft + state.drawPileCount, 35 + 18);
-        QVERIFY(!state.undo.undoAvailable);
-        QCOMPARE(labelText(*window, "Label3"), QStringLiteral("0"));
-        verifyTableMatchesGame(*window);
-        QVERIFY(fixture_.messages.isEmpty());
-    }
-
     // The draw pile and the background pass their clicks on; a label is not the background.
     void pileAndBackgroundClicksReachTheirHandlers() {
         auto window = fixture_.open();
-        QVERIFY(window);
         const GameState& state = window->game().state();
         // Where, whether the draw pile (else the background) draws, whether the click draws.
         const std::tuple<QPoint, bool, bool> clicks[]{{{290, 350}, false, true},
@@ -223,48 +437,22 @@ private slots:
             clickAt(*window, point);
             left -= draws;
             QVERIFY(state.drawPileCount == left && (state.discardTop != discardBefore) == draws);
-            verifyTableMatchesGame(*window);
         }
-    }
-
-    void gameOverPanelMessagesAndTryAgain() {
-        unbeatableHallOfFame();
-        auto window = fixture_.open();
-        QVERIFY(window);
-        QStringList& messages = fixture_.messages;
-        QTest::mouseClick(control(*window, "Command3"), Qt::LeftButton);
-        QCOMPARE(messages, QStringList{"Sorry, but you may only undo a card movement after it "
-                                       "has been completed!"});
-        messages.clear();
-
-        QVERIFY(playUntil(*window, [&] { return window->game().state().gameOver; }));
-        QCOMPARE(fixture_.questions + messages, QStringList());
-        QVERIFY(control(*window, "Frame1")->isVisible() && control(*window, "Label1")->isVisible());
-
-        clickAt(*window, QPoint(290, 350));
-        menuItem(*window, "mnuDiscardPileB")->trigger();
-        clickAt(*window, QPoint(150, 410));
-        QCOMPARE(messages.value(0), "The current game is over, please start a new game to "
-                                    "continue playing");
-        QCOMPARE(messages.value(1), QStringLiteral("Sorry no more cards left to deal!"));
-
-        auto* tryAgain = qobject_cast<QPushButton*>(control(*window, "Command1"));
-        QCOMPARE(tryAgain->text(), QStringLiteral("Try Again"));
-        QTest::mouseClick(tryAgain, Qt::LeftButton);
-        const GameState& state = window->game().state();
-        QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible());
-        QCOMPARE(state.tableCardsLeft + state.drawPileCount, 35 + 18);
-        QCOMPARE(labelText(*window, "Label3"), QStringLiteral("0"));
-        verifyTableMatchesGame(*window);
+        // A press on the background that is let go outside the table is no click.
+        QTest::mousePress(window->centralWidget(), Qt::LeftButton, {}, QPoint(150, 410));
+        QTest::mouseRelease(window->centralWidget(), Qt::LeftButton, {}, QPoint(150, 600));
+        QCOMPARE(state.drawPileCount, left);
     }
 
     // A whole game with the keyboard alone: Left and Right choose a column's free card, which
     // carries the outline, Enter plays it, Space draws (never the undo button's press), Ctrl+Z
-    // takes the last move back and F2 deals anew.
-    void wholeGameWithTheKeyboard() {
+    // takes the last move back and F2 deals anew. At the end of a game that earns no place the
+    // game-over panel stays up, clicks on the table say why they do nothing, and "Try Again"
+    // deals anew.
+    void wholeGameWithTheKeyboardAndItsEnd() {
         unbeatableHallOfFame();
         auto window = fixture_.open();
-        QVERIFY(window && QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         const GameState& state = window->game().state();
         QWidget* table = window->centralWidget();
         QVERIFY(table->hasFocus());
@@ -299,28 +487,43 @@ private slots:
                 QVERIFY(state.drawPileCount == pile - 1 || state.gameOver);
             }
         }
-        QVERIFY(state.gameOver && fixture_.messages.isEmpty());
+        QStringList& messages = fixture_.messages;
+        QVERIFY(state.gameOver && messages.isEmpty() && fixture_.questions.isEmpty());
+        QVERIFY(control(*window, "Frame1")->isVisible() && control(*window, "Label1")->isVisible());
+        clickAt(*window, QPoint(290, 350));
+        menuItem(*window, "mnuDiscardPileB")->trigger();
+        clickAt(*window, QPoint(150, 410));
+        QCOMPARE(messages, (QStringList{"The current game is over, please start a new game to "
+                                        "continue playing",
+                                        "Sorry no more cards left to deal!"}));
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!state.gameOver);
         QTest::keyClick(window.get(), Qt::Key_F2);
         QVERIFY(state.tableCardsLeft == 35 && state.score == 0 && outlined().size() <= 1);
+        QVERIFY(playUntil(*window, [&] { return state.gameOver; }));
+        auto* tryAgain = qobject_cast<QPushButton*>(control(*window, "Command1"));
+        QCOMPARE(tryAgain->text(), QStringLiteral("Try Again"));
+        QTest::mouseClick(tryAgain, Qt::LeftButton);
+        QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible() && state.score == 0);
+        // Each card shown comes from the file of its card; the monkey checks which cards show.
+        for (CardPicture* card : window->findChildren<CardPicture*>()) {
+            const QColor colour = card->grab().toImage().pixelColor(34, 52);
+            QVERIFY(card->isHidden() || sameColour(colour, fixtureColour(card->picture())));
+        }
+        messages.clear();
+        QTest::mouseClick(control(*window, "Command3"), Qt::LeftButton);
+        QCOMPARE(messages, QStringList{"Sorry, but you may only undo a card movement after it "
+                                       "has been completed!"});
     }
 
     // Each card size draws the whole window larger, and its pictures sharp: stripes two source
     // pixels wide, which smaller copies can only show as grey, stay black and white at 200%.
     void cardSizesScaleTheWholeWindow() {
         QTemporaryDir dir;
-        QImage stripes(276, 420, QImage::Format_RGB32);
-        for (int i = 0; i < 276 * 420; ++i) {
-            stripes.setPixel(i % 276, i / 276, (i % 276) / 2 % 2 ? qRgb(255, 255, 255) : 0);
-        }
-        for (int number = 1; number <= 55; ++number) {
-            QVERIFY(stripes.save(dir.filePath(QString::number(number) + ".jpg"), "JPEG", 100));
-        }
+        QVERIFY(writeFixturePictures(dir.path(), 2));
         setCardPictureDirectory(dir.path());
         auto window = fixture_.open();
         setCardPictureDirectory(fixture_.dir.path());
-        QVERIFY(window);
         const QList<QAction*> sizes = window->findChildren<QAction*>("mnuCardSize");
         for (const int index : {2, 1, 0}) {
             sizes[index]->trigger();
@@ -332,37 +535,455 @@ private slots:
             QCOMPARE(control(*window, "Command3")->geometry(),
                      QRect(at(5040), at(5820), at(2475), at(375)));
             QCOMPARE(control(*window, "Label2")->font().pointSizeF(), 9.75 * scale);
-            const QImage shot = control(*window, "Image3")->grab().toImage();
-            int strongest = 0;
-            for (int x = 10; x < shot.width() - 10; ++x) {
-                const int step = qAbs(qGray(shot.pixel(x, shot.height() / 2)) -
-                                      qGray(shot.pixel(x + 1, shot.height() / 2)));
-                strongest = qMax(strongest, step);
-            }
+            const int strongest = sharpestStep(control(*window, "Image3")->grab().toImage(), 10);
             QVERIFY2((strongest > 200) == (index == 2), qPrintable(QString::number(strongest)));
         }
         auto again = fixture_.open(); // the choice is kept, in a group of its own
-        QVERIFY(again && again->findChildren<QAction*>("mnuCardSize")[0]->isChecked());
+        QVERIFY(again->findChildren<QAction*>("mnuCardSize")[0]->isChecked());
     }
 
-    // Every way of closing unloads the window and leaves no window of the game open; the
-    // program's own ending is checked on the real executable in the X server.
-    void closingEndsTheProgram() {
-        for (int how = 0; how < 3; ++how) {
-            QPointer<MainWindow> window = fixture_.open().release();
-            QVERIFY(window);
-            window->setAttribute(Qt::WA_DeleteOnClose);
-            window->setGameOverPanelVisible(true);
-            if (how == 0) {
-                QTest::mouseClick(control(*window, "Command2"), Qt::LeftButton);
-            } else {
-                how == 1 ? window->mnuExit->trigger() : (void)window->close();
+    void optionsTakeEffectAndSurviveARestart() {
+        const QStringList chosen{"mnuNoAceKing", "mnuDiscardPileB", "mnuScoringOff",
+                                 "mnuShuffling3", "mnuShowHSb"};
+        const QStringList others{"mnuAceKing", "mnuDiscardPileA", "mnuScoringOn", "mnuShuffling1",
+                                 "mnuShowHSa"};
+        for (const bool restarted : {false, true}) {
+            auto window = fixture_.open();
+            const GameState& state = window->game().state();
+            const Options& options = state.options;
+            QCOMPARE(QFile::exists(OptionStore::fileName()), restarted);
+            if (!restarted) {
+                choose(*window, {"mnuAceKing"}); // already ticked: must not untick itself
+                QVERIFY(menuItem(*window, "mnuAceKing")->isChecked() && options.aceKingWrap);
+                QVERIFY(playUntil(*window, [&] { return state.score > 0; }));
+                const auto score = state.score;
+                choose(*window, chosen);
+                // Scoring off leaves the score and its label as they are.
+                QVERIFY(state.score == score && labelText(*window, "Label3").toInt() == score);
             }
-            QTRY_VERIFY2(window.isNull(), qPrintable(QString::number(how)));
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
+            QVERIFY(!options.aceKingWrap && !options.scoringOn && !options.showHighScoresPopup);
+            QVERIFY(options.backgroundClickDraws && !options.drawPileClickDraws);
+            QCOMPARE(options.shuffleCount, 3);
+            // Scoring off hides the labels at once, yet they show at start-up.
+            for (const char* label : {"Label2", "Label3", "Label4", "Label5"}) {
+                QVERIFY2(control(*window, label)->isVisible() == restarted, label);
+            }
+            const int left = state.drawPileCount;
+            clickAt(*window, QPoint(150, 410)); // the background draws, right after start-up too
+            QCOMPARE(state.drawPileCount, left - 1);
+        }
+        auto window = fixture_.open();
+        choose(*window, QStringList{"mnuScoringOff"} + others);
+        QVERIFY(control(*window, "Label3")->isVisible()); // scoring on shows the labels again
+        QVERIFY(window->game().state().options == Options{});
+    }
+
+    // The cheat items put the choice in force and take it back; a high score made with a chosen
+    // wild card is entered with an asterisk while the game-over panel shows, saved, a new game
+    // dealt, and then the Hall of Fame opens.
+    void wildCardsMarksAndTheAsteriskOfTheirHighScore() {
+        ScriptedRandom random({makeDeck({{5, spades(5)}, {36, hearts(9)}}), stuckDeck()});
+        auto window = fixture_.open(&random);
+        const GameState& state = window->game().state();
+        window->mnuCheatsEnabled->trigger(); // no card chosen: nothing changes
+        QVERIFY(!state.cheat.cheatsEnabled);
+        window->mnuSelectWildCards->trigger();
+        QWidget* form6 = topLevel("Form6");
+        QVERIFY(form6 && !window->isVisible());
+        click(*form6, "Check1", 4);
+        click(*form6, "Command1");
+        QTRY_VERIFY(window->isVisible());
+        QVERIFY(state.cheat.cheatsEnabled && state.cheat.wildMark[5] == 1);
+        window->mnuDisableCheats->trigger();
+        QVERIFY(!state.cheat.cheatsEnabled);
+        window->mnuCheatsEnabled->trigger();
+        QVERIFY(state.cheat.cheatsEnabled && state.cheat.wildMark[5] == 1);
+
+        clickAt(*window, slotPoint(4)); // the chosen 5 of spades on a 9
+        QCOMPARE(state.wildCardsPlayed, 1);
+        fixture_.answer = QStringLiteral("Ann");
+        fixture_.whileAsking = [&] { QVERIFY(control(*window, "Frame1")->isVisible()); };
+        QVERIFY(playUntil(*window, [&] { return !fixture_.questions.isEmpty(); }));
+        const QString best = QString::fromStdString(toText(window->highScores().values()[0]));
+        QVERIFY(best.toInt() > 0);
+        QCOMPARE(window->highScores().names()[0].text, std::string("Ann *"));
+        QCOMPARE(labelText(*window, "Label5"), best);
+        QVERIFY(!state.gameOver && !control(*window, "Frame1")->isVisible() &&
+                state.tableCardsLeft == 35 && state.score == 0);
+        QWidget* form4 = topLevel("Form4");
+        QVERIFY(form4);
+        QCOMPARE(labelText(*form4, "Label7", 0) + labelText(*form4, "Text1", 0), best + "Ann *");
+        // Clearing the Hall of Fame shows 0 as the best and deals anew.
+        click(*window, "Image3");
+        menuItem(*form4, "mnuClearHS")->trigger();
+        QVERIFY(labelText(*window, "Label5") == "0" && state.drawPileCount == 18);
+        // "Back to Corvelle" goes back to the window standing in for the hidden main window, so
+        // no second one of its kind can be opened beside it.
+        window->mnuSelectWildCards->trigger();
+        click(*form4, "Command1");
+        QVERIFY(!window->isVisible() && topLevel("Form6") && !topLevel("Form4"));
+    }
+
+    // With the pop-up off, an entry is recorded and a new game dealt, and no window opens.
+    void noPopUpWhenTurnedOff() {
+        auto window = fixture_.open();
+        choose(*window, {"mnuShowHSb"});
+        fixture_.answer = "Pat";
+        QVERIFY(playUntil(*window, [&] { return !fixture_.questions.isEmpty(); }));
+        QVERIFY(!topLevel("Form4") && window->highScores().names()[0].text == "Pat");
+        // The next game's score shows as the highest only once it beats the new best.
+        const GameState& state = window->game().state();
+        QVERIFY(playUntil(*window, [&] { return state.score > 0; }));
+        const int best = QString::fromStdString(toText(window->highScores().values()[0])).toInt();
+        QCOMPARE(labelText(*window, "Label5").toInt(), qMax(best, state.score));
+    }
+
+    // "Exit Corvelle" from any window, whatever other windows are open or hidden, the main
+    // window's own Exit and its title bar close every window and the main window is gone; none of
+    // them goes back to the game on its way out. Only the main window's own Exit leaves an open
+    // Hall of Fame window. The program's own ending is checked on the real executable.
+    void exitFromAnyWindowEndsEverything_data() {
+        QTest::addColumn<bool>("hallOfFame");
+        QTest::addColumn<QString>("standIn"); // the window shown instead of the main window
+        QTest::addColumn<QString>("from");
+        for (const bool hof : {false, true}) {
+            for (const QString standIn : {"", "Form2", "Form5", "Form6"}) {
+                QStringList froms{standIn.isEmpty() ? "Form1" : standIn};
+                if (hof) {
+                    froms << "Form4";
+                }
+                for (const QString& from : froms) {
+                    QTest::addRow("%s%s, exit from %s", hof ? "Form4 " : "", qPrintable(standIn),
+                                  qPrintable(from))
+                        << hof << standIn << from;
+                }
             }
         }
+        QTest::newRow("exit from the game-over panel") << false << ""
+                                                       << "Frame1";
+        QTest::newRow("title bar") << false << ""
+                                   << "close";
+    }
+
+    void exitFromAnyWindowEndsEverything() {
+        QFETCH(bool, hallOfFame);
+        QFETCH(QString, standIn);
+        QFETCH(QString, from);
+        QPointer<MainWindow> window = fixture_.open().release();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        if (hallOfFame) {
+            window->mnuHighScores->trigger();
+        }
+        const QMap<QString, const char*> items{{"Form2", "mnuGameRules"},
+                                               {"Form5", "mnuAboutCorvelle"},
+                                               {"Form6", "mnuSelectWildCards"}};
+        if (!standIn.isEmpty()) {
+            menuItem(*window, items[standIn])->trigger();
+            QVERIFY(!window->isVisible() && topLevel(standIn));
+            if (standIn == "Form6") {
+                click(*topLevel(standIn), "Check1", 7); // a choice that must not reach the game
+            }
+        }
+        WindowEvents events;
+        if (from == "Form1") {
+            window->mnuExit->trigger();
+        } else if (from == "Frame1") {
+            window->setGameOverPanelVisible(true);
+            click(*window, "Command2");
+        } else {
+            from == "close" ? void(window->close()) : click(*topLevel(from), "Command2");
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+        QCOMPARE(shownWindows(),
+                 hallOfFame && from == "Form1" ? QStringList{"Form4"} : QStringList{});
+        QVERIFY(!events.seen.contains("Form1 show"));
+    }
+
+    // Every move is announced in one sentence, and every name follows it; a plain play and a
+    // draw are heard on the real program (tests/x11/a11y_tree.py).
+    void movesAreNamedAndAnnounced_data() {
+        QTest::addColumn<QList<int>>("deck");
+        QTest::addColumn<QList<int>>("moves"); // slots to play, or Draw or Undo
+        QTest::addColumn<QString>("lastHeard");
+        const auto list = [](const auto& deck) { return QList<int>(deck.begin(), deck.end()); };
+        const QList<int> threeOnFour = list(deckWith({spades(3)}, {hearts(4), clubs(9)}));
+        QTest::newRow("deal") << threeOnFour << QList<int>()
+                              << "New game dealt, Four of Hearts on the discard pile, score 0";
+        QTest::newRow("undo a play")
+            << threeOnFour << QList{4, Undo}
+            << "Undo, Three of Spades back on the table, Four of Hearts on the discard pile, "
+               "score 0";
+        QTest::newRow("undo a draw")
+            << threeOnFour << QList{Draw, Undo}
+            << "Undo, draw taken back, Four of Hearts on the discard pile, score 0";
+        QTest::newRow("game over")
+            << list(stuckDeck()) << QList<int>(18, Draw) << "Drew the King of Diamonds, game over";
+        QList<int> clearing;
+        for (int k = 0; k < TableSlots; ++k) {
+            clearing << clearingOrderSlot(k);
+        }
+        QTest::newRow("round won") << list(clearableDeck(0)) << clearing
+                                   << "Queen of Diamonds played, round won, new round dealt, "
+                                      "Three of Hearts on the discard pile, score 3240";
+    }
+
+    void movesAreNamedAndAnnounced() {
+        QFETCH(QList<int>, deck);
+        QFETCH(QList<int>, moves);
+        QFETCH(QString, lastHeard);
+        std::array<int, DeckSize> cards{};
+        std::copy(deck.begin(), deck.end(), cards.begin());
+        ScriptedRandom random({cards});
+        Announcements announcements;
+        auto window = fixture_.open(&random);
+        QTRY_COMPARE(announcements.heard.size(), 1);
+        verifyNamesMatchGame(*window);
+        for (qsizetype i = 0; i < moves.size(); ++i) {
+            if (moves[i] >= 0) {
+                clickAt(*window, slotPoint(moves[i]));
+            } else {
+                click(*window, moves[i] == Draw ? "Image3" : "Command3");
+            }
+            QCoreApplication::processEvents();
+            QCOMPARE(announcements.heard.size(), i + 2);
+            verifyNamesMatchGame(*window);
+        }
+        QCOMPARE(announcements.heard.last(), lastHeard);
+    }
+
+    void onlyOneCopyPlaysAndAKilledCopyNeverBlocks() {
+        auto first = launch();
+        QVERIFY(first && holdsLock(*first));
+        // A second copy ends at once, silently, however old the lock of the running copy is.
+        for (const int age : {0, 2}) {
+            QFile lock(lockPath());
+            QVERIFY(lock.open(QIODevice::ReadWrite) &&
+                    lock.setFileTime(QDateTime::currentDateTime().addDays(-age),
+                                     QFileDevice::FileModificationTime));
+            lock.close();
+            auto second = launch();
+            QVERIFY(second && second->waitForFinished(5000));
+            QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(second->exitCode(), 0);
+            QCOMPARE(second->readAllStandardOutput(), QByteArray());
+            QVERIFY(first->state() == QProcess::Running && lockOwner() == first->processId());
+        }
+        // A killed copy leaves its lock behind; the next copy takes it over and plays.
+        const qint64 killed = first->processId();
+        first->kill();
+        QVERIFY(first->waitForFinished(5000));
+        QCOMPARE(lockOwner(), killed);
+        auto next = launch();
+        QVERIFY(next && holdsLock(*next));
+        QTest::qWait(500);
+        QCOMPARE(next->state(), QProcess::Running);
+        next->kill();
+        QVERIFY(next->waitForFinished(5000));
+    }
+
+    void aLockOfNoLiveCopyNeverBlocks_data() {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("takenOver");
+        QProcess gone;
+        gone.start("true", {});
+        QVERIFY(gone.waitForStarted(5000));
+        const QByteArray dead = QByteArray::number(gone.processId());
+        QVERIFY(gone.waitForFinished(5000));
+        const QByteArray self = QByteArray::number(QCoreApplication::applicationPid());
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        QTest::newRow("empty") << QByteArray("file") << QByteArray() << true;
+        QTest::newRow("garbage") << QByteArray("file") << QByteArray("\xff\0\n-3 x\n", 8) << true;
+        QTest::newRow("dead process") << QByteArray("file") << dead + "\ncorvelle\n" + host + "\n"
+                                      << true;
+        QTest::newRow("another program")
+            << QByteArray("file") << self + "\ncorvelle\n" + host + "\n"
+            << true;
+        QTest::newRow("unreadable") << QByteArray("unreadable") << dead + "\ncorvelle\n" << false;
+        QTest::newRow("directory") << QByteArray("directory") << QByteArray() << false;
+        QTest::newRow("fifo") << QByteArray("fifo") << QByteArray() << false;
+        QTest::newRow("dangling link") << QByteArray("link") << QByteArray() << false;
+    }
+
+    // Whatever lies where the lock belongs, a start that finds no live copy plays, and takes
+    // the lock over when it is a file the player may open.
+    void aLockOfNoLiveCopyNeverBlocks() {
+        QFETCH(QByteArray, kind);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, takenOver);
+        const QByteArray path = QFile::encodeName(lockPath());
+        ::unlink(path.constData());
+        ::rmdir(path.constData());
+        if (kind == "directory") {
+            QVERIFY(::mkdir(path.constData(), 0700) == 0);
+        } else if (kind == "fifo") {
+            QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+        } else if (kind == "link") {
+            QVERIFY(::symlink("gone/corvelle.lock", path.constData()) == 0);
+        } else {
+            QFile lock(lockPath());
+            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(content) == content.size());
+            QVERIFY(kind == "file" || lock.setPermissions({}));
+        }
+        auto game = launch(kind == "unreadable");
+        QVERIFY(game && (!takenOver || holdsLock(*game)));
+        game->waitForFinished(1500);
+        const bool ended = game->state() != QProcess::Running;
+        if (ended && game->exitCode() == 77) {
+            QSKIP("Run as root without user namespaces: root may read any lock file");
+        }
+        QVERIFY2(!ended, "the copy ended at once");
+        game->kill();
+        QVERIFY(game->waitForFinished(5000));
+    }
+
+    void choosingSetsGroupAndWritesItsKeys_data() {
+        QTest::addColumn<QString>("written");
+        // Each group's items and what choosing each one stores.
+        const auto group = [](const QStringList& items, const QStringList& options) {
+            for (int i = 0; i < items.size(); ++i) {
+                QString written = options[i];
+                for (const QString& item : items) {
+                    written += ' ' + item + ".Checked=" + (item == items[i] ? "True" : "False");
+                }
+                QTest::newRow(qPrintable(items[i])) << written;
+            }
+        };
+        group({"mnuAceKing", "mnuNoAceKing"}, {"AceKing=True", "AceKing=False"});
+        group({"mnuDiscardPileA", "mnuDiscardPDrawP", "mnuDiscardPileB"},
+              {"ClickCardPileTo=False ClickFormAlso=False",
+               "ClickCardPileTo=True ClickFormAlso=False",
+               "ClickCardPileTo=False ClickFormAlso=True"});
+        group({"mnuScoringOn", "mnuScoringOff"}, {"Scoring=True", "Scoring=False"});
+        group({"mnuShowHSa", "mnuShowHSb"}, {"ShowHighScores=True", "ShowHighScores=False"});
+        group({"mnuShuffling1", "mnuShuffling2", "mnuShuffling3"},
+              {"Shuffles=1", "Shuffles=2", "Shuffles=3"});
+    }
+
+    // From opposite starting states, so a value the handler forgets shows; the rest stays as it
+    // was. Then a restart: a fresh store loads what was chosen, and the defaults for the rest.
+    void choosingSetsGroupAndWritesItsKeys() {
+        QFETCH(QString, written);
+        const std::size_t item = itemNamed(QTest::currentDataTag());
+        QVERIFY(item < OptionItems.size());
+        for (const bool start : {false, true}) {
+            init();
+            State state(start);
+            const Values expected = with(state.values(), written);
+            OptionStore store;
+            store.choose(item, state.o, state.m);
+            QCOMPARE(state.values(), expected);
+            QStringList entries = written.split(' ');
+            entries.sort();
+            QCOMPARE(readFile(OptionStore::fileName()),
+                     ("[Settings]\n" + entries.join('\n') + '\n').toUtf8());
+            QCOMPARE(store.status(), QSettings::NoError);
+            QCOMPARE(State(!start).load().values(), with(firstRun, written));
+        }
+    }
+
+    void loadingReadsEachKeyOnItsOwn_data() {
+        QTest::addColumn<QByteArray>("file"); // the lines after "[Settings]"; null: no store
+        QTest::addColumn<QString>("reads");   // what differs from a first run
+        // Lines separated by '|'; no `reads`: the file's own texts, by the same keys.
+        const auto row = [](const QString& file, const char* reads = nullptr) {
+            QTest::newRow(qPrintable(file))
+                << QString(file).replace('|', '\n').toUtf8()
+                << (reads ? QString(reads) : QString(file).replace('|', ' '));
+        };
+        QTest::newRow("first run") << QByteArray() << QString();
+        row("ShowHighScores=False|mnuShowHSa.Checked=True|mnuShowHSb.Checked=True|Shuffles=3|"
+            "mnuShuffling2.Checked=True|Scoring=False|AceKing=False|mnuAceKing.Checked=True|"
+            "ClickCardPileTo=True|ClickFormAlso=True|mnuDiscardPileA.Checked=False");
+        // "True" and "False" in any letter case; other texts read as the key's default.
+        row("ClickFormAlso=TRUE|mnuNoAceKing.Checked=true|Scoring=fALSE|AceKing=  False  ",
+            "ClickFormAlso=True mnuNoAceKing.Checked=True Scoring=False AceKing=False");
+        row("Shuffles=2");
+        for (const QString& bad :
+             QString("ClickFormAlso=\" true\"|ClickCardPileTo=yes|mnuShuffling3.Checked=1|"
+                     "mnuDiscardPileA.Checked=|ClickFormAlso=True,True|"
+                     "ClickFormAlso=@Variant(\\0\\0\\0\\x1\\x1)|Shuffles=4|Shuffles=0|"
+                     "Shuffles=2.5|Shuffles=True|Shuffles=3,3|"
+                     "Shuffles=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x2)")
+                 .split('|')) {
+            row(bad, "");
+        }
+    }
+
+    // Loaded over opposite starting states; loading never writes, nor creates the store.
+    void loadingReadsEachKeyOnItsOwn() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, reads);
+        for (const bool start : {false, true}) {
+            if (!file.isNull()) {
+                writeStore("[Settings]\n" + file + '\n');
+            }
+            const QByteArray before = readFile(OptionStore::fileName());
+            QCOMPARE(State(start).load().values(), with(firstRun, reads));
+            QCOMPARE(readFile(OptionStore::fileName()), before);
+            QCOMPARE(QFileInfo::exists(QFileInfo(OptionStore::fileName()).path()), !file.isNull());
+        }
+    }
+
+    // An unreadable store gives the defaults; an unwritable one keeps the choice in memory and
+    // says so; a junk file is replaced by a readable one at the next choice; a FIFO in its place
+    // is never opened, and the player is told once.
+    void brokenStoreDoesNotStopTheGame() {
+        for (const int breakage : {0, 1, 2, 3}) { // under a plain file, a directory, junk, FIFO
+            init();
+            const bool saved = breakage == 2;
+            QTemporaryFile plain;
+            if (breakage == 0) {
+                QVERIFY(plain.open());
+                qputenv("XDG_CONFIG_HOME", plain.fileName().toLocal8Bit() + "/config");
+            } else if (breakage == 1) {
+                QVERIFY(QDir().mkpath(OptionStore::fileName()));
+            } else if (breakage == 2) {
+                writeStore(QByteArray("\x00\xff[\x01=\x9c\n\xfe]\x7f\x00", 10).repeated(400));
+            } else {
+                QVERIFY(QDir().mkpath(QFileInfo(OptionStore::fileName()).path()));
+                QVERIFY(mkfifo(qPrintable(OptionStore::fileName()), 0600) == 0);
+            }
+            alarm(10);
+            State state(false);
+            OptionStore store;
+            store.loadSettings(state.o, state.m);
+            QCOMPARE(store.takeProblem().isEmpty(), breakage % 2 == 0); // no file at all
+            QVERIFY2(state.values() == firstRun, qPrintable(QString::number(breakage)));
+            const std::size_t three = itemNamed("mnuShuffling3");
+            store.choose(three, state.o, state.m);
+            QVERIFY(state.o.shuffleCount == 3 && state.m[three] && !state.m[three - 2]);
+            QCOMPARE(store.status() == QSettings::AccessError, !saved);
+            QCOMPARE(state.load().o.shuffleCount == 3 && state.m[three], saved);
+            QVERIFY(store.takeProblem().isEmpty());
+            alarm(0);
+            init();
+        }
+    }
+
+    // Random events over every control and menu command of every window, random answers, windows
+    // opened and closed in every order, exits and fresh starts; after each event the invariants,
+    // pictures, labels and check marks agree with the game, and no window is open twice.
+    void randomEventsKeepEverythingInStep() {
+        const int events = qEnvironmentVariableIntValue("CORVELLE_MONKEY_EVENTS");
+        const auto seed = qEnvironmentVariableIsSet("CORVELLE_MONKEY_SEED")
+                              ? qEnvironmentVariable("CORVELLE_MONKEY_SEED").toUInt()
+                              : std::random_device()();
+        random_.seed(seed);
+        fixture_.reset();
+        start();
+        for (int event = 0; event < (events > 0 ? events : 1500); ++event) {
+            fixture_.answer = pick(2) ? QString("Monkey %1").arg(event) : QString();
+            const QString done = act();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (const QString what = broken(); !what.isEmpty()) {
+                QFAIL(qPrintable(
+                    QString("seed %1, event %2 (%3): %4").arg(seed).arg(event).arg(done, what)));
+            }
+        }
+        qInfo("seed %u", seed);
+        delete window_;
     }
 };
 

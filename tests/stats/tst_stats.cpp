@@ -1,4 +1,5 @@
 #include "cardpicture.h"
+#include "enginefakes.h"
 #include "playmenu.h"
 #include "recordfiles.h"
 #include "windowdriver.h"
@@ -165,7 +166,7 @@ private slots:
         menuItem(*next, "mnuAceKing")->trigger();
         menuItem(*next, "mnuResumeGame")->trigger();
         QVERIFY(next->game().state() == kept && menuItem(*next, "mnuNoAceKing")->isChecked());
-        verifyTableMatchesGame(*next);
+        QCOMPARE(brokenInvariant(next->game().state(), shownBy(*next)), nullptr);
         const StatisticsData& d = next->findChild<PlayMenu*>()->statistics().data();
         QVERIFY(!menuItem(*next, "mnuResumeGame")->isEnabled() && d.gamesPlayed == 1);
         for (const bool yes : {false, true}) { // a reset only when the player says yes

@@ -14,7 +14,6 @@ namespace corvelle::test {
 struct ShownTable {
     std::array<int, TableSlots> slotPicture{};
     std::array<bool, TableSlots> slotVisible{};
-    std::array<int, DrawPilePictures> drawPicture{};
     std::array<bool, DrawPilePictures> drawVisible{};
     int discardPicture = 0;
     std::string scoreText = "0";
@@ -36,8 +35,6 @@ public:
             slotPicture.at(index) = code;
         } else if (target == ShowTarget::DiscardPile) {
             discardPicture = code;
-        } else {
-            drawPicture.at(index) = code;
         }
     }
     void setSlotVisible(int slot, bool visible) override { slotVisible.at(slot) = visible; }
@@ -49,14 +46,6 @@ public:
     void showHighestScore(std::string_view text) override { highestText = text; }
     void setGameOverPanelVisible(bool visible) override { panelVisible = visible; }
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
-
-    int visibleDrawPictures() const {
-        int n = 0;
-        for (bool v : drawVisible) {
-            n += v ? 1 : 0;
-        }
-        return n;
-    }
 };
 
 inline bool isPermutation(const GameState& s) {
@@ -85,6 +74,9 @@ inline const char* brokenInvariant(const GameState& s, const ShownTable& display
             s.columnCards[column][row] != s.tableCards[slot] ||
             (s.columnPlayed[column][row] == 1) == s.onTable[slot]) {
             return "the column grids disagree with the table";
+        }
+        if (row > 0 && s.onTable[slot] && !s.onTable[slot - 1]) {
+            return "a covered card left the table"; // only the bottom card of a column is free
         }
     }
     for (int i = 0; i < DrawPilePictures; ++i) {
@@ -160,18 +152,10 @@ inline std::array<int, DeckSize> makeDeck(const std::vector<std::pair<int, int>>
 }
 
 // Card codes by suit and rank (rank 1 = Ace .. 13 = King).
-inline constexpr int spades(int rank) {
-    return cardCode(Suit::Spades, rank);
-}
-inline constexpr int clubs(int rank) {
-    return cardCode(Suit::Clubs, rank);
-}
-inline constexpr int diamonds(int rank) {
-    return cardCode(Suit::Diamonds, rank);
-}
-inline constexpr int hearts(int rank) {
-    return cardCode(Suit::Hearts, rank);
-}
+inline constexpr auto spades = [](int rank) { return cardCode(Suit::Spades, rank); };
+inline constexpr auto clubs = [](int rank) { return cardCode(Suit::Clubs, rank); };
+inline constexpr auto diamonds = [](int rank) { return cardCode(Suit::Diamonds, rank); };
+inline constexpr auto hearts = [](int rank) { return cardCode(Suit::Hearts, rank); };
 
 // The slot of the k-th card (0..34) when a table is cleared column by column, bottom up.
 inline constexpr int clearingOrderSlot(int k) {
@@ -189,11 +173,7 @@ inline std::array<int, DeckSize> clearableDeck(int draws) {
     for (int k = 0; k < TableSlots; ++k) {
         const int suit = timesUsed[rank]++;
         placed.emplace_back(clearingOrderSlot(k) + 1, 13 * suit + rank);
-        if (rank == 13) {
-            step = -1;
-        } else if (rank == 1) {
-            step = 1;
-        }
+        step = rank == 13 ? -1 : rank == 1 ? 1 : step;
         rank += step;
     }
     placed.emplace_back(36 + draws, hearts(3));
@@ -227,6 +207,17 @@ inline std::array<int, DeckSize> stuckDeck() {
         {spades(9), clubs(9), diamonds(9), hearts(9), spades(10), clubs(10), diamonds(10)}, pile);
 }
 
+// The given cards chosen as wild cards, in force or not.
+template <typename Codes> CheatChoice wildChoice(const Codes& codes, bool inForce = false) {
+    CheatChoice choice;
+    for (int code : codes) {
+        choice.wildMark[code] = 1;
+    }
+    choice.wildCount = static_cast<int>(codes.size());
+    choice.cheatsEnabled = inForce;
+    return choice;
+}
+
 // A game on a recording display, dealt at once from the given decks (used in turn), with the
 // options given.
 struct TestGame {
@@ -235,16 +226,6 @@ struct TestGame {
         game.setOptions(options);
         game.start();
         game.newGame();
-    }
-    // Chooses the given cards as wild cards, in force or not.
-    void chooseWildCards(const std::vector<int>& codes, bool inForce) {
-        CheatChoice choice;
-        for (int code : codes) {
-            choice.wildMark[code] = 1;
-        }
-        choice.wildCount = static_cast<int>(codes.size());
-        choice.cheatsEnabled = inForce;
-        game.setCheatChoice(choice);
     }
     FakeDisplay display;
     ScriptedRandom random;

@@ -6,8 +6,8 @@
 #include "fixturepictures.h"
 #include "mainwindow.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <memory>
@@ -34,7 +34,7 @@ public:
                     const std::function<QString(const QString&)>& keep) override;
     bool setUp();
     void reset();
-    std::unique_ptr<MainWindow> open(RandomSource* random = nullptr);
+    std::unique_ptr<MainWindow> open(RandomSource* random = nullptr); // shown, or the test ends
     QString path(const QString& name) const { return dir.filePath(name); }
 };
 
@@ -52,32 +52,31 @@ struct Placed {
 // The controls of `window` that are not where and as `expected` says, by name; empty if none.
 QString misplaced(QWidget& window, std::initializer_list<Placed> expected);
 
-// A file's bytes ("<missing>" when it cannot be read), and writing them.
+// Bytes as Qt holds them; a file's bytes ("<missing>" when it cannot be read), and writing them.
+QByteArray asBytes(const std::vector<std::uint8_t>& bytes);
 QByteArray readFile(const QString& path);
 bool writeFile(const QString& path, const QByteArray& bytes);
 
-// The control of `window` with that name (and index, for a control array).
+// The control of `window` with that name (and index, for a control array), its text, a left
+// click on it; the names of the visible top-level windows, the one with that name ("Form4").
 QWidget* control(QWidget& window, const QString& name, int index = -1);
 QString labelText(QWidget& window, const char* name, int index = -1);
-// The visible top-level window with that name ("Form4"), or nullptr.
-QWidget* topLevel(const QString& name);
-// A left click on the named control of a window.
 void click(QWidget& window, const char* name, int index = -1);
+QStringList shownWindows();
+QWidget* topLevel(const QString& name);
 QAction* menuItem(QWidget& window, const char* name);
 
 // Clicks the client area at `point` as a player would: whatever control lies on top there
 // gets the click, the background when none does.
 void clickAt(MainWindow& window, QPoint point);
-// A point in the visible top strip of table slot `slot`.
+// A point in the visible top strip of table slot `slot`; a slot whose card can be played now,
+// or -1.
 QPoint slotPoint(int slot);
-// A table slot whose card can be played now, or -1.
 int fittingSlot(const Game& game);
 // Plays by clicks, dealing again when a game ends, until `done` holds.
 bool playUntil(MainWindow& window, const std::function<bool()>& done);
 // What the window's controls show of the table, for the engine's invariants (enginefakes.h).
 ShownTable shownBy(MainWindow& window);
-// Every picture control shows the card of the game, from the file of that card.
-void verifyTableMatchesGame(MainWindow& window);
 
 // Records the show, hide and close events of the windows named "Form...", in order.
 class WindowEvents : public QObject {

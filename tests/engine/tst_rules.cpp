@@ -1,0 +1,733 @@
+#include "enginefakes.h"
+#include "solver.h"
+#include "solverrunner.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <random>
+#include <set>
+#include <string_view>
+#include <tuple>
+
+using namespace corvelle;
+using namespace corvelle::test;
+
+namespace {
+
+const std::string NoMoreCards = "Sorry no more cards left to deal!";
+const std::string GameIsOver =
+    "The current game is over, please start a new game to continue playing";
+const std::string NothingToUndo =
+    "Sorry, but you may only undo a card movement after it has been completed!";
+
+// Column 0 bottom up: 6, 5, 4, 3, 2 of clubs; the first discard the 7 of spades, then a 7 and
+// a 6 of hearts to draw.
+std::array<int, DeckSize> runDeck() {
+    std::vector<std::pair<int, int>> placed{{36, spades(7)}, {37, hearts(7)}, {38, hearts(6)}};
+    for (int row = 0; row < Rows; ++row) {
+        placed.emplace_back(row + 1, clubs(row + 2));
+    }
+    return makeDeck(placed);
+}
+
+// The process's resident memory.
+long residentKilobytes() {
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        }
+    }
+    return 0;
+}
+
+// The rules of a round, step by step, as the game plays them.
+struct Round {
+    const SolverPosition* p;
+    std::array<int, Columns> heights;
+    int drawn, top, antyPhase;
+    std::int64_t anty, score = 0;
+
+    explicit Round(const SolverPosition& position)
+        : p(&position), heights(position.heights), drawn(position.drawn), top(position.discardTop),
+          antyPhase(position.antyPhase), anty(position.anty) {}
+
+    int rank(int code) const { return isJoker(code) || (p->wild >> code & 1) ? 0 : faceRank(code); }
+    int cardsLeft() const { return std::accumulate(heights.begin(), heights.end(), 0); }
+    bool canPlay(int slot) const {
+        const int c = rank(p->table[slot]), d = rank(top), apart = std::abs(c - d);
+        return heights[slot / 5] == slot % 5 + 1 &&
+               (c == 0 || d == 0 || apart == 1 || (p->aceKingWrap && apart == 12));
+    }
+    bool canDraw() const { return drawn < p->drawPileSize; }
+    void play(int slot) {
+        top = p->table[slot];
+        --heights[slot / 5];
+        if (cardsLeft() == 0) {
+            score += 5 * (p->drawPileSize - drawn);
+        }
+        if (p->scoringOn) {
+            anty = antyPhase == 1 ? 5 : anty + 5;
+            antyPhase = antyPhase == 1 ? 2 : antyPhase;
+            score += anty;
+        }
+    }
+    void draw() {
+        top = p->drawPile[drawn++];
+        if (p->scoringOn) {
+            antyPhase = antyPhase == 2 ? 1 : antyPhase;
+            anty = 5;
+        }
+    }
+    // Plays a line; false as soon as a move is not allowed.
+    bool replay(const std::vector<SolverMove>& line) {
+        for (SolverMove move : line) {
+            const bool legal =
+                cardsLeft() > 0 &&
+                (move.isDraw() ? canDraw()
+                               : move.slot >= 0 && move.slot < TableSlots && canPlay(move.slot));
+            if (!legal) {
+                return false;
+            }
+            move.isDraw() ? draw() : play(move.slot);
+        }
+        return true;
+    }
+};
+
+// Every state of the round tried, remembered by (heights, draws, top, run): the most points
+// the rest can give and whether the table can still be cleared.
+class PlainSearch {
+public:
+    std::pair<std::int64_t, bool> best(const Round& r) {
+        if (r.cardsLeft() == 0) {
+            return {0, true};
+        }
+        const auto key = std::tuple(r.heights, r.drawn, r.top, r.anty, r.antyPhase);
+        if (auto known = seen_.find(key); known != seen_.end()) {
+            return known->second;
+        }
+        std::pair<std::int64_t, bool> result{0, false};
+        auto consider = [&](Round next) {
+            const auto [points, clears] = best(next);
+            result.first = std::max(result.first, next.score - r.score + points);
+            result.second = result.second || clears;
+        };
+        for (int slot = 0; slot < TableSlots; ++slot) {
+            if (r.canPlay(slot)) {
+                Round next = r;
+                next.play(slot);
+                consider(next);
+            }
+        }
+        if (r.canDraw()) {
+            Round next = r;
+            next.draw();
+            consider(next);
+        }
+        return seen_[key] = result;
+    }
+
+private:
+    std::map<std::tuple<std::array<int, Columns>, int, int, std::int64_t, int>,
+             std::pair<std::int64_t, bool>>
+        seen_;
+};
+
+std::array<int, DeckSize> shuffledDeck(std::mt19937& random) {
+    std::array<int, DeckSize> deck{};
+    std::iota(deck.begin(), deck.end(), 1);
+    std::shuffle(deck.begin(), deck.end(), random);
+    return deck;
+}
+
+struct Shape {
+    int maxHeight, maxPile;
+    bool wrap, scoring;
+    int extraWild, antyPhase, jokers, ranks;
+};
+
+// A random position of the given shape: heights up to maxHeight, a draw pile of up to maxPile
+// cards partly drawn, a run in progress. With fewer ranks (King, Ace, 2, ..) runs are longer
+// and more tables can be cleared.
+SolverPosition randomPosition(std::mt19937& random, const Shape& shape) {
+    auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    std::array<int, DeckSize> deck = shuffledDeck(random);
+    for (int joker = BlackJoker; joker < BlackJoker + shape.jokers; ++joker) {
+        std::iter_swap(std::find(deck.begin(), deck.end(), joker),
+                       deck.begin() + 5 * below(Columns));
+    }
+    SolverPosition p = dealtPosition(deck, shape.wrap);
+    for (int& height : p.heights) {
+        height = below(shape.maxHeight + 1);
+    }
+    p.drawPileSize = below(shape.maxPile + 1);
+    p.drawn = below(p.drawPileSize + 1);
+    p.anty = 5 * (1 + below(6));
+    p.antyPhase = shape.antyPhase;
+    p.scoringOn = shape.scoring;
+    auto narrow = [&](int& code) {
+        code = isJoker(code) ? code : code - faceRank(code) + (12 + code % shape.ranks) % 13 + 1;
+    };
+    std::for_each(p.table.begin(), p.table.end(), narrow);
+    std::for_each(p.drawPile.begin(), p.drawPile.end(), narrow);
+    narrow(p.discardTop);
+    for (int w = 0; w < shape.extraWild; ++w) {
+        p.wild |= std::uint64_t{1} << (1 + below(52));
+    }
+    return p;
+}
+
+// The result's line is legal and scores its best; the clearing answers agree with it.
+void checkLine(const SolverPosition& p, const SolverResult& result) {
+    Round round(p);
+    QVERIFY(round.replay(result.line));
+    QCOMPARE(round.score, result.best);
+    QCOMPARE(result.bestLineClears, round.cardsLeft() == 0);
+    QVERIFY(!result.bestLineClears || result.canClear);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Shape)
+
+// The rules of play with what each shows: the move rule, wild cards, draw, undo, game over, runs,
+// the round bonus and a fixed game worked out by hand; a million random actions with the
+// invariants checked after each one and the memory not growing; and the solver against a plain
+// walk over every state of small random positions, its lines replayed by a rules step written
+// here and in the real game, also when a budget or a cancel cut it short, and positions worked
+// out by hand.
+class TestRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyRankPair_data() {
+        QTest::addColumn<int>("tableRank");
+        QTest::addColumn<int>("discardRank");
+        QTest::addColumn<bool>("wrap");
+        QTest::addColumn<bool>("legal");
+        // The ranks each table rank may go on, listed as the rules give them (0 is wild).
+        for (bool wrap : {false, true}) {
+            for (int c = 0; c <= 13; ++c) {
+                std::set<int> fits{0, c - 1, c + 1};
+                if (c == 0) {
+                    fits = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+                } else if (c == 1 && wrap) {
+                    fits.insert(13);
+                } else if (c == 13 && wrap) {
+                    fits.insert(1);
+                }
+                for (int d = 0; d <= 13; ++d) {
+                    QTest::addRow("%d on %d%s", c, d, wrap ? " wrap" : "")
+                        << c << d << wrap << (fits.count(d) == 1);
+                }
+            }
+        }
+    }
+
+    void everyRankPair() {
+        QFETCH(int, tableRank);
+        QFETCH(int, discardRank);
+        QFETCH(bool, wrap);
+        QFETCH(bool, legal);
+        TestGame t({makeDeck({})}, {.aceKingWrap = wrap});
+        QCOMPARE(t.game.moveFits(tableRank, discardRank), legal);
+    }
+
+    // Slot 4 (free at the bottom of column 0) holds `tableCard`; the first discard is `discard`.
+    // The 5 of spades is a chosen wild card; `cheats` says whether cheats are in force.
+    void jokersAndChosenWildCardsPlayOnAnything_data() {
+        QTest::addColumn<int>("tableCard");
+        QTest::addColumn<int>("discard");
+        QTest::addColumn<bool>("cheats");
+        QTest::addColumn<bool>("plays");
+        QTest::addColumn<int>("counted");
+        QTest::newRow("seven on seven") << clubs(7) << hearts(7) << false << false << 0;
+        QTest::newRow("joker on a king") << BlackJoker << spades(13) << false << true << 0;
+        QTest::newRow("queen on a joker") << hearts(12) << RedJoker << false << true << 0;
+        QTest::newRow("joker, cheats on") << RedJoker << spades(9) << true << true << 0;
+        QTest::newRow("chosen five on a king") << spades(5) << spades(13) << true << true << 1;
+        QTest::newRow("chosen five, cheats off") << spades(5) << spades(13) << false << false << 0;
+        QTest::newRow("ten on a chosen five") << diamonds(10) << spades(5) << true << true << 0;
+        QTest::newRow("chosen five as a five") << spades(5) << hearts(6) << false << true << 0;
+        QTest::newRow("ten on a five, cheats off")
+            << diamonds(10) << spades(5) << false << false << 0;
+    }
+
+    void jokersAndChosenWildCardsPlayOnAnything() {
+        QFETCH(int, tableCard);
+        QFETCH(int, discard);
+        QFETCH(bool, cheats);
+        QFETCH(bool, plays);
+        QFETCH(int, counted);
+        TestGame t({makeDeck({{5, tableCard}, {36, discard}})});
+        t.game.setCheatChoice(wildChoice(std::vector{spades(5)}, cheats));
+        QCOMPARE(t.game.canPlay(4), plays);
+        t.game.clickTableSlot(4);
+        QCOMPARE(t.display.discardPicture, plays ? tableCard : discard);
+        QCOMPARE(t.state.wildCardsPlayed, counted);
+        QVERIFY(t.display.messages.empty());
+        if (counted == 0) {
+            return;
+        }
+        // The count goes back with an undo while cheats are on, not after they were switched off;
+        // a new game clears it.
+        t.game.undoLastMove();
+        QCOMPARE(t.state.wildCardsPlayed, 0);
+        t.game.clickTableSlot(4);
+        t.game.setCheatChoice(wildChoice(std::vector{spades(5)}, false));
+        t.game.undoLastMove();
+        QCOMPARE(t.state.wildCardsPlayed, 1);
+        t.game.newGame();
+        QCOMPARE(t.state.wildCardsPlayed, 0);
+    }
+
+    void shuffleKeepsTheLastPassAndNeverRepeats() {
+        const auto third = clearableDeck(3);
+        TestGame t({stuckDeck(), stuckDeck(), clearableDeck(0), third});
+        t.game.setOptions({.shuffleCount = 3});
+        t.game.newGame();
+        QVERIFY(std::equal(third.begin(), third.end(), t.state.deck.begin() + 1));
+        // The production shuffle never deals the same deck twice in ten thousand deals.
+        std::random_device device;
+        std::seed_seq seed{device(), device(), device(), device()};
+        StdRandomSource shuffle(seed);
+        Game game(t.display, shuffle);
+        std::set<std::vector<int>> decks;
+        for (int deal = 0; deal < 10000; ++deal) {
+            game.newGame();
+            QVERIFY(isPermutation(game.state()));
+            decks.emplace(game.state().deck.begin() + 1, game.state().deck.end());
+        }
+        QCOMPARE(decks.size(), 10000u);
+    }
+
+    // Where nothing ever fits: a draw and its undo, one step back at most and none right after
+    // the deal; the drawing options choose which clicks draw; the last draw ends the game at
+    // once and an undo revives it; clicks on a finished game change nothing and say so.
+    void drawUndoAndTheEndOfAStuckGame() {
+        const auto deck = stuckDeck();
+        TestGame t({deck});
+        t.game.clickDiscardPile();
+        QVERIFY(t.state.deckPosition == 37 && t.state.drawPileCount == 17);
+        QCOMPARE(t.display.discardPicture, deck[36]);
+        t.game.undoLastMove();
+        QVERIFY(t.state.deckPosition == 36 && t.state.drawPileCount == 18);
+        QCOMPARE(t.display.discardPicture, deck[35]);
+        QVERIFY(!t.state.undo.undoAvailable);
+        t.game.undoLastMove();
+        t.game.newGame();
+        t.game.undoLastMove();
+        QCOMPARE(t.display.messages, (std::vector<std::string>{NothingToUndo, NothingToUndo}));
+        const Options methods[]{{}, {.drawPileClickDraws = true}, {.backgroundClickDraws = true}};
+        for (int draws = 0; draws < 3; ++draws) { // a click on each but the discard pile
+            t.game.setOptions(methods[draws]);
+            t.game.clickDrawPile(5);
+            t.game.clickBackground();
+            QCOMPARE(t.state.deckPosition, 36 + draws);
+        }
+        for (int i = 0; i < 15; ++i) {
+            QCOMPARE(t.game.clickDiscardPile(), Outcome::Nothing);
+        }
+        QCOMPARE(t.game.clickDiscardPile(), Outcome::GameOver);
+        QVERIFY(t.state.gameOver && t.display.panelVisible && t.display.messages.size() == 2);
+        t.game.undoLastMove();
+        QVERIFY(!t.state.gameOver && !t.display.panelVisible && t.state.drawPileCount == 1);
+        QCOMPARE(t.state.discardTop, clubs(13));
+        QCOMPARE(t.game.clickDiscardPile(), Outcome::GameOver);
+        t.game.setOptions({.drawPileClickDraws = true, .backgroundClickDraws = true});
+        const GameState before = t.state;
+        t.display.messages.clear();
+        QCOMPARE(t.game.clickTableSlot(4), Outcome::Nothing); // ignored, no message
+        t.game.clickDiscardPile();
+        t.game.clickDrawPile(3);
+        QCOMPARE(t.display.messages, (std::vector<std::string>{GameIsOver, GameIsOver}));
+        QVERIFY(t.state == before);
+        t.game.newGame();
+        QVERIFY(!t.state.gameOver && !t.display.panelVisible);
+    }
+
+    void lastMoveWithTheDeckUsedUpEndsTheGame() {
+        // The last card drawn, the King of hearts, takes the Queen of spades; then the 5 above
+        // it and the other bottom cards, 5s and 6s, fit nothing.
+        std::vector<int> pile;
+        for (int rank : {2, 3, 8, 9}) {
+            for (Suit suit : AllSuits) {
+                pile.push_back(cardCode(suit, rank));
+            }
+        }
+        pile.insert(pile.end(), {spades(10), clubs(10), hearts(13)});
+        auto deck = deckWith(
+            {spades(12), clubs(5), diamonds(5), hearts(5), spades(6), clubs(6), diamonds(6)}, pile);
+        std::swap(deck[3], *std::find(deck.begin(), deck.end(), spades(5)));
+        TestGame t({deck}, {.backgroundClickDraws = true});
+        for (int i = 0; i < 18; ++i) {
+            t.game.clickDiscardPile();
+        }
+        QVERIFY(!t.state.gameOver);
+        QCOMPARE(t.game.clickTableSlot(4), Outcome::GameOver);
+        QVERIFY(t.state.gameOver && t.display.panelVisible);
+        // A refused draw repeats the check, and leaves the undo record alone.
+        QCOMPARE(t.game.clickBackground(), Outcome::GameOver);
+        QCOMPARE(t.display.messages, std::vector<std::string>{NoMoreCards});
+        t.game.undoLastMove();
+        QVERIFY(!t.state.gameOver && t.state.onTable[4]);
+        // The restored Queen is the free card of its column again.
+        QCOMPARE(t.game.clickTableSlot(4), Outcome::GameOver);
+    }
+
+    // The last draw with one card left on the table never deals a new round.
+    void lastDrawWithOneCardLeft() {
+        TestGame t({clearableDeck(0)});
+        for (int k = 0; k < 34; ++k) {
+            t.game.clickTableSlot(clearingOrderSlot(k));
+        }
+        for (int i = 0; i < 18; ++i) {
+            t.game.clickDiscardPile();
+        }
+        QVERIFY(t.state.tableCardsLeft == 1 && t.state.deckPosition == 54);
+    }
+
+    void roundBonusComesBeforeTheLastCard_data() {
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<bool>("scoring");
+        QTest::newRow("7 cards left") << 11 << true;
+        QTest::newRow("draw pile used up") << 18 << true;
+        QTest::newRow("7 cards left, scoring off") << 11 << false;
+    }
+
+    void roundBonusComesBeforeTheLastCard() {
+        QFETCH(int, draws);
+        QFETCH(bool, scoring);
+        TestGame t({clearableDeck(draws), clearableDeck(0)}, {.scoringOn = scoring});
+        for (int i = 0; i < draws; ++i) {
+            t.game.clickDiscardPile();
+        }
+        for (int k = 0; k < 34; ++k) {
+            QCOMPARE(t.game.clickTableSlot(clearingOrderSlot(k)), Outcome::Nothing);
+        }
+        const std::int32_t runPoints = scoring ? 5 * (34 * 35 / 2) : 0;
+        QCOMPARE(t.state.score, runPoints);
+        QCOMPARE(t.game.clickTableSlot(clearingOrderSlot(34)), Outcome::RoundWon);
+        const std::int32_t bonus = 5 * (18 - draws);
+        QCOMPARE(t.state.score, runPoints + bonus + (scoring ? 5 * 35 : 0));
+        const auto& shown = t.display.scoreHistory;
+        QCOMPARE(shown[shown.size() - (scoring ? 2 : 1)], std::to_string(runPoints + bonus));
+        // A new round at once: fresh table, nothing to undo; the run goes on.
+        QVERIFY(t.state.tableCardsLeft == 35 && t.state.deckPosition == 36);
+        QVERIFY(!t.state.undo.undoAvailable && !t.state.gameOver);
+        const std::int32_t before = t.state.score;
+        t.game.clickTableSlot(clearingOrderSlot(0));
+        QCOMPARE(t.state.score - before, scoring ? 5 * 36 : 0);
+    }
+
+    // Scoring switched off leaves score and anty alone. A game dealt while it was off never
+    // starts a run: after switching it on, a draw sets the anty back to 5 and the next card
+    // still adds 5 to it.
+    void scoringSwitchedOffAndOn() {
+        TestGame t({runDeck()});
+        t.game.clickTableSlot(4);
+        t.game.clickTableSlot(3);
+        t.game.setOptions({.scoringOn = false});
+        t.game.clickTableSlot(2);
+        t.game.clickDiscardPile();
+        t.game.undoLastMove();
+        QVERIFY(t.state.score == 15 && t.state.anty == 10);
+        QCOMPARE(t.state.antyPhase, RunPhase::Running);
+        t.game.newGame();
+        QCOMPARE(t.state.score, 15);
+        TestGame u({runDeck()}, {.scoringOn = false});
+        QCOMPARE(u.state.antyPhase, RunPhase::Unset);
+        u.game.setOptions({});
+        u.game.clickTableSlot(4);
+        QCOMPARE(u.state.score, 5);
+        u.game.clickDiscardPile();
+        u.game.clickDiscardPile(); // the 6 of hearts takes the 5
+        u.game.clickTableSlot(3);
+        QCOMPARE(u.state.score, 5 + 10);
+    }
+
+    // A fixed deck and a scripted game give a known score, highest score and position, worked
+    // out by hand. An undo costs 10 points, never going below 0, and sets the anty back to 5
+    // without ending the run; a draw ends it, even when it is taken back.
+    void scriptedGameEndsWhereExpected() {
+        // The clearable deck with two draws: column 0 bottom up is 2, 3, 4, 5, 6 of spades,
+        // column 1 bottom up 7, 8, .. of spades; the first discard is the Ace of clubs and the
+        // first card drawn the King of clubs.
+        TestGame t({clearableDeck(2)});
+        Game& game = t.game;
+        QCOMPARE(t.state.discardTop, clubs(1));
+        game.setHighScoreToBeat(12);
+        game.clickTableSlot(4); // 2 on the Ace: run starts, +5 -> 5
+        game.undoLastMove();    // 5 - 10 stops at 0
+        QCOMPARE(t.display.highestText, "0");
+        game.clickTableSlot(4);  // 2 again, the run goes on from the anty of 5: +10 -> 10
+        game.clickTableSlot(3);  // 3: +15 -> 25, above the best to beat
+        game.clickDiscardPile(); // King of clubs; anty back to 5
+        game.clickTableSlot(2);  // a 4 on a King: refused
+        game.undoLastMove();     // the draw taken back: -10 -> 15, the 3 on top again
+        QCOMPARE(t.display.highestText, "25"); // an undo never lowers it
+        game.clickTableSlot(2);                // 4: the phase was reset by the draw, +5 -> 20
+        game.clickTableSlot(1);                // 5: +10 -> 30
+        game.clickTableSlot(0);                // 6: +15 -> 45
+        game.clickTableSlot(9);                // 7: +20 -> 65
+        game.undoLastMove();                   // -10 -> 55, anty 5, run still under way
+        QCOMPARE(t.state.peakScore, 65);
+        game.setHighScoreToBeat(std::numeric_limits<double>::infinity());
+        game.clickTableSlot(9); // 7 again: +10 -> 65
+        game.clickTableSlot(8); // 8: +15 -> 80
+        QVERIFY(t.state.score == 80 && t.state.anty == 15 && t.state.peakScore == 80);
+        QCOMPARE(t.display.highestText, "65"); // nothing beats a best that cannot be beaten
+        QCOMPARE(t.state.antyPhase, RunPhase::Running);
+        QCOMPARE(t.state.discardTop, spades(8));
+        QVERIFY(t.state.tableCardsLeft == 28 && t.state.deckPosition == 36);
+        QVERIFY(t.state.undo.undoAvailable && t.state.undo.undoSlot == 8);
+        QCOMPARE(std::count(t.state.onTable.begin(), t.state.onTable.end(), false), 7);
+        QVERIFY(!t.state.onTable[4] && !t.state.onTable[8] && t.display.messages.empty());
+    }
+
+    void invariantsHoldThroughRandomGames() {
+        std::mt19937 rng(20261206);
+        auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+        std::seed_seq seed{1, 2, 3};
+        StdRandomSource shuffle(seed);
+        FakeDisplay display;
+        Game game(display, shuffle);
+        const GameState& s = game.state();
+        CheatChoice cheat;
+        game.start();
+        game.newGame();
+
+        long actions = 0;
+        int roundsWon = 0;
+        int gamesOver = 0;
+        long residentAfterWarmUp = 0;
+        for (int g = 0; g < 3000; ++g) {
+            if (g == 300) {
+                residentAfterWarmUp = residentKilobytes();
+            }
+            display.messages.clear(); // what the fake display keeps of its history
+            display.scoreHistory.clear();
+            for (int step = 0; step < 500 && !(s.gameOver && pick(5) == 0); ++step, ++actions) {
+                const int what = pick(100);
+                Outcome outcome = Outcome::Nothing;
+                if (what < 70) {
+                    // Like a player, mostly a free card that fits; otherwise any slot at all.
+                    std::vector<int> fitting;
+                    for (int slot = 0; slot < TableSlots; ++slot) {
+                        if (game.canPlay(slot)) {
+                            fitting.push_back(slot);
+                        }
+                    }
+                    outcome = game.clickTableSlot(fitting.empty() || pick(10) < 3
+                                                      ? pick(TableSlots)
+                                                      : fitting[static_cast<std::size_t>(pick(
+                                                            static_cast<int>(fitting.size())))]);
+                } else if (what < 80) {
+                    outcome = game.clickDiscardPile();
+                } else if (what < 83) {
+                    outcome = game.clickDrawPile(pick(DrawPilePictures));
+                } else if (what < 87) {
+                    outcome = game.clickBackground();
+                } else if (what < 93) {
+                    game.undoLastMove();
+                } else if (what < 95) {
+                    const int method = pick(3);
+                    game.setOptions({.aceKingWrap = pick(2) == 0,
+                                     .drawPileClickDraws = method == 1,
+                                     .backgroundClickDraws = method == 2,
+                                     .scoringOn = pick(4) != 0,
+                                     .shuffleCount = 1 + pick(3)});
+                } else if (what < 99) {
+                    const int code = 1 + pick(OrdinaryCards);
+                    if (cheat.wildCount < MaxWildCards && cheat.wildMark[code] == 0) {
+                        cheat.wildMark[code] = 1;
+                        ++cheat.wildCount;
+                    }
+                    cheat.cheatsEnabled = pick(10) < 7;
+                    game.setCheatChoice(cheat);
+                } else {
+                    game.newGame();
+                }
+                roundsWon += outcome == Outcome::RoundWon ? 1 : 0;
+                if (outcome == Outcome::GameOver) {
+                    QVERIFY(s.gameOver);
+                    ++gamesOver;
+                    // Now and then the game earns a Hall of Fame entry, which deals a new game.
+                    if (pick(10) < 3) {
+                        game.newGame();
+                    }
+                }
+                if (const char* broken = brokenInvariant(s, display)) {
+                    QFAIL(qPrintable(
+                        QStringLiteral("game %1, action %2: %3").arg(g).arg(step).arg(broken)));
+                }
+            }
+            game.newGame();
+            if (g % 500 == 0) {
+                cheat = {};
+                game.setCheatChoice(cheat);
+            }
+        }
+        const long growth = residentKilobytes() - residentAfterWarmUp;
+        qInfo("%ld actions, %d games over, %d rounds won, %ld kB more memory", actions, gamesOver,
+              roundsWon, growth);
+        QVERIFY(actions > 1000000 && gamesOver > 100 && roundsWon > 0);
+#ifndef __SANITIZE_ADDRESS__ // the sanitizer holds freed memory back on purpose
+        QVERIFY(growth < 1024);
+#endif
+    }
+
+    void agreesWithPlainSearch_data() {
+        QTest::addColumn<Shape>("shape");
+        QTest::newRow("all ranks") << Shape{2, 6, true, true, 0, 1, 0, 13};
+        QTest::newRow("wrap") << Shape{2, 6, true, true, 0, 1, 0, 4};
+        QTest::newRow("no wrap") << Shape{2, 6, false, true, 0, 1, 0, 4};
+        QTest::newRow("deeper columns") << Shape{3, 5, true, true, 0, 2, 0, 5};
+        QTest::newRow("jokers") << Shape{2, 6, false, true, 0, 2, 2, 6};
+        QTest::newRow("extra wild cards") << Shape{2, 6, false, true, 3, 1, 1, 13};
+        QTest::newRow("phase 0") << Shape{2, 6, true, true, 1, 0, 0, 5};
+        QTest::newRow("scoring off") << Shape{2, 6, false, false, 0, 1, 1, 5};
+    }
+
+    void agreesWithPlainSearch() {
+        QFETCH(Shape, shape);
+        std::mt19937 random(std::hash<std::string_view>{}(QTest::currentDataTag()) & 0xFFFF);
+        for (int i = 0; i < 50; ++i) {
+            const SolverPosition p = randomPosition(random, shape);
+            const auto [best, clears] = PlainSearch().best(Round(p));
+            const SolverResult result = solve(p);
+            QVERIFY(result.exact);
+            QCOMPARE(result.best, best);
+            QCOMPARE(result.canClear, clears);
+            checkLine(p, result);
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+            // Cut short by its budget or a cancel, a search still gives a legal line and claims
+            // no more than it found; a clearing line proves itself, and only a search that ran
+            // to its end may say the table cannot be cleared.
+            const std::atomic<bool> cancelled{true};
+            for (const SolverResult& cut :
+                 {solve(p, {result.states / 2}), solve(p, {}, &cancelled)}) {
+                QVERIFY(cut.best <= best && (!cut.exact || cut.best == best));
+                checkLine(p, cut);
+            }
+            const ClearResult clear = canClearTable(p);
+            QVERIFY(clear.exact);
+            for (const ClearResult& each :
+                 {clear, canClearTable(p, {1}), canClearTable(p, {}, &cancelled)}) {
+                QVERIFY(!each.exact || each.canClear == clears);
+                Round round(p);
+                QVERIFY(round.replay(each.line));
+                QCOMPARE(round.cardsLeft() == 0, each.canClear);
+            }
+        }
+    }
+
+    void handWorkedPositions_data() {
+        // Ranks of column 0 and column 1 by row, the last one free / the discard top / the
+        // draw pile / the run's phase / "wrap" and "scoring" when on; the anty is 20.
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<int>("best");
+        // King on Ace only with the wrap: 5 for the card, 10 for the two cards left in the pile.
+        QTest::newRow("wrap") << "13//1/5 5/1/wrap scoring" << 15;
+        // Phase 0: the 8 on the 7 (20 + 5), draw a 10, the Jack on it scores 10 (the run does
+        // not start afresh in phase 0), bonus 5. Drawing first gives only the Jack.
+        QTest::newRow("phase 0") << "8/11/7/10 10/0/scoring" << 40;
+        // The 5 and the 4 on the 6 (5 + 10), then the 9 on the drawn 8 (5) with one card left
+        // (bonus 5): 25. Playing the 9 on the 8 first strands the 5 and the 4.
+        QTest::newRow("order") << "4 5/9/6/8 12/1/scoring" << 25;
+        // Scoring off: only the bonus, for clearing with one card left.
+        QTest::newRow("scoring off") << "7/2/8/3 9/1/wrap" << 5;
+    }
+
+    void handWorkedPositions() {
+        QFETCH(QString, position);
+        QFETCH(int, best);
+        const QStringList part = position.split('/');
+        const auto ranks = [&](int i) {
+            QList<int> found;
+            for (const QString& rank : part[i].split(' ', Qt::SkipEmptyParts)) {
+                found << rank.toInt();
+            }
+            return found;
+        };
+        SolverPosition p; // ranks as spades, clubs for the discard top and the pile
+        for (int column : {0, 1}) {
+            const QList<int> rows = ranks(column);
+            p.heights[column] = int(rows.size());
+            std::copy(rows.begin(), rows.end(), p.table.begin() + 5 * column);
+        }
+        p.discardTop = 13 + part[2].toInt();
+        const QList<int> pile = ranks(3);
+        p.drawPileSize = int(pile.size());
+        std::transform(pile.begin(), pile.end(), p.drawPile.begin(), [](int r) { return 13 + r; });
+        p.anty = 20;
+        p.antyPhase = part[4].toInt();
+        p.aceKingWrap = part[5].contains("wrap");
+        p.scoringOn = part[5].contains("scoring");
+        const SolverResult result = solve(p);
+        QVERIFY(result.exact);
+        QCOMPARE(result.best, best);
+        checkLine(p, result);
+    }
+
+    // From positions of real games, a few random actions in (undos and wild cards included), the
+    // line played in the game itself is legal all along and scores exactly the solver's best.
+    void lineScoresItsBestInTheRealGame() {
+        std::mt19937 random(5);
+        for (int round = 0; round < 40; ++round) {
+            std::seed_seq seed{round};
+            StdRandomSource deals(seed);
+            FakeDisplay display;
+            Game game(display, deals);
+            game.setOptions({.aceKingWrap = round % 2 == 0, .scoringOn = round % 7 != 0});
+            game.setCheatChoice(wildChoice(std::vector{1 + round % OrdinaryCards}, round % 3 == 0));
+            game.newGame();
+            for (int step = 0; step < round % 10; ++step) {
+                const int slot = static_cast<int>(random() % TableSlots);
+                random() % 4 == 0 ? game.undoLastMove()
+                                  : void(game.canPlay(slot) ? game.clickTableSlot(slot)
+                                                            : game.clickDiscardPile());
+            }
+            const SolverResult result = solve(positionOf(game.state()));
+            QVERIFY(result.exact);
+            const std::int32_t before = game.state().score;
+            for (const SolverMove& move : result.line) {
+                QVERIFY(move.isDraw() ? game.state().drawPileCount > 0 : game.canPlay(move.slot));
+                move.isDraw() ? game.clickDiscardPile() : game.clickTableSlot(move.slot);
+            }
+            QCOMPARE(game.state().score - before, result.best);
+        }
+    }
+
+    // Of two requests made one after the other only the second is answered, on this thread; a
+    // runner destroyed while it solves stops its worker.
+    void runnerDeliversOnlyTheLatestRequest() {
+        std::mt19937 random(3);
+        const SolverPosition first = dealtPosition(shuffledDeck(random), false);
+        const SolverPosition second = dealtPosition(shuffledDeck(random), true);
+        std::vector<std::int64_t> answers;
+        {
+            SolverRunner runner;
+            QObject::connect(&runner, &SolverRunner::solved, [&](const SolverResult& result) {
+                QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
+                answers.push_back(result.best);
+            });
+            runner.start(first);
+            runner.start(second);
+            QVERIFY(QTest::qWaitFor([&] { return !runner.busy(); }, 20000));
+            QTest::qWait(50);
+            runner.start(first); // still running when the runner goes
+        }
+        QCOMPARE(answers, std::vector<std::int64_t>{solve(second).best});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRules)
+#include "tst_rules.moc"
