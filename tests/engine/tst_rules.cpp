@@ -472,6 +472,7 @@ private slots:
         game.undoLastMove();     // the draw taken back: -10 -> 15, the 3 on top again
         QCOMPARE(t.display.highestText, "25"); // an undo never lowers it
         game.clickTableSlot(2);                // 4: the phase was reset by the draw, +5 -> 20
+        QCOMPARE(t.state.peakScore, 25);       // a lower score after an undo keeps the peak
         game.clickTableSlot(1);                // 5: +10 -> 30
         game.clickTableSlot(0);                // 6: +15 -> 45
         game.clickTableSlot(9);                // 7: +20 -> 65
