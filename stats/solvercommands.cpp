@@ -38,21 +38,35 @@ SolverCommands::SolverCommands(QMenu* menu, QAction* before, const Game& game,
     slowAnswer_.setSingleShot(true);
     slowAnswer_.setInterval(100);
     connect(&slowAnswer_, &QTimer::timeout, this, [this] { thinking(true); });
+    roundSolveDue_.setSingleShot(true);
+    roundSolveDue_.setInterval(1000);
+    connect(&roundSolveDue_, &QTimer::timeout, this, &SolverCommands::solveRoundNow);
 }
 
 void SolverCommands::roundDealt() {
     roundBest_.reset();
     roundKey_.reset();
-    rounds_.start(positionOf(game_.state()));
+    rounds_.cancel();
+    roundStart_ = positionOf(game_.state());
+    roundSolveDue_.start();
+}
+
+void SolverCommands::solveRoundNow() {
+    roundSolveDue_.stop();
+    rounds_.start(roundStart_);
 }
 
 void SolverCommands::roundResumed() {
+    roundSolveDue_.stop();
     rounds_.cancel();
     roundBest_.reset();
     roundKey_.reset();
 }
 
 void SolverCommands::roundEnded(std::int64_t key) {
+    if (roundSolveDue_.isActive()) {
+        solveRoundNow();
+    }
     if (!rounds_.busy() && !roundBest_) {
         return; // a resumed round: its best is not known
     }
@@ -65,6 +79,9 @@ void SolverCommands::roundEnded(std::int64_t key) {
 
 void SolverCommands::roundSolved(const SolverResult& result) {
     roundBest_ = result;
+    if (bestFromHere_) {
+        tellBestPossible(*std::exchange(bestFromHere_, std::nullopt));
+    }
     if (roundKey_) {
         statistics_.setRoundBest(*roundKey_, static_cast<std::int32_t>(result.best));
         roundKey_.reset();
@@ -82,6 +99,9 @@ void SolverCommands::mnuBestPossible_Click() {
 
 void SolverCommands::ask(Question question) {
     dropQuestion();
+    if (question == Question::BestPossible && roundSolveDue_.isActive()) {
+        solveRoundNow(); // the best from the round's start is part of the answer
+    }
     asked_ = question;
     slowAnswer_.start();
     questions_.start(positionOf(game_.state()));
@@ -90,6 +110,7 @@ void SolverCommands::ask(Question question) {
 void SolverCommands::dropQuestion() {
     questions_.cancel();
     asked_ = Question::None;
+    bestFromHere_.reset();
     slowAnswer_.stop();
     thinking(false);
     showHint_(HintSlotNone);
@@ -103,13 +124,19 @@ void SolverCommands::answered(const SolverResult& result) {
         dialogs().message(QStringLiteral("No move can add to your score now."));
     } else if (question == Question::Hint) {
         showHint_(result.line.front().isDraw() ? HintDiscardPile : result.line.front().slot);
+    } else if (question == Question::BestPossible && !roundBest_ && rounds_.busy()) {
+        bestFromHere_ = result; // told with the round's best, which is on its way
     } else if (question == Question::BestPossible) {
-        const QString fromStart =
-            roundBest_ ? bestText(*roundBest_) : QStringLiteral("not worked out yet");
-        dialogs().message(QStringLiteral("The most this round can give:\n\nfrom its start: %1 "
-                                         "points\nfrom here: %2 more points")
-                              .arg(fromStart, bestText(result)));
+        tellBestPossible(result);
     }
+}
+
+void SolverCommands::tellBestPossible(const SolverResult& fromHere) {
+    const QString fromStart =
+        roundBest_ ? bestText(*roundBest_) : QStringLiteral("not worked out yet");
+    dialogs().message(QStringLiteral("The most this round can give:\n\nfrom its start: %1 "
+                                     "points\nfrom here: %2 more points")
+                          .arg(fromStart, bestText(fromHere)));
 }
 
 void SolverCommands::thinking(bool on) {

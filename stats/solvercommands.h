@@ -32,7 +32,9 @@ public:
     SolverCommands(QMenu* menu, QAction* before, const Game& game, Statistics& statistics,
                    std::function<void(int)> showHint);
 
-    // A round has been dealt (a new game, a new round, a restart): its best is worked out.
+    // A round has been dealt (a new game, a new round, a restart): its best is worked out, from
+    // a second after the deal (so that it never slows the window's first frame), or at once when
+    // the round ends or the player asks for the best possible score before then.
     void roundDealt();
     // A kept game was taken up in the middle of a round, whose start is not known: its best
     // stays unknown.
@@ -54,6 +56,8 @@ private:
     void ask(Question question);
     void answered(const SolverResult& result);
     void roundSolved(const SolverResult& result);
+    void solveRoundNow();
+    void tellBestPossible(const SolverResult& fromHere);
     void thinking(bool on);
 
     const Game& game_;
@@ -63,8 +67,11 @@ private:
     SolverRunner questions_;
     Question asked_ = Question::None;
     QTimer slowAnswer_;
-    std::optional<SolverResult> roundBest_; // of the round dealt last, once solved
-    std::optional<std::int64_t> roundKey_;  // the round dealt last has ended under this key
+    std::optional<SolverResult> roundBest_;    // of the round dealt last, once solved
+    std::optional<std::int64_t> roundKey_;     // the round dealt last has ended under this key
+    SolverPosition roundStart_;                // the round dealt last, as dealt
+    QTimer roundSolveDue_;                     // its solve begins when this fires
+    std::optional<SolverResult> bestFromHere_; // answered, waiting for the round's best
 };
 
 } // namespace corvelle
