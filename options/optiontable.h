@@ -46,7 +46,7 @@ struct OptionItem {
 
 // Every option item, in menu order: the one place an option item is written down.
 // clang-format off
-inline constexpr std::array<OptionItem, 12> OptionItems{{
+inline constexpr auto OptionItems = std::to_array<OptionItem>({
     {"mnuDiscardPileA",  "Discard Pile Only",          OptionGroup::DrawingMethod,  true,  {{{"ClickCardPileTo", "False"}, {"ClickFormAlso", "False"}}}},
     {"mnuDiscardPDrawP", "Discard Pile && Draw Pile",  OptionGroup::DrawingMethod,  false, {{{"ClickCardPileTo", "True"},  {"ClickFormAlso", "False"}}}},
     {"mnuDiscardPileB",  "Discard Pile && Background", OptionGroup::DrawingMethod,  false, {{{"ClickCardPileTo", "False"}, {"ClickFormAlso", "True"}}}},
@@ -59,7 +59,7 @@ inline constexpr std::array<OptionItem, 12> OptionItems{{
     {"mnuShuffling1",    "1",                          OptionGroup::Shuffling,      true,  {{{"Shuffles", "1"}}}},
     {"mnuShuffling2",    "2",                          OptionGroup::Shuffling,      false, {{{"Shuffles", "2"}}}},
     {"mnuShuffling3",    "3",                          OptionGroup::Shuffling,      false, {{{"Shuffles", "3"}}}},
-}};
+});
 // clang-format on
 
 // Where each stored option value lands in the game's options: a Boolean stored as "True" or
