@@ -84,10 +84,7 @@ void Game::showWholeGame() {
     }
     display_.showCard(0, state_.discardTop, ShowTarget::DiscardPile);
     showScore();
-    if (static_cast<double>(state_.score) > state_.highScoreToBeat) {
-        ScoreText text(state_.score);
-        display_.showHighestScore(text.view());
-    }
+    showHighestScoreIfPassed();
     display_.setGameOverPanelVisible(state_.gameOver);
 }
 
@@ -388,10 +385,7 @@ void Game::scoreCardMove() {
         addToScore(state_.anty);
         showScore();
     }
-    if (static_cast<double>(state_.score) > state_.highScoreToBeat) {
-        ScoreText text(state_.score);
-        display_.showHighestScore(text.view());
-    }
+    showHighestScoreIfPassed();
 }
 
 void Game::addToScore(std::int32_t points) {
@@ -402,6 +396,14 @@ void Game::addToScore(std::int32_t points) {
 void Game::showScore() {
     ScoreText text(state_.score);
     display_.showScore(text.view());
+}
+
+// The highest-score label follows the score while it is above the best to beat.
+void Game::showHighestScoreIfPassed() {
+    if (static_cast<double>(state_.score) > state_.highScoreToBeat) {
+        ScoreText text(state_.score);
+        display_.showHighestScore(text.view());
+    }
 }
 
 void Game::setSlotOnTable(int slot, bool on) {

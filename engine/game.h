@@ -80,6 +80,7 @@ private:
 
     void addToScore(std::int32_t points);
     void showScore();
+    void showHighestScoreIfPassed();
     void setSlotOnTable(int slot, bool on);
 
     GameState state_;
