@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdlib>
+
+// A property every fuzz target checks: when it fails, the fuzzer stops on the input at hand.
+inline void check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
