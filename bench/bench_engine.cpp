@@ -17,17 +17,6 @@ namespace {
 
 std::size_t allocations = 0;
 
-class NullDisplay final : public corvelle::Display {
-public:
-    void showCard(int, int, corvelle::ShowTarget) override {}
-    void setSlotVisible(int, bool) override {}
-    void setDrawPileVisible(int, bool) override {}
-    void showScore(std::string_view) override {}
-    void showHighestScore(std::string_view) override {}
-    void setGameOverPanelVisible(bool) override {}
-    void showMessage(std::string_view) override {}
-};
-
 // FNV-1a over everything the engine shows.
 class HashingDisplay final : public corvelle::Display {
 public:
@@ -93,7 +82,7 @@ std::vector<std::int8_t> recordGames(std::size_t actions, std::uint64_t seedValu
     using corvelle::Game;
     std::seed_seq seed{seedValue};
     corvelle::StdRandomSource random(seed);
-    NullDisplay display;
+    corvelle::NullDisplay display;
     Game game(display, random);
     game.newGame();
     std::mt19937 pick(7);
@@ -182,7 +171,7 @@ int main(int argc, char* argv[]) {
 
     std::seed_seq seed{seedValue};
     corvelle::StdRandomSource random(seed);
-    NullDisplay display;
+    corvelle::NullDisplay display;
     Game game(display, random);
     game.newGame();
     long moves = 0;

@@ -32,4 +32,16 @@ public:
     virtual void showMessage(std::string_view text) = 0;
 };
 
+// A display that shows nothing, for games played without a window (benchmarks, fuzzing).
+class NullDisplay final : public Display {
+public:
+    void showCard(int, int, ShowTarget) override {}
+    void setSlotVisible(int, bool) override {}
+    void setDrawPileVisible(int, bool) override {}
+    void showScore(std::string_view) override {}
+    void showHighestScore(std::string_view) override {}
+    void setGameOverPanelVisible(bool) override {}
+    void showMessage(std::string_view) override {}
+};
+
 } // namespace corvelle

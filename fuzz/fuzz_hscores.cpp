@@ -1,20 +1,9 @@
 // Any bytes as hscores.dat: the reader never crashes or reads out of bounds, a file read
 // without damage is written back byte for byte, and what it returns always saves cleanly.
+#include "fuzzcheck.h"
 #include "hscorecodec.h"
 
-#include <cstdlib>
-
 using namespace corvelle;
-
-namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);

@@ -2,33 +2,11 @@
 // is written back as a file that reads as the same game, and a game the check lets through can
 // be taken over and played on (every slot, draws, undos) without the rules reading outside the
 // state.
+#include "fuzzcheck.h"
 #include "game.h"
 #include "savedgamefile.h"
 
-#include <cstdlib>
-
 using namespace corvelle;
-
-namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-class NullDisplay final : public Display {
-public:
-    void showCard(int, int, ShowTarget) override {}
-    void setSlotVisible(int, bool) override {}
-    void setDrawPileVisible(int, bool) override {}
-    void showScore(std::string_view) override {}
-    void showHighestScore(std::string_view) override {}
-    void setGameOverPanelVisible(bool) override {}
-    void showMessage(std::string_view) override {}
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

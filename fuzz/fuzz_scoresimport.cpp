@@ -1,20 +1,14 @@
 // Any text as scores.dat: the parser never crashes or hangs, and what it takes over always
 // saves to an hscores.dat that reads back to the same table.
+#include "fuzzcheck.h"
 #include "hscorecodec.h"
 #include "scoresimport.h"
 
 #include <cmath>
-#include <cstdlib>
 
 using namespace corvelle;
 
 namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 bool fitsOnDisk(const TableValue& value) {
     return value.kind != TableValue::Kind::Text ||

@@ -1,21 +1,11 @@
 // Any bytes as statistics.json: the reader never crashes or reads out of bounds, and what it
 // accepts is written back as a file that reads as the same statistics, whose means are numbers.
+#include "fuzzcheck.h"
 #include "statisticsfile.h"
 
 #include <cmath>
-#include <cstdlib>
 
 using namespace corvelle;
-
-namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
