@@ -8,38 +8,23 @@
 namespace corvelle {
 
 TableValue TableValue::int16(std::int16_t v) {
-    TableValue t;
-    t.kind = Kind::Int16;
-    t.integer = v;
-    return t;
+    return {Kind::Int16, v, 0.0, {}};
 }
 
 TableValue TableValue::int32(std::int32_t v) {
-    TableValue t;
-    t.kind = Kind::Int32;
-    t.integer = v;
-    return t;
+    return {Kind::Int32, v, 0.0, {}};
 }
 
 TableValue TableValue::float32(float v) {
-    TableValue t;
-    t.kind = Kind::Float32;
-    t.real = static_cast<double>(v);
-    return t;
+    return {Kind::Float32, 0, static_cast<double>(v), {}};
 }
 
 TableValue TableValue::float64(double v) {
-    TableValue t;
-    t.kind = Kind::Float64;
-    t.real = v;
-    return t;
+    return {Kind::Float64, 0, v, {}};
 }
 
 TableValue TableValue::fromText(std::string v) {
-    TableValue t;
-    t.kind = Kind::Text;
-    t.text = std::move(v);
-    return t;
+    return {Kind::Text, 0, 0.0, std::move(v)};
 }
 
 TableValue TableValue::score(std::int32_t v, std::int32_t peakScore) {
