@@ -37,7 +37,13 @@ void ScaledLayout::apply(const Entry& entry) const {
         return;
     }
     QFont font = entry.font;
-    font.setPointSizeF(entry.font.pointSizeF() * scale_);
+    if (scale_ != 1.0) {
+        // A font is drawn at a whole number of pixels. Rounding a scaled size up would make text
+        // wider than its scaled place (at 150% "Highest Score:" would run into its number), so
+        // the size is rounded down.
+        const qreal dpi = entry.widget->logicalDpiY();
+        font.setPointSizeF(std::floor(entry.font.pointSizeF() * scale_ * dpi / 72) * 72 / dpi);
+    }
     entry.widget->setFont(font);
     entry.widget->setGeometry(rect(entry.at));
     fit(entry.widget);
