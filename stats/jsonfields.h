@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 
@@ -9,6 +11,16 @@
 #include <optional>
 
 namespace corvelle {
+
+// The one JSON object that a record file holds; nothing for bytes that are not exactly that.
+inline std::optional<QJsonObject> jsonObjectIn(const QByteArray& bytes) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        return std::nullopt;
+    }
+    return document.object();
+}
 
 // Reads the fields of one JSON object of the player's record files, each checked for its kind
 // and range; the first field that is missing or wrong marks the whole read as failed, and every

@@ -131,12 +131,11 @@ QByteArray writeSavedGame(const SavedGame& game) {
 }
 
 std::optional<SavedGame> readSavedGame(const QByteArray& bytes) {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+    const std::optional<QJsonObject> object = jsonObjectIn(bytes);
+    if (!object) {
         return std::nullopt;
     }
-    JsonFields f(document.object());
+    JsonFields f(*object);
     SavedGame game;
     GameState& s = game.state;
     f.integer("format", FormatVersion, FormatVersion);

@@ -105,12 +105,11 @@ QByteArray writeStatisticsFile(const StatisticsData& data) {
 }
 
 std::optional<StatisticsData> readStatisticsFile(const QByteArray& bytes) {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+    const std::optional<QJsonObject> object = jsonObjectIn(bytes);
+    if (!object) {
         return std::nullopt;
     }
-    JsonFields f(document.object());
+    JsonFields f(*object);
     StatisticsData d;
     f.integer("format", FormatVersion, FormatVersion);
     d.gamesPlayed = f.integer("gamesPlayed", 0, MaxExactJson);
