@@ -181,8 +181,15 @@ void CardPicture::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), shown);
+    if (shown.deviceIndependentSize() == QSizeF(size())) {
+        // Decoded at exactly the control's size: a plain copy. (Drawn through a smooth
+        // stretch, each card would be drawn by the paint engine's pool of threads, whose
+        // hand-offs cost ten times the copy.)
+        painter.drawPixmap(0, 0, shown);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), shown);
+    }
     if (outline_ != Outline::None) {
         // A thick outline inside the card's edge, in a colour the card art never uses there.
         const qreal pen = qMax(3.0, width() / 20.0);
