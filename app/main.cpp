@@ -3,6 +3,7 @@
 #include "halloffamewindow.h"
 #include "mainwindow.h"
 #include "picturecheck.h"
+#include "recordfiles.h"
 #include "singleinstance.h"
 
 #include <QApplication>
@@ -30,11 +31,13 @@ int main(int argc, char* argv[]) {
     };
     corvelle::HallOfFameWindow::setMainWindowFactory([=] { newMainWindow()->show(); });
 
-    // The card pictures are decoded on worker threads while the window is built; its cache takes
+    // The card pictures are decoded on worker threads while the window is built (or read from
+    // the pictures the last start decoded, when their files have not changed); its cache takes
     // them over, and the check of the files waits for them before anything shows.
     const QString pictures = corvelle::cardPictureDirectory();
-    const auto load =
-        corvelle::handOverCardPictures(pictures, corvelle::MainWindow::cardPictureSize());
+    const auto load = corvelle::handOverCardPictures(
+        pictures, corvelle::MainWindow::cardPictureSize(),
+        corvelle::recordDirectory() + QStringLiteral("/cardpictures.cache"));
     corvelle::MainWindow* window = newMainWindow();
     if (const QStringList problems = load->problems(); !problems.isEmpty()) {
         delete window;

@@ -69,11 +69,12 @@ QPixmap CardPictureCache::pixmap(int number, QSize logicalSize, qreal devicePixe
     return result;
 }
 
-std::shared_ptr<CardPictureLoad> handOverCardPictures(const QString& directory, QSize logicalSize) {
+std::shared_ptr<CardPictureLoad> handOverCardPictures(const QString& directory, QSize logicalSize,
+                                                      const QString& cacheFile) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
-    auto load = std::make_shared<CardPictureLoad>(directory,
-                                                  CardPictureCache::deviceSize(logicalSize, ratio));
+    auto load = std::make_shared<CardPictureLoad>(
+        directory, CardPictureCache::deviceSize(logicalSize, ratio), cacheFile);
     waitingHandOver() = load;
     return load;
 }

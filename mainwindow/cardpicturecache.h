@@ -43,7 +43,9 @@ private:
 // Starts decoding every card picture of `directory` for controls of `logicalSize` on the primary
 // screen, for the next window whose cache reads that directory: that cache takes the pictures
 // over instead of decoding them again. Returns the load, whose problems() is the start-up check.
-std::shared_ptr<CardPictureLoad> handOverCardPictures(const QString& directory, QSize logicalSize);
+// `cacheFile`, when given, keeps the decoded pictures from one start to the next.
+std::shared_ptr<CardPictureLoad> handOverCardPictures(const QString& directory, QSize logicalSize,
+                                                      const QString& cacheFile = {});
 
 // The directory the card pictures are read from: images/ beside the executable, unless a test
 // pointed it elsewhere with setCardPictureDirectory.

@@ -1,6 +1,7 @@
 #include "picturecheck.h"
 
 #include "cardpicture.h"
+#include "savefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,10 +49,18 @@ QImage decodeJpeg(const QString& path, QSize size) {
 
 } // namespace
 
-CardPictureLoad::CardPictureLoad(QString directory, QSize deviceSize)
-    : directory_(std::move(directory)), deviceSize_(deviceSize) {
+CardPictureLoad::CardPictureLoad(QString directory, QSize deviceSize, QString cacheFile)
+    : directory_(std::move(directory)), deviceSize_(deviceSize), cacheFile_(std::move(cacheFile)) {
+    settled_ = cacheFile_.isEmpty();
+    keepForCache_ = !settled_;
+    if (!settled_) {
+        workers_.emplace_back([this] {
+            readCache();
+            work();
+        });
+    }
     const int threads = std::clamp(QThread::idealThreadCount(), 1, 8);
-    for (int i = 0; i < threads; ++i) {
+    while (int(workers_.size()) < threads) {
         workers_.emplace_back([this] { work(); });
     }
 }
@@ -63,6 +72,58 @@ CardPictureLoad::~CardPictureLoad() {
     workers_.clear();
 }
 
+QString CardPictureLoad::filePath(int index) const {
+    return QDir(directory_).filePath(QString::number(index + 1) + QStringLiteral(".jpg"));
+}
+
+void CardPictureLoad::readCache() {
+    std::array<std::optional<PictureFileStamp>, CardBackPicture> stamps;
+    for (int i = 0; i < CardBackPicture; ++i) {
+        stamps[i] = pictureFileStamp(filePath(i));
+    }
+    const qint64 largest = 64 + qint64(CardBackPicture) *
+                                    (40 + deviceSize_.width() * qint64(4) * deviceSize_.height());
+    const ReadResult file = readSmallFile(cacheFile_, largest);
+    std::optional<DecodedPictures> cached;
+    if (file.status == ReadStatus::Read) {
+        cached = readDecodedPictures(file.bytes);
+    }
+    const bool usable =
+        cached && cached->size == deviceSize_ && std::ssize(cached->images) == CardBackPicture &&
+        std::ranges::equal(stamps, cached->stamps,
+                           [](const auto& now, const auto& then) { return now && *now == then; });
+    std::unique_lock lock(mutex_);
+    stamps_ = stamps;
+    if (usable) {
+        for (int i = 0; i < CardBackPicture; ++i) {
+            if (states_[i] == State::Waiting) {
+                images_[i] = std::move(cached->images[i]);
+                states_[i] = State::Done;
+            }
+        }
+        fromCache_ = true;
+        keepForCache_ = false;
+    }
+    settled_ = true;
+    decoded_.notify_all();
+}
+
+void CardPictureLoad::writeCache() {
+    DecodedPictures pictures{deviceSize_, {}, {}};
+    for (int i = 0; i < CardBackPicture; ++i) {
+        if (!stamps_[i] || images_[i].isNull()) {
+            return;
+        }
+        pictures.stamps.push_back(*stamps_[i]);
+        pictures.images.push_back(images_[i]);
+    }
+    writer_ = std::jthread([file = cacheFile_, pictures = std::move(pictures)] {
+        if (const QByteArray bytes = writeDecodedPictures(pictures); !bytes.isEmpty()) {
+            replaceFileContent(file, bytes);
+        }
+    });
+}
+
 void CardPictureLoad::work() {
     while (decodeNextWaiting()) {
     }
@@ -70,6 +131,7 @@ void CardPictureLoad::work() {
 
 bool CardPictureLoad::decodeNextWaiting() {
     std::unique_lock lock(mutex_);
+    decoded_.wait(lock, [this] { return settled_; });
     const auto next = std::ranges::find(states_, State::Waiting);
     if (next == states_.end()) {
         return false;
@@ -82,7 +144,7 @@ void CardPictureLoad::decode(int index, std::unique_lock<std::mutex>& lock) {
     states_[index] = State::Decoding;
     lock.unlock();
     const QString name = QString::number(index + 1) + QStringLiteral(".jpg");
-    const QFileInfo info(QDir(directory_).filePath(name));
+    const QFileInfo info(filePath(index));
     QImage image;
     QString problem;
     if (!info.exists()) {
@@ -111,6 +173,17 @@ QStringList CardPictureLoad::problems() {
             found << problem;
         }
     }
+    if (keepForCache_) {
+        if (found.isEmpty()) {
+            writeCache();
+        }
+        keepForCache_ = false;
+        for (int i = 0; i < CardBackPicture; ++i) {
+            if (states_[i] == State::Taken) {
+                images_[i] = QImage();
+            }
+        }
+    }
     lock.unlock();
     workers_.clear();
     return found;
@@ -122,6 +195,7 @@ QImage CardPictureLoad::take(int number) {
         return {};
     }
     std::unique_lock lock(mutex_);
+    decoded_.wait(lock, [this] { return settled_; });
     if (states_[index] == State::Waiting) {
         decode(index, lock);
     }
@@ -130,7 +204,8 @@ QImage CardPictureLoad::take(int number) {
         return {};
     }
     states_[index] = State::Taken;
-    return std::move(images_[index]);
+    // Until the cache file has its copy, a picture handed over is shared, not given away.
+    return keepForCache_ ? images_[index] : std::move(images_[index]);
 }
 
 QString cardPictureProblemMessage(const QString& directory, const QStringList& problems) {

@@ -61,6 +61,61 @@ private slots:
         }
     }
 
+    // What a start decoded is kept for the next one, which decodes nothing while every file is
+    // as it was. A picture file written since, or a kept file that is damaged or of another
+    // size, is decoded anew: a start never shows a stale picture nor hides a damaged file.
+    void decodedPicturesAreKeptForTheNextStart() {
+        QTemporaryDir dir;
+        const QString images = dir.filePath("images");
+        const QString kept = dir.filePath("cardpictures.cache");
+        const QString twelve = images + "/12.jpg";
+        QVERIFY(writeFixturePictures(images));
+        struct Start {
+            QStringList problems;
+            bool fromCache;
+            std::vector<QImage> pictures;
+        };
+        // One start (its load's end waits for the kept file to be written).
+        const auto start = [&](QString cacheFile = {}, QSize size = QSize(69, 105)) {
+            CardPictureLoad load(images, size, cacheFile);
+            Start started{load.problems(), load.fromCache(), {}};
+            for (int n = 1; n <= 55; ++n) {
+                started.pictures.push_back(load.take(n));
+            }
+            return started;
+        };
+        const auto middleOf12 = [](const Start& s) { return s.pictures[11].pixelColor(34, 52); };
+
+        const Start decoded = start();
+        const Start first = start(kept);
+        QVERIFY(first.problems.isEmpty() && !first.fromCache && QFile::exists(kept));
+        const Start second = start(kept);
+        QVERIFY(second.problems.isEmpty() && second.fromCache);
+        QVERIFY(second.pictures == decoded.pictures && first.pictures == decoded.pictures);
+
+        QImage red(276, 420, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(twelve, "JPEG", 90));
+        const Start changed = start(kept);
+        QVERIFY(!changed.fromCache && sameColour(middleOf12(changed), Qt::red));
+        const Start keptRed = start(kept);
+        QVERIFY(keptRed.fromCache && sameColour(middleOf12(keptRed), Qt::red));
+
+        QVERIFY(!start(kept, QSize(104, 158)).fromCache && start(kept, QSize(104, 158)).fromCache);
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(file.size() / 2));
+        const char flipped = char(~file.peek(1).at(0));
+        QVERIFY(file.write(&flipped, 1) == 1);
+        file.close();
+        QVERIFY(!start(kept, QSize(104, 158)).fromCache);
+        QVERIFY(QFile::resize(kept, QFileInfo(kept).size() - 1));
+        QVERIFY(!start(kept, QSize(104, 158)).fromCache);
+
+        QVERIFY(start(kept, QSize(104, 158)).fromCache);
+        QVERIFY(QFile::resize(twelve, QFileInfo(twelve).size() / 2));
+        QCOMPARE(start(kept, QSize(104, 158)).problems, QStringList{"12.jpg (damaged)"});
+    }
+
     // The window keeps its logical layout and its card pictures stay sharp: they are drawn
     // from pictures decoded at twice the control's size.
     void picturesStaySharpAtRatio2() {
