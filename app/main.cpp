@@ -7,12 +7,17 @@
 #include "singleinstance.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <thread>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(CORVELLE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(CORVELLE_APP_ID));
     QApplication::setQuitOnLastWindowClosed(true);
+    // The font list, which every text of the window needs, is read on a thread of its own while
+    // the window's controls are made (the fonts the controls use are then opened from it).
+    std::jthread fontList([] { (void)QFontDatabase::families(); });
 
     // Only one copy plays: a second start brings that copy forward and ends, silently.
     corvelle::SingleInstance instance;
