@@ -51,18 +51,24 @@ QImage decodeJpeg(const QString& path, QSize size) {
 
 CardPictureLoad::CardPictureLoad(QString directory, QSize deviceSize, QString cacheFile)
     : directory_(std::move(directory)), deviceSize_(deviceSize), cacheFile_(std::move(cacheFile)) {
+    const int threads = std::clamp(QThread::idealThreadCount(), 1, 8);
     settled_ = cacheFile_.isEmpty();
     keepForCache_ = !settled_;
-    if (!settled_) {
-        workers_.emplace_back([this] {
-            readCache();
-            work();
-        });
+    if (settled_) {
+        for (int i = 0; i < threads; ++i) {
+            workers_.emplace_back([this] { work(); });
+        }
+        return;
     }
-    const int threads = std::clamp(QThread::idealThreadCount(), 1, 8);
-    while (int(workers_.size()) < threads) {
-        workers_.emplace_back([this] { work(); });
-    }
+    // One worker looks at the cache file first; only when it cannot be used do the others start.
+    workers_.emplace_back([this, threads] {
+        readCache();
+        std::vector<std::jthread> others;
+        for (int i = 1; i < threads && !fromCache_; ++i) {
+            others.emplace_back([this] { work(); });
+        }
+        work();
+    });
 }
 
 CardPictureLoad::~CardPictureLoad() {
