@@ -72,7 +72,8 @@ std::optional<PictureFileStamp> pictureFileStamp(const QString& path) {
 
 QByteArray writeDecodedPictures(const DecodedPictures& pictures) {
     for (const QImage& image : pictures.images) {
-        if (image.size() != pictures.size || image.format() != QImage::Format_ARGB32_Premultiplied) {
+        if (image.size() != pictures.size ||
+            image.format() != QImage::Format_ARGB32_Premultiplied) {
             return {};
         }
     }

@@ -77,7 +77,7 @@ private slots:
         };
         // One start (its load's end waits for the kept file to be written).
         const auto start = [&](QString cacheFile = {}, QSize size = QSize(69, 105)) {
-            CardPictureLoad load(images, size, cacheFile);
+            CardPictureLoad load(images, size, std::move(cacheFile));
             Start started{load.problems(), load.fromCache(), {}};
             for (int n = 1; n <= 55; ++n) {
                 started.pictures.push_back(load.take(n));
