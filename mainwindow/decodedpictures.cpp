@@ -60,6 +60,10 @@ quint64 decodedPicturesChecksum(QByteArrayView bytes) {
     return sum;
 }
 
+qint64 decodedPicturesFileSize(QSize size, int count) {
+    return HeaderSize + qint64(count) * (StampSize + pictureBytes(size)) + 8;
+}
+
 std::optional<PictureFileStamp> pictureFileStamp(const QString& path) {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -78,8 +82,7 @@ QByteArray writeDecodedPictures(const DecodedPictures& pictures) {
         }
     }
     QByteArray out;
-    out.reserve(HeaderSize + qsizetype(pictures.stamps.size()) * StampSize +
-                qsizetype(pictures.images.size()) * pictureBytes(pictures.size) + 8);
+    out.reserve(decodedPicturesFileSize(pictures.size, int(pictures.images.size())));
     out.append(Magic, MagicSize);
     put(out, OrderMark);
     put(out, std::uint32_t(pictures.size.width()));
@@ -117,10 +120,10 @@ std::optional<DecodedPictures> readDecodedPictures(QByteArrayView bytes) {
     }
     DecodedPictures pictures;
     pictures.size = QSize(int(width), int(height));
-    const qsizetype body = at + qsizetype(count) * (StampSize + pictureBytes(pictures.size));
-    if (bytes.size() != body + 8) {
+    if (bytes.size() != decodedPicturesFileSize(pictures.size, int(count))) {
         return std::nullopt;
     }
+    const qsizetype body = bytes.size() - 8;
     qsizetype sumAt = body;
     if (take<std::uint64_t>(bytes, sumAt) != decodedPicturesChecksum(bytes.first(body))) {
         return std::nullopt;

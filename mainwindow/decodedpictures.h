@@ -40,6 +40,8 @@ QByteArray writeDecodedPictures(const DecodedPictures& pictures);
 // Any bytes: the pictures they hold, or nothing unless they are exactly a file written above
 // (its size, its pictures' size and count, and its checksum all agree).
 std::optional<DecodedPictures> readDecodedPictures(QByteArrayView bytes);
+// The size in bytes of such a file of `count` pictures of `size`.
+qint64 decodedPicturesFileSize(QSize size, int count);
 // The checksum such a file ends with, of the bytes before it.
 quint64 decodedPicturesChecksum(QByteArrayView bytes);
 

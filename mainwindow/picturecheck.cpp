@@ -87,9 +87,8 @@ void CardPictureLoad::readCache() {
     for (int i = 0; i < CardBackPicture; ++i) {
         stamps[i] = pictureFileStamp(filePath(i));
     }
-    const qint64 largest = 64 + qint64(CardBackPicture) *
-                                    (40 + deviceSize_.width() * qint64(4) * deviceSize_.height());
-    const ReadResult file = readSmallFile(cacheFile_, largest);
+    const ReadResult file =
+        readSmallFile(cacheFile_, decodedPicturesFileSize(deviceSize_, CardBackPicture));
     std::optional<DecodedPictures> cached;
     if (file.status == ReadStatus::Read) {
         cached = readDecodedPictures(file.bytes);
