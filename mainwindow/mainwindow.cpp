@@ -126,7 +126,7 @@ MainWindow::~MainWindow() {
 }
 
 QSize MainWindow::cardPictureSize() {
-    return pixels(Image3Place).size();
+    return pixels(Image3Place, OptionStore().loadCardSize() / 100.0).size();
 }
 
 void MainWindow::createControls() {

@@ -42,8 +42,8 @@ public:
                         RandomSource* random = nullptr);
     ~MainWindow() override;
 
-    // The logical size of the card picture controls, for start-up to decode the pictures at
-    // before the window exists.
+    // The logical size of the card picture controls at the player's card size, for start-up to
+    // decode the pictures at before the window exists.
     static QSize cardPictureSize();
 
     const Game& game() const { return game_; }

@@ -1,4 +1,5 @@
 #include "cardpicturecache.h"
+#include "optionstore.h"
 #include "picturecheck.h"
 #include "windowdriver.h"
 
@@ -117,7 +118,8 @@ private slots:
     }
 
     // The window keeps its logical layout and its card pictures stay sharp: they are drawn
-    // from pictures decoded at twice the control's size.
+    // from pictures decoded at twice the control's size. At a larger card size too, start-up
+    // decodes them at the size the window shows.
     void picturesStaySharpAtRatio2() {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
         // Stripes four source pixels wide: still two device pixels wide at ratio 2, but
@@ -138,6 +140,16 @@ private slots:
         QCOMPARE(shot.size(), QSize(138, 210));
         const int strongest = sharpestStep(shot, 20);
         QVERIFY2(strongest > 200, qPrintable(QString::number(strongest)));
+
+        OptionStore().saveCardSize(150);
+        const auto larger = handOverCardPictures(dir.path(), MainWindow::cardPictureSize());
+        MainWindow scaled(dir.path());
+        OptionStore().saveCardSize(100);
+        scaled.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&scaled));
+        for (const CardPicture* picture : scaled.findChildren<CardPicture*>()) {
+            QVERIFY(!picture->isVisible() || larger->take(picture->picture()).isNull());
+        }
     }
 };
 
