@@ -184,7 +184,7 @@ void CardPicture::paintEvent(QPaintEvent* /*event*/) {
     if (shown.deviceIndependentSize() == QSizeF(size())) {
         // Decoded at exactly the control's size: a plain copy. (Drawn through a smooth
         // stretch, each card would be drawn by the paint engine's pool of threads, whose
-        // hand-offs cost ten times the copy.)
+        // hand-offs cost several times the copy.)
         painter.drawPixmap(0, 0, shown);
     } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
