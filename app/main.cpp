@@ -1,10 +1,10 @@
-#include "cardpicturecache.h"
-#include "dialogs.h"
-#include "halloffamewindow.h"
-#include "mainwindow.h"
-#include "picturecheck.h"
-#include "recordfiles.h"
-#include "singleinstance.h"
+#include "app/singleinstance.h"
+#include "mainwindow/mainwindow.h"
+#include "pictures/cardpicturecache.h"
+#include "pictures/cardpictureload.h"
+#include "records/recordfiles.h"
+#include "scores/halloffamewindow.h"
+#include "ui/dialogs.h"
 
 #include <QApplication>
 #include <QFontDatabase>

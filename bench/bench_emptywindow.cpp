@@ -1,6 +1,6 @@
 // The yardstick for the game's start-up: an empty main window of the game's client size under
 // the same menu bar, with nothing else. bench/startup times it against the game.
-#include "optiontable.h"
+#include "options/optiontable.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -2,7 +2,7 @@
 // one deal, and the heap allocations made per action. With --checksum it prints instead one
 // hash of everything a million seeded actions showed and left in the state; CI compares it with
 // bench/engine.checksum, so a change in the rules cannot pass unnoticed.
-#include "game.h"
+#include "engine/game.h"
 
 #include <chrono>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // Times are the thread's processor time, so other work on the machine does not count.
 //   bench_solver [deals]   deals per variant for canClearTable (10000); a tenth of that
 //                          (1000) for the full solve
-#include "solver.h"
+#include "engine/solver.h"
 
 #include <algorithm>
 #include <cstdio>

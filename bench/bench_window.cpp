@@ -1,11 +1,11 @@
 // The main window's speed, offscreen, with the real card pictures: the time from creating the
 // window to its first painted frame, and the latency of a click from the mouse press to the
 // repainted window over 1,000 moves (median, 99th percentile, worst).
-#include "cardpicture.h"
-#include "dialogs.h"
-#include "mainwindow.h"
-#include "picturecheck.h"
-#include "windowdriver.h"
+#include "mainwindow/cardpicture.h"
+#include "mainwindow/mainwindow.h"
+#include "pictures/cardpictureload.h"
+#include "tests/support/windowdriver.h"
+#include "ui/dialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

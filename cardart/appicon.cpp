@@ -1,4 +1,4 @@
-#include "appicon.h"
+#include "cardart/appicon.h"
 
 #include <QPainter>
 #include <QTransform>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "suitpath.h"
+#include "cardart/suitpath.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "cardpainter.h"
+#include "cardart/cardpainter.h"
 
 #include <QFont>
 #include <QLinearGradient>

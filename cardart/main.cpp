@@ -1,5 +1,5 @@
-#include "appicon.h"
-#include "cardpainter.h"
+#include "cardart/appicon.h"
+#include "cardart/cardpainter.h"
 
 #include <QDir>
 #include <QFile>

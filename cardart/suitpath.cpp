@@ -1,4 +1,4 @@
-#include "suitpath.h"
+#include "cardart/suitpath.h"
 
 #include <QTransform>
 

@@ -1,4 +1,4 @@
-#include "cheatcommands.h"
+#include "cheat/cheatcommands.h"
 
 namespace corvelle {
 

@@ -1,4 +1,4 @@
-#include "cheatmarks.h"
+#include "cheat/cheatmarks.h"
 
 #include <QAction>
 

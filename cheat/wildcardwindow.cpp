@@ -1,8 +1,8 @@
-#include "wildcardwindow.h"
+#include "cheat/wildcardwindow.h"
 
-#include "card.h"
-#include "cheatcommands.h"
-#include "windowkit.h"
+#include "cheat/cheatcommands.h"
+#include "engine/card.h"
+#include "ui/windowkit.h"
 
 #include <QCheckBox>
 #include <QLabel>

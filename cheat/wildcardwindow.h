@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gamestate.h"
-#include "secondarywindow.h"
+#include "engine/gamestate.h"
+#include "ui/secondarywindow.h"
 
 #include <array>
 #include <functional>

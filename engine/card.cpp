@@ -1,4 +1,4 @@
-#include "card.h"
+#include "engine/card.h"
 
 namespace corvelle {
 

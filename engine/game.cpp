@@ -1,4 +1,4 @@
-#include "game.h"
+#include "engine/game.h"
 
 #include <algorithm>
 #include <charconv>

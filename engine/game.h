@@ -1,9 +1,9 @@
 #pragma once
 
-#include "display.h"
-#include "gamestate.h"
-#include "randomsource.h"
-#include "statecheck.h"
+#include "engine/display.h"
+#include "engine/gamestate.h"
+#include "engine/randomsource.h"
+#include "engine/statecheck.h"
 
 namespace corvelle {
 

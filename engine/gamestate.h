@@ -1,6 +1,6 @@
 #pragma once
 
-#include "card.h"
+#include "engine/card.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "randomsource.h"
+#include "engine/randomsource.h"
 
 namespace corvelle {
 

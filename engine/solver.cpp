@@ -1,4 +1,4 @@
-#include "solver.h"
+#include "engine/solver.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gamestate.h"
+#include "engine/gamestate.h"
 
 #include <array>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "statecheck.h"
+#include "engine/statecheck.h"
 
 #include <cmath>
 #include <limits>

@@ -1,8 +1,8 @@
 // Any bytes as cardpictures.cache, as they come and with their last eight bytes made the checksum
 // of the rest (so the fuzzer reaches past the checksum): the reader never crashes or reads out of
 // bounds, and what it accepts is written back byte for byte.
-#include "decodedpictures.h"
-#include "fuzzcheck.h"
+#include "fuzz/fuzzcheck.h"
+#include "pictures/decodedpictures.h"
 
 using namespace corvelle;
 

@@ -1,7 +1,7 @@
 // Any bytes as hscores.dat: the reader never crashes or reads out of bounds, a file read
 // without damage is written back byte for byte, and what it returns always saves cleanly.
-#include "fuzzcheck.h"
-#include "hscorecodec.h"
+#include "fuzz/fuzzcheck.h"
+#include "scores/hscorecodec.h"
 
 using namespace corvelle;
 

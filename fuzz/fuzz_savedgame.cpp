@@ -2,9 +2,9 @@
 // is written back as a file that reads as the same game, and a game the check lets through can
 // be taken over and played on (every slot, draws, undos) without the rules reading outside the
 // state.
-#include "fuzzcheck.h"
-#include "game.h"
-#include "savedgamefile.h"
+#include "engine/game.h"
+#include "fuzz/fuzzcheck.h"
+#include "records/savedgamefile.h"
 
 using namespace corvelle;
 

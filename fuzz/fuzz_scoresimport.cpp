@@ -1,8 +1,8 @@
 // Any text as scores.dat: the parser never crashes or hangs, and what it takes over always
 // saves to an hscores.dat that reads back to the same table.
-#include "fuzzcheck.h"
-#include "hscorecodec.h"
-#include "scoresimport.h"
+#include "fuzz/fuzzcheck.h"
+#include "scores/hscorecodec.h"
+#include "scores/scoresimport.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // Any bytes as statistics.json: the reader never crashes or reads out of bounds, and what it
 // accepts is written back as a file that reads as the same statistics, whose means are numbers.
-#include "fuzzcheck.h"
-#include "statisticsfile.h"
+#include "fuzz/fuzzcheck.h"
+#include "records/statisticsfile.h"
 
 #include <cmath>
 

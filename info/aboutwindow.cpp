@@ -1,4 +1,4 @@
-#include "aboutwindow.h"
+#include "info/aboutwindow.h"
 
 #include <QCoreApplication>
 #include <QLabel>

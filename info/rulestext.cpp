@@ -1,4 +1,4 @@
-#include "rulestext.h"
+#include "info/rulestext.h"
 
 #include <QStringList>
 

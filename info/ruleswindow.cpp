@@ -1,7 +1,7 @@
-#include "ruleswindow.h"
+#include "info/ruleswindow.h"
 
-#include "rulestext.h"
-#include "windowkit.h"
+#include "info/rulestext.h"
+#include "ui/windowkit.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "secondarywindow.h"
+#include "ui/secondarywindow.h"
 
 namespace corvelle {
 

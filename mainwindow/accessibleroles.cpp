@@ -1,4 +1,4 @@
-#include "accessibleroles.h"
+#include "mainwindow/accessibleroles.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

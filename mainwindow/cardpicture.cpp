@@ -1,20 +1,16 @@
-#include "cardpicture.h"
+#include "mainwindow/cardpicture.h"
 
-#include "card.h"
-#include "cardpicturecache.h"
+#include "engine/card.h"
+#include "pictures/cardcorners.h"
+#include "pictures/cardpicturecache.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace corvelle {
 
 namespace {
-
-// The card pictures have rounded corners with a radius of 18 of their 276 pixels' width
-// (cardart/cardpainter.h); outside that the picture is not part of the card.
-constexpr qreal CornerRadiusPerWidth = 18.0 / 276.0;
 
 // A card picture as a screen reader sees it: a button whose name, description and visibility
 // are asked of the picture each time, and whose press action clicks it. The click is queued, so
@@ -200,23 +196,6 @@ void CardPicture::paintEvent(QPaintEvent* /*event*/) {
         painter.drawRoundedRect(QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2),
                                 radius, radius);
     }
-}
-
-QImage cutCardCorners(QImage picture) {
-    if (picture.isNull()) {
-        return picture;
-    }
-    QImage card = std::move(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QRectF whole(card.rect());
-    const qreal radius = whole.width() * CornerRadiusPerWidth;
-    QPainterPath corners;
-    corners.addRect(whole);
-    corners.addRoundedRect(whole, radius, radius);
-    QPainter painter(&card);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setCompositionMode(QPainter::CompositionMode_DestinationOut);
-    painter.fillPath(corners, Qt::black);
-    return card;
 }
 
 void CardPicture::mousePressEvent(QMouseEvent* event) {

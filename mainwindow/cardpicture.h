@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAccessible>
-#include <QImage>
 #include <QWidget>
 
 namespace corvelle {
@@ -72,9 +71,5 @@ private:
     const CardPicture* below_ = nullptr;
     CardPicture* above_ = nullptr;
 };
-
-// `picture` as a card control shows it: its rounded corners cut away (transparent), at a radius
-// that scales with its width. The cache keeps its pictures cut, so a paint is a plain copy.
-QImage cutCardCorners(QImage picture);
 
 } // namespace corvelle

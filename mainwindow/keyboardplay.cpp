@@ -1,6 +1,6 @@
-#include "keyboardplay.h"
+#include "mainwindow/keyboardplay.h"
 
-#include "cardpicture.h"
+#include "mainwindow/cardpicture.h"
 
 namespace corvelle {
 

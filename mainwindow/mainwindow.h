@@ -1,12 +1,12 @@
 #pragma once
 
-#include "cardpicturecache.h"
-#include "display.h"
-#include "game.h"
-#include "highscores.h"
-#include "keyboardplay.h"
-#include "optionstore.h"
-#include "scaledlayout.h"
+#include "engine/display.h"
+#include "engine/game.h"
+#include "mainwindow/keyboardplay.h"
+#include "options/optionstore.h"
+#include "pictures/cardpicturecache.h"
+#include "scores/highscores.h"
+#include "ui/scaledlayout.h"
 
 #include <QMainWindow>
 #include <array>

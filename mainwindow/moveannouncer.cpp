@@ -1,7 +1,7 @@
-#include "moveannouncer.h"
+#include "mainwindow/moveannouncer.h"
 
-#include "accessibleroles.h"
-#include "card.h"
+#include "engine/card.h"
+#include "mainwindow/accessibleroles.h"
 
 namespace corvelle {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "display.h"
-#include "gamestate.h"
+#include "engine/display.h"
+#include "engine/gamestate.h"
 
 #include <QStringList>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "optionstore.h"
+#include "options/optionstore.h"
 
-#include "savefile.h"
+#include "storage/savefile.h"
 
 #include <QStandardPaths>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "optiontable.h"
+#include "options/optiontable.h"
 
 #include <QList>
 #include <QSettings>

@@ -1,7 +1,7 @@
-#include "halloffamewindow.h"
+#include "scores/halloffamewindow.h"
 
-#include "secondarywindow.h"
-#include "windowkit.h"
+#include "ui/secondarywindow.h"
+#include "ui/windowkit.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "highscores.h"
+#include "scores/highscores.h"
 
 #include <QMainWindow>
 #include <QPointer>

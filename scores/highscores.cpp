@@ -1,9 +1,9 @@
-#include "highscores.h"
+#include "scores/highscores.h"
 
-#include "dialogs.h"
-#include "hscorecodec.h"
-#include "savefile.h"
-#include "scoresimport.h"
+#include "scores/hscorecodec.h"
+#include "scores/scoresimport.h"
+#include "storage/savefile.h"
+#include "ui/dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>

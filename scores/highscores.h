@@ -1,7 +1,7 @@
 #pragma once
 
-#include "savefile.h"
-#include "tablevalue.h"
+#include "scores/tablevalue.h"
+#include "storage/savefile.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "hscorecodec.h"
+#include "scores/hscorecodec.h"
 
 #include <bit>
 #include <cmath>

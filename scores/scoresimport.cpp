@@ -1,6 +1,6 @@
-#include "scoresimport.h"
+#include "scores/scoresimport.h"
 
-#include "hscorecodec.h"
+#include "scores/hscorecodec.h"
 
 #include <charconv>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tablevalue.h"
+#include "scores/tablevalue.h"
 
 #include <array>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "tablevalue.h"
+#include "scores/tablevalue.h"
 
 #include <charconv>
 #include <cmath>

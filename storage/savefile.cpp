@@ -1,4 +1,4 @@
-#include "savefile.h"
+#include "storage/savefile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "scaledlayout.h"
+#include "ui/scaledlayout.h"
 
 #include <QLabel>
 

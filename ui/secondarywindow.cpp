@@ -1,6 +1,6 @@
-#include "secondarywindow.h"
+#include "ui/secondarywindow.h"
 
-#include "windowkit.h"
+#include "ui/windowkit.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "windowkit.h"
+#include "ui/windowkit.h"
 
 #include <QLayout>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
-#include "cardpainter.h"
-#include "cardpicture.h"
-#include "cardpicturecache.h"
+#include "cardart/cardpainter.h"
+#include "mainwindow/cardpicture.h"
+#include "pictures/cardpicturecache.h"
 
-#include "windowdriver.h"
+#include "tests/support/windowdriver.h"
 
 #include <QSvgRenderer>
 

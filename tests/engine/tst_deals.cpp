@@ -1,4 +1,4 @@
-#include "enginefakes.h"
+#include "tests/support/enginefakes.h"
 
 #include <QtTest>
 
@@ -75,7 +75,7 @@ const std::pair<const char*, void (*)(GameState&)> Impossibles[] = {
 } // namespace
 
 // Numbered deals give the same decks everywhere and for ever; a kept game is taken over only
-// when play could have reached it (tst_stats shows that every state of play is accepted).
+// when play could have reached it (tst_records shows that every state of play is accepted).
 class TestDeals : public QObject {
     Q_OBJECT
 

@@ -1,6 +1,6 @@
-#include "enginefakes.h"
-#include "solver.h"
-#include "solverrunner.h"
+#include "engine/solver.h"
+#include "play/solverrunner.h"
+#include "tests/support/enginefakes.h"
 
 #include <QtTest>
 

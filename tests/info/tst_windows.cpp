@@ -1,9 +1,9 @@
-#include "aboutwindow.h"
-#include "cheatcommands.h"
-#include "rulestext.h"
-#include "ruleswindow.h"
-#include "wildcardwindow.h"
-#include "windowdriver.h"
+#include "cheat/cheatcommands.h"
+#include "cheat/wildcardwindow.h"
+#include "info/aboutwindow.h"
+#include "info/rulestext.h"
+#include "info/ruleswindow.h"
+#include "tests/support/windowdriver.h"
 
 using namespace corvelle;
 using namespace corvelle::test;

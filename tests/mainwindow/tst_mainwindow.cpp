@@ -1,6 +1,6 @@
-#include "hscorecodec.h"
-#include "optionstore.h"
-#include "windowdriver.h"
+#include "options/optionstore.h"
+#include "scores/hscorecodec.h"
+#include "tests/support/windowdriver.h"
 
 #include <random>
 #include <sched.h>

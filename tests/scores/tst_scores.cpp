@@ -1,12 +1,12 @@
 // The Hall of Fame: the old scores.dat text, the hscores.dat codec with byte-exact and damaged
 // files, the Hall of Fame against real files, its window, and the save that neither a full
 // disk nor a kill at any of its system calls can leave half done.
-#include "halloffamewindow.h"
-#include "highscores.h"
-#include "hscorecodec.h"
-#include "savefile.h"
-#include "scoresimport.h"
-#include "windowdriver.h"
+#include "scores/halloffamewindow.h"
+#include "scores/highscores.h"
+#include "scores/hscorecodec.h"
+#include "scores/scoresimport.h"
+#include "storage/savefile.h"
+#include "tests/support/windowdriver.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

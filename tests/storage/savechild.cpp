@@ -1,7 +1,7 @@
 // Saves a file from a process of its own, so the storage tests can limit its file size or kill
 // it in the middle of the save: tst_storage_savechild PATH SIZE FILL [FILE-SIZE-LIMIT]
 // The markers on stderr frame the save's system calls in a trace.
-#include "savefile.h"
+#include "storage/savefile.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game.h"
+#include "engine/game.h"
 
 #include <array>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // Writes the solid-colour test pictures into the directory given as the only argument.
-#include "fixturepictures.h"
+#include "tests/support/fixturepictures.h"
 
 #include <QGuiApplication>
 

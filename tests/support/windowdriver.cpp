@@ -1,7 +1,7 @@
-#include "windowdriver.h"
+#include "tests/support/windowdriver.h"
 
-#include "optionstore.h"
-#include "recordfiles.h"
+#include "options/optionstore.h"
+#include "records/recordfiles.h"
 
 namespace corvelle::test {
 

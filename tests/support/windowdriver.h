@@ -1,10 +1,10 @@
 #pragma once
 
-#include "cardpicture.h"
-#include "dialogs.h"
-#include "enginefakes.h"
-#include "fixturepictures.h"
-#include "mainwindow.h"
+#include "mainwindow/cardpicture.h"
+#include "mainwindow/mainwindow.h"
+#include "tests/support/enginefakes.h"
+#include "tests/support/fixturepictures.h"
+#include "ui/dialogs.h"
 
 #include <QtTest>
 #include <QtWidgets>

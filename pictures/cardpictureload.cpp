@@ -1,7 +1,7 @@
-#include "picturecheck.h"
+#include "pictures/cardpictureload.h"
 
-#include "cardpicture.h"
-#include "savefile.h"
+#include "pictures/cardcorners.h"
+#include "storage/savefile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "cardpicturecache.h"
-#include "optionstore.h"
-#include "picturecheck.h"
-#include "windowdriver.h"
+#include "options/optionstore.h"
+#include "pictures/cardpicturecache.h"
+#include "pictures/cardpictureload.h"
+#include "tests/support/windowdriver.h"
 
 using namespace corvelle;
 
@@ -160,4 +160,4 @@ int main(int argc, char* argv[]) {
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_cardpictures.moc"
+#include "tst_pictures.moc"

@@ -1,8 +1,8 @@
-#include "solvercommands.h"
+#include "play/solvercommands.h"
 
-#include "dialogs.h"
-#include "game.h"
-#include "statistics.h"
+#include "engine/game.h"
+#include "records/statistics.h"
+#include "ui/dialogs.h"
 
 #include <QAction>
 #include <QApplication>

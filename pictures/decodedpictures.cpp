@@ -1,4 +1,4 @@
-#include "decodedpictures.h"
+#include "pictures/decodedpictures.h"
 
 #include <QFile>
 

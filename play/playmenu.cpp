@@ -1,10 +1,10 @@
-#include "playmenu.h"
+#include "play/playmenu.h"
 
-#include "dialogs.h"
-#include "optiontable.h"
-#include "recordfiles.h"
-#include "savefile.h"
-#include "statisticswindow.h"
+#include "options/optiontable.h"
+#include "records/recordfiles.h"
+#include "records/statisticswindow.h"
+#include "storage/savefile.h"
+#include "ui/dialogs.h"
 
 #include <QDir>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solverrunner.h"
+#include "play/solverrunner.h"
 
 #include <QObject>
 #include <QTimer>

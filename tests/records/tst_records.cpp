@@ -1,8 +1,8 @@
-#include "cardpicture.h"
-#include "enginefakes.h"
-#include "playmenu.h"
-#include "recordfiles.h"
-#include "windowdriver.h"
+#include "mainwindow/cardpicture.h"
+#include "play/playmenu.h"
+#include "records/recordfiles.h"
+#include "tests/support/enginefakes.h"
+#include "tests/support/windowdriver.h"
 
 #include <QMenuBar>
 
@@ -178,4 +178,4 @@ private slots:
 };
 
 QTEST_MAIN(StatsTest)
-#include "tst_stats.moc"
+#include "tst_records.moc"

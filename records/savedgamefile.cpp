@@ -1,6 +1,6 @@
-#include "savedgamefile.h"
+#include "records/savedgamefile.h"
 
-#include "jsonfields.h"
+#include "records/jsonfields.h"
 
 #include <QJsonDocument>
 

@@ -1,8 +1,8 @@
-#include "statistics.h"
+#include "records/statistics.h"
 
-#include "dialogs.h"
-#include "recordfiles.h"
-#include "savefile.h"
+#include "records/recordfiles.h"
+#include "storage/savefile.h"
+#include "ui/dialogs.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver.h"
+#include "engine/solver.h"
 
 #include <QObject>
 

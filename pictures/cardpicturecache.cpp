@@ -1,7 +1,7 @@
-#include "cardpicturecache.h"
+#include "pictures/cardpicturecache.h"
 
-#include "cardpicture.h"
-#include "picturecheck.h"
+#include "pictures/cardcorners.h"
+#include "pictures/cardpictureload.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "card.h"
-#include "decodedpictures.h"
+#include "engine/card.h"
+#include "pictures/decodedpictures.h"
 
 #include <QImage>
 #include <QSize>

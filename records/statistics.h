@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statisticsfile.h"
+#include "records/statisticsfile.h"
 
 #include <QObject>
 #include <QString>

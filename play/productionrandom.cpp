@@ -1,6 +1,6 @@
-#include "productionrandom.h"
+#include "play/productionrandom.h"
 
-#include "gamestate.h"
+#include "engine/gamestate.h"
 
 #include <chrono>
 #include <cstdint>

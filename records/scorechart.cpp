@@ -1,4 +1,4 @@
-#include "scorechart.h"
+#include "records/scorechart.h"
 
 #include <QPainter>
 

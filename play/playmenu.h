@@ -1,9 +1,9 @@
 #pragma once
 
-#include "game.h"
-#include "savedgamefile.h"
-#include "solvercommands.h"
-#include "statistics.h"
+#include "engine/game.h"
+#include "play/solvercommands.h"
+#include "records/savedgamefile.h"
+#include "records/statistics.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,8 +1,8 @@
-#include "statisticswindow.h"
+#include "records/statisticswindow.h"
 
-#include "scorechart.h"
-#include "statistics.h"
-#include "windowkit.h"
+#include "records/scorechart.h"
+#include "records/statistics.h"
+#include "ui/windowkit.h"
 
 #include <QKeyEvent>
 #include <QLabel>

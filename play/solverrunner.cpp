@@ -1,4 +1,4 @@
-#include "solverrunner.h"
+#include "play/solverrunner.h"
 
 #include <QMetaObject>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "randomsource.h"
+#include "engine/randomsource.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "statisticsfile.h"
+#include "records/statisticsfile.h"
 
-#include "jsonfields.h"
+#include "records/jsonfields.h"
 
 #include <QJsonDocument>
 

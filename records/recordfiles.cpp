@@ -1,4 +1,4 @@
-#include "recordfiles.h"
+#include "records/recordfiles.h"
 
 #include <QDir>
 #include <QFileInfo>
