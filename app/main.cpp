@@ -1,9 +1,8 @@
+#include "app/gamewindows.h"
 #include "app/singleinstance.h"
 #include "mainwindow/mainwindow.h"
 #include "pictures/cardpicturecache.h"
 #include "pictures/cardpictureload.h"
-#include "records/recordfiles.h"
-#include "scores/halloffamewindow.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>
@@ -27,26 +26,16 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &corvelle::SingleInstance::comeForwardRequested,
                      &corvelle::bringWindowsForward);
 
-    // The Hall of Fame window can outlive the main window; its "Back to Corvelle" then opens a
-    // fresh one, with the whole start-up.
-    const auto newMainWindow = [] {
-        auto* window = new corvelle::MainWindow;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        return window;
-    };
-    corvelle::HallOfFameWindow::setMainWindowFactory([=] { newMainWindow()->show(); });
-
     // The card pictures are decoded on worker threads while the window is built (or read from
     // the pictures the last start decoded, when their files have not changed); its cache takes
     // them over, and the check of the files waits for them before anything shows.
-    const QString pictures = corvelle::cardPictureDirectory();
-    const auto load = corvelle::handOverCardPictures(
-        pictures, corvelle::MainWindow::cardPictureSize(),
-        corvelle::recordDirectory() + QStringLiteral("/cardpictures.cache"));
-    corvelle::MainWindow* window = newMainWindow();
+    const auto load = corvelle::startCardPictureLoad(corvelle::MainWindow::cardPictureSize());
+    corvelle::GameWindows windows;
+    corvelle::MainWindow* window = windows.openMainWindow();
     if (const QStringList problems = load->problems(); !problems.isEmpty()) {
         delete window;
-        corvelle::dialogs().message(corvelle::cardPictureProblemMessage(pictures, problems));
+        corvelle::dialogs().message(
+            corvelle::cardPictureProblemMessage(load->directory(), problems));
         return 1;
     }
     window->show();

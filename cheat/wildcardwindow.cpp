@@ -2,13 +2,12 @@
 
 #include "cheat/cheatcommands.h"
 #include "engine/card.h"
+#include "ui/labels.h"
 #include "ui/windowkit.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-
-#include <utility>
 
 namespace corvelle {
 
@@ -36,28 +35,24 @@ constexpr int QueenBoxWidth = 915;
 constexpr int BoxHeight = 255;
 
 QLabel* boldLabel(QWidget* parent, const Caption& caption) {
-    auto* label =
-        placed(new QLabel(QString::fromLatin1(caption.text), parent), caption.name, caption.place);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    QLabel* label = makeLabel(parent, caption.name, QString::fromLatin1(caption.text),
+                              LabelStyle().inWindowFont().points(0).bold(), caption.place);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
 }
 
 } // namespace
 
-WildCardWindow::WildCardWindow(const CheatChoice& choice, QWidget* mainWindow,
-                               std::function<void(const CheatChoice&)> chosen)
+WildCardWindow::WildCardWindow(const CheatChoice& choice, QWidget* mainWindow)
     : SecondaryWindow(mainWindow, "Form6", QStringLiteral("Cheat Mode Options Select Window"),
                       {0, 0, 6255, 5295}, {}),
-      choice_(choice), chosen_(std::move(chosen)) {
+      choice_(choice) {
     QFont font = this->font();
     font.setPointSizeF(8.25);
     setFont(font);
     paintGreen(this);
     createControls();
-    Form_Load();
+    tickChosenBoxes();
 }
 
 void WildCardWindow::createControls() {
@@ -74,14 +69,14 @@ void WildCardWindow::createControls() {
                             rank == 12 ? QueenBoxWidth : BoxWidth, BoxHeight});
         box->setProperty("index", index);
         paintGreen(box);
-        connect(box, &QCheckBox::toggled, this, [this, index] { Check1_Click(index); });
+        connect(box, &QCheckBox::toggled, this, [this, index] { onBoxToggled(index); });
         setTabOrder(previous, box);
         previous = box;
         boxes_[index] = box;
     }
 }
 
-void WildCardWindow::Form_Load() {
+void WildCardWindow::tickChosenBoxes() {
     wildSelectLoading_ = true;
     for (int code = 1; code <= BoxCount; ++code) {
         if (choice_.wildMark[code] == 1) {
@@ -91,7 +86,7 @@ void WildCardWindow::Form_Load() {
     wildSelectLoading_ = false;
 }
 
-void WildCardWindow::Check1_Click(int index) {
+void WildCardWindow::onBoxToggled(int index) {
     if (wildSelectLoading_ || index < 0 || index >= BoxCount) {
         return;
     }
@@ -103,14 +98,11 @@ void WildCardWindow::Check1_Click(int index) {
 
 void WildCardWindow::returningToGame() {
     continuePlaying(choice_);
-    if (chosen_) {
-        chosen_(choice_);
-    }
+    emit choiceMade(choice_);
 }
 
-WildCardWindow* openWildCardWindow(const CheatChoice& choice, QWidget* mainWindow,
-                                   std::function<void(const CheatChoice&)> chosen) {
-    auto* window = new WildCardWindow(choice, mainWindow, std::move(chosen));
+WildCardWindow* openWildCardWindow(const CheatChoice& choice, QWidget* mainWindow) {
+    auto* window = new WildCardWindow(choice, mainWindow);
     window->showInsteadOfMainWindow(false);
     return window;
 }

@@ -9,18 +9,19 @@
 #include "mainwindow/cardpicture.h"
 #include "mainwindow/moveannouncer.h"
 #include "play/playmenu.h"
-#include "play/productionrandom.h"
 #include "scores/halloffamewindow.h"
+#include "scores/namerequest.h"
 #include "ui/dialogs.h"
+#include "ui/labels.h"
+#include "ui/menus.h"
 #include "ui/windowkit.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -34,75 +35,35 @@ namespace {
 // Where every control sits, in twips relative to the client area, or to the game-over panel for
 // the panel's own controls. The only place positions are written down.
 constexpr Twips ClientArea{0, 0, 7635, 6240};
-constexpr Twips Image1Place(int i) {
-    return {60 + 1080 * (i / Rows), 120 + 660 * (i % Rows), 1035, 1575};
+constexpr Twips TableSlotPlace(int slot) {
+    return {60 + 1080 * (slot / Rows), 120 + 660 * (slot % Rows), 1035, 1575};
 }
-constexpr Twips Image2Place(int i) {
+constexpr Twips DrawPilePlace(int i) {
     return {60 + 120 * i, 4500, 1035, 1575};
 }
-constexpr Twips Image3Place{3840, 4500, 1035, 1575};
-constexpr Twips Label2Place{5100, 4380, 690, 240};
-constexpr Twips Label3Place{5820, 4380, 135, 240};
-constexpr Twips Label4Place{5100, 4620, 1545, 240};
-constexpr Twips Label5Place{6660, 4620, 135, 240};
-constexpr Twips Frame1Place{4980, 4860, 2535, 855};
-constexpr Twips Label1Place{615, 180, 1260, 195};   // in Frame1
-constexpr Twips Command1Place{300, 420, 915, 375};  // in Frame1
-constexpr Twips Command2Place{1320, 420, 915, 375}; // in Frame1
-constexpr Twips Command3Place{5040, 5820, 2475, 375};
+constexpr Twips DiscardPilePlace{3840, 4500, 1035, 1575};
+constexpr Twips ScoreCaptionPlace{5100, 4380, 690, 240};
+constexpr Twips ScorePlace{5820, 4380, 135, 240};
+constexpr Twips HighScoreCaptionPlace{5100, 4620, 1545, 240};
+constexpr Twips HighScorePlace{6660, 4620, 135, 240};
+constexpr Twips GameOverPanelPlace{4980, 4860, 2535, 855};
+constexpr Twips GameOverCaptionPlace{615, 180, 1260, 195}; // in the panel
+constexpr Twips TryAgainPlace{300, 420, 915, 375};         // in the panel
+constexpr Twips QuitPlace{1320, 420, 915, 375};            // in the panel
+constexpr Twips UndoPlace{5040, 5820, 2475, 375};
 
 // The card sizes of the "&View" menu, in percent.
 constexpr std::array CardSizes{std::pair{100, "&Normal Cards (100%)"},
                                std::pair{150, "&Large Cards (150%)"},
                                std::pair{200, "&Huge Cards (200%)"}};
 
+// The score labels: bold and white, narrowed a little to the width of the face the layout was
+// drawn with, so "Highest Score:" ends before the value beside it.
 QLabel* scoreLabel(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setObjectName(QLatin1String(name));
-    // The face the layout was drawn with, MS Sans Serif, is not on a Linux desktop; DejaVu Sans,
-    // which the set-up installs, stands in for it (named directly: looking for a substitute
-    // costs start-up time).
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    // Narrowed a little to the width of the original face, so "Highest Score:" ends before
-    // the value beside it.
-    font.setStretch(90);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = makeLabel(parent, name, QString::fromLatin1(text),
+                              LabelStyle().points(9.75).bold().coloured(Qt::white).narrowed(90));
     label->setAttribute(Qt::WA_NoMousePropagation);
     return label;
-}
-
-QAction* menuItem(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
-
-// An option item: shows a check mark when chosen.
-QAction* optionItem(QMenu* menu, const char* name, const char* caption, bool ticked = false) {
-    QAction* action = menuItem(menu, name, caption);
-    action->setCheckable(true);
-    action->setChecked(ticked);
-    return action;
-}
-
-QAction* separator(QMenu* menu, const char* name) {
-    QAction* action = menu->addSeparator();
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
-
-QMenu* menu(QWidget* parent, const char* name, const char* caption) {
-    auto* result = new QMenu(QString::fromLatin1(caption), parent);
-    result->setObjectName(QLatin1String(name));
-    result->menuAction()->setObjectName(QLatin1String(name));
-    return result;
 }
 
 } // namespace
@@ -115,9 +76,8 @@ MainWindow::MainWindow(const QString& highScoreDir, QWidget* parent, RandomSourc
     setObjectName(QStringLiteral("Form1"));
     createControls();
     createMenus();
-    connectMenus();
     addShortcuts();
-    Form_Load();
+    startUp();
 }
 
 MainWindow::~MainWindow() {
@@ -126,7 +86,7 @@ MainWindow::~MainWindow() {
 }
 
 QSize MainWindow::cardPictureSize() {
-    return pixels(Image3Place, OptionStore().loadCardSize() / 100.0).size();
+    return pixels(DiscardPilePlace, OptionStore().loadCardSize() / 100.0).size();
 }
 
 void MainWindow::createControls() {
@@ -138,62 +98,63 @@ void MainWindow::createControls() {
 
     // Created in drawing order: a later sibling is drawn over an earlier one, so row r + 1
     // covers row r and draw-pile picture i + 1 covers picture i.
-    for (int i = 0; i < TableSlots; ++i) {
-        image1_[i] = layout_.place(new CardPicture(pictures_, table_), "Image1", Image1Place(i));
-        image1_[i]->setProperty("index", i);
-        connect(image1_[i], &CardPicture::clicked, this, [this, i] { Image1_Click(i); });
+    for (int slot = 0; slot < TableSlots; ++slot) {
+        tableCards_[slot] =
+            layout_.place(new CardPicture(pictures_, table_), "Image1", TableSlotPlace(slot));
+        tableCards_[slot]->setProperty("index", slot);
+        connect(tableCards_[slot], &CardPicture::clicked, this,
+                [this, slot] { onTableCardClicked(slot); });
     }
     for (int i = 0; i < DrawPilePictures; ++i) {
-        image2_[i] = layout_.place(new CardPicture(pictures_, table_), "Image2", Image2Place(i));
-        image2_[i]->setProperty("index", i);
-        image2_[i]->setPlace(i == 0 ? CardPlace::DrawPile : CardPlace::DrawPileBack);
-        connect(image2_[i], &CardPicture::clicked, this, [this, i] { Image2_Click(i); });
+        drawPile_[i] =
+            layout_.place(new CardPicture(pictures_, table_), "Image2", DrawPilePlace(i));
+        drawPile_[i]->setProperty("index", i);
+        drawPile_[i]->setPlace(i == 0 ? CardPlace::DrawPile : CardPlace::DrawPileBack);
+        connect(drawPile_[i], &CardPicture::clicked, this, [this, i] { onDrawPileClicked(i); });
     }
-    image3_ = layout_.place(new CardPicture(pictures_, table_), "Image3", Image3Place);
-    connect(image3_, &CardPicture::clicked, this, &MainWindow::Image3_Click);
-    image3_->setPlace(CardPlace::DiscardPile);
-    for (int i = 0; i < TableSlots; ++i) {
-        image1_[i]->setPlace(CardPlace::TableSlot, i % Rows < Rows - 1 ? image1_[i + 1] : nullptr);
+    discardPile_ = layout_.place(new CardPicture(pictures_, table_), "Image3", DiscardPilePlace);
+    connect(discardPile_, &CardPicture::clicked, this, &MainWindow::onDiscardPileClicked);
+    discardPile_->setPlace(CardPlace::DiscardPile);
+    for (int slot = 0; slot < TableSlots; ++slot) {
+        tableCards_[slot]->setPlace(CardPlace::TableSlot,
+                                    slot % Rows < Rows - 1 ? tableCards_[slot + 1] : nullptr);
     }
 
-    label2_ = layout_.place(scoreLabel(table_, "Label2", "Score:"), "Label2", Label2Place);
-    label3_ = layout_.place(scoreLabel(table_, "Label3", "0"), "Label3", Label3Place);
-    label4_ = layout_.place(scoreLabel(table_, "Label4", "Highest Score:"), "Label4", Label4Place);
-    label5_ = layout_.place(scoreLabel(table_, "Label5", "0"), "Label5", Label5Place);
+    scoreCaption_ =
+        layout_.place(scoreLabel(table_, "Label2", "Score:"), "Label2", ScoreCaptionPlace);
+    scoreLabel_ = layout_.place(scoreLabel(table_, "Label3", "0"), "Label3", ScorePlace);
+    highScoreCaption_ = layout_.place(scoreLabel(table_, "Label4", "Highest Score:"), "Label4",
+                                      HighScoreCaptionPlace);
+    highScoreLabel_ = layout_.place(scoreLabel(table_, "Label5", "0"), "Label5", HighScorePlace);
 
-    frame1_ = layout_.place(new QFrame(table_), "Frame1", Frame1Place);
-    setAccessibleRole(frame1_, QAccessible::Grouping);
-    frame1_->setAccessibleName(QStringLiteral("Game over"));
-    frame1_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame1_->setAutoFillBackground(true);
-    frame1_->setAttribute(Qt::WA_NoMousePropagation);
-    label1_ = new QLabel(QStringLiteral("Sorry Game Over!"), frame1_);
-    QFont panelFont = label1_->font();
-    panelFont.setPointSizeF(8.25);
-    label1_->setFont(panelFont);
-    QPalette black = label1_->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    label1_->setPalette(black);
-    layout_.place(label1_, "Label1", Label1Place);
-    command1_ = layout_.place(new QPushButton(QStringLiteral("Try Again"), frame1_), "Command1",
-                              Command1Place);
-    command2_ =
-        layout_.place(new QPushButton(QStringLiteral("Quit"), frame1_), "Command2", Command2Place);
-    frame1_->hide();
-    command3_ = layout_.place(new QPushButton(QStringLiteral("Undo Last Card Move"), table_),
-                              "Command3", Command3Place);
-    for (QPushButton* button : {command1_, command2_, command3_}) {
+    gameOverPanel_ = layout_.place(new QFrame(table_), "Frame1", GameOverPanelPlace);
+    setAccessibleRole(gameOverPanel_, QAccessible::Grouping);
+    gameOverPanel_->setAccessibleName(QStringLiteral("Game over"));
+    gameOverPanel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    gameOverPanel_->setAutoFillBackground(true);
+    gameOverPanel_->setAttribute(Qt::WA_NoMousePropagation);
+    layout_.place(makeLabel(gameOverPanel_, "Label1", QStringLiteral("Sorry Game Over!"),
+                            LabelStyle().inWindowFont().points(8.25).coloured(Qt::black)),
+                  "Label1", GameOverCaptionPlace);
+    tryAgainButton_ = layout_.place(new QPushButton(QStringLiteral("Try Again"), gameOverPanel_),
+                                    "Command1", TryAgainPlace);
+    quitButton_ = layout_.place(new QPushButton(QStringLiteral("Quit"), gameOverPanel_), "Command2",
+                                QuitPlace);
+    gameOverPanel_->hide();
+    undoButton_ = layout_.place(new QPushButton(QStringLiteral("Undo Last Card Move"), table_),
+                                "Command3", UndoPlace);
+    for (QPushButton* button : {tryAgainButton_, quitButton_, undoButton_}) {
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::TabFocus);
     }
     announcer_ = new MoveAnnouncer(table_);
-    setTabOrder(command1_, command2_);
-    setTabOrder(command2_, command3_);
-    connect(command1_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
-    connect(command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
-    connect(command3_, &QPushButton::clicked, this, &MainWindow::Command3_Click);
+    setTabOrder(tryAgainButton_, quitButton_);
+    setTabOrder(quitButton_, undoButton_);
+    connect(tryAgainButton_, &QPushButton::clicked, this, &MainWindow::onTryAgainClicked);
+    connect(quitButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(undoButton_, &QPushButton::clicked, this, &MainWindow::onUndoClicked);
 
-    setWindowIcon(QIcon(pictures_.pixmap(CardBackPicture, pixels(Image3Place).size(), 1.0)));
+    setWindowIcon(QIcon(pictures_.pixmap(CardBackPicture, pixels(DiscardPilePlace).size(), 1.0)));
 }
 
 // The whole window drawn `percent` percent of its laid-out size, pictures and fonts included.
@@ -207,21 +168,75 @@ void MainWindow::setCardSize(int percent) {
 
 void MainWindow::createMenus() {
     QMenuBar* bar = menuBar();
-
-    mnuGame = menu(bar, "mnuGame", "&Game");
-    mnuNewGame = menuItem(mnuGame, "mnuNewGame", "&NewGame");
-    mnuSeperator1 = separator(mnuGame, "mnuSeperator1");
-    mnuHighScores = menuItem(mnuGame, "mnuHighScores", "&High Scores");
-    mnuSeperator2 = separator(mnuGame, "mnuSeperator2");
-    mnuExit = menuItem(mnuGame, "mnuExit", "E&xit");
-    bar->addMenu(mnuGame);
-
+    bar->addMenu(createGameMenu());
     bar->addMenu(createOptionMenus());
+    bar->addMenu(createViewMenu());
+    QMenu* help = createHelpMenu();
+    bar->addMenu(help);
 
-    QMenu* view = menu(bar, "mnuView", "&View");
+    play_ = new PlayMenu(this, game_, help->menuAction());
+    connect(play_, &PlayMenu::resumed, this, &MainWindow::onGameResumed);
+    connect(play_, &PlayMenu::hintChanged, this, &MainWindow::onHintChanged);
+    connect(play_, &PlayMenu::message, this, qOverload<const QString&>(&MainWindow::tell));
+}
+
+QMenu* MainWindow::createGameMenu() {
+    QMenu* menu = makeMenu(menuBar(), "mnuGame", QStringLiteral("&Game"));
+    QAction* newGame = addMenuItem(menu, "mnuNewGame", QStringLiteral("&NewGame"));
+    newGame->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
+    connect(newGame, &QAction::triggered, this, [this] { play_->newGame(); });
+    addSeparator(menu, "mnuSeperator1");
+    QAction* highScores = addMenuItem(menu, "mnuHighScores", QStringLiteral("&High Scores"));
+    highScores->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(highScores, &QAction::triggered, this, &MainWindow::openHallOfFame);
+    addSeparator(menu, "mnuSeperator2");
+    QAction* exit = addMenuItem(menu, "mnuExit", QStringLiteral("E&xit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    return menu;
+}
+
+// One submenu per option group with its items from OptionItems, exclusive within the group;
+// the cheat commands follow the first group.
+QMenu* MainWindow::createOptionMenus() {
+    QMenu* options = makeMenu(menuBar(), "mnuOptions", QStringLiteral("&Options"));
+    for (const OptionMenu& group : OptionMenus) {
+        QMenu* submenu = makeMenu(options, group.control, QString::fromLatin1(group.caption));
+        auto* exclusive = new QActionGroup(submenu);
+        for (std::size_t i = 0; i < OptionItems.size(); ++i) {
+            if (OptionItems[i].group == group.group) {
+                QAction* item = addCheckItem(submenu, OptionItems[i].control,
+                                             QString::fromLatin1(OptionItems[i].caption),
+                                             OptionItems[i].defaultMark);
+                exclusive->addAction(item);
+                connect(item, &QAction::triggered, this, [this, i] { onOptionChosen(i); });
+            }
+        }
+        options->addMenu(submenu);
+        if (group.group == OptionGroup::DrawingMethod) {
+            QMenu* cheats = makeMenu(options, "mnuCheatMode", QStringLiteral("Cheat Options"));
+            QAction* select =
+                addMenuItem(cheats, "mnuSelectWildCards", QStringLiteral("Select Wild Cards"));
+            connect(select, &QAction::triggered, this, &MainWindow::onSelectWildCards);
+            cheatsEnabledItem_ =
+                addCheckItem(cheats, "mnuCheatsEnabled", QStringLiteral("Cheats Enabled"));
+            connect(cheatsEnabledItem_, &QAction::triggered, this,
+                    [this] { changeCheats(enableCheats); });
+            disableCheatsItem_ =
+                addCheckItem(cheats, "mnuDisableCheats", QStringLiteral("Disable Cheats"), true);
+            connect(disableCheatsItem_, &QAction::triggered, this,
+                    [this] { changeCheats(disableCheats); });
+            options->addMenu(cheats);
+        }
+    }
+    return options;
+}
+
+QMenu* MainWindow::createViewMenu() {
+    QMenu* view = makeMenu(menuBar(), "mnuView", QStringLiteral("&View"));
     auto* sizes = new QActionGroup(view);
     for (const auto& [percent, caption] : CardSizes) {
-        QAction* item = optionItem(view, "mnuCardSize", caption);
+        QAction* item = addCheckItem(view, "mnuCardSize", QString::fromLatin1(caption));
         item->setData(percent);
         const auto key = Qt::Key_1 + static_cast<int>(cardSizeItems_.size());
         item->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(key)));
@@ -232,77 +247,32 @@ void MainWindow::createMenus() {
             optionStore_.saveCardSize(size);
         });
     }
-    bar->addMenu(view);
-
-    mnuHelp = menu(bar, "mnuHelp", "&Help");
-    mnuAboutCorvelle = menuItem(mnuHelp, "mnuAboutCorvelle", "About Corvelle");
-    mnuGameRules = menuItem(mnuHelp, "mnuGameRules", "Game Rules");
-    bar->addMenu(mnuHelp);
-
-    play_ = new PlayMenu(this, game_, mnuHelp->menuAction(), freshDealNumber,
-                         [this](int slot) { showHint(slot); });
-    connect(play_, &PlayMenu::resumed, this, &MainWindow::afterResume);
+    return view;
 }
 
-// One submenu per option group with its items from OptionItems, exclusive within the group;
-// the cheat commands follow the first group.
-QMenu* MainWindow::createOptionMenus() {
-    mnuOptions = menu(menuBar(), "mnuOptions", "&Options");
-    for (const OptionMenu& group : OptionMenus) {
-        QMenu* submenu = menu(mnuOptions, group.control, group.caption);
-        auto* exclusive = new QActionGroup(submenu);
-        for (std::size_t i = 0; i < OptionItems.size(); ++i) {
-            if (OptionItems[i].group == group.group) {
-                QAction* item = optionItem(submenu, OptionItems[i].control, OptionItems[i].caption,
-                                           OptionItems[i].defaultMark);
-                exclusive->addAction(item);
-                connect(item, &QAction::triggered, this, [this, i] { chooseOption(i); });
-            }
-        }
-        mnuOptions->addMenu(submenu);
-        if (group.group == OptionGroup::DrawingMethod) {
-            mnuCheatMode = menu(mnuOptions, "mnuCheatMode", "Cheat Options");
-            mnuSelectWildCards = menuItem(mnuCheatMode, "mnuSelectWildCards", "Select Wild Cards");
-            mnuCheatsEnabled = optionItem(mnuCheatMode, "mnuCheatsEnabled", "Cheats Enabled");
-            mnuDisableCheats = optionItem(mnuCheatMode, "mnuDisableCheats", "Disable Cheats", true);
-            mnuOptions->addMenu(mnuCheatMode);
-        }
-    }
-    return mnuOptions;
+QMenu* MainWindow::createHelpMenu() {
+    QMenu* help = makeMenu(menuBar(), "mnuHelp", QStringLiteral("&Help"));
+    QAction* about = addMenuItem(help, "mnuAboutCorvelle", QStringLiteral("About Corvelle"));
+    connect(about, &QAction::triggered, this, [this] { openAboutWindow(this); });
+    QAction* rules = addMenuItem(help, "mnuGameRules", QStringLiteral("Game Rules"));
+    rules->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(rules, &QAction::triggered, this, [this] { openRulesWindow(this); });
+    return help;
 }
 
-// Keys beside the captions; the undo button's command has one of its own.
+// The undo button's command has a key of its own.
 void MainWindow::addShortcuts() {
-    mnuNewGame->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
-    mnuHighScores->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    mnuGameRules->setShortcut(QKeySequence(Qt::Key_F1));
     auto* undo = new QAction(this);
     undo->setObjectName(QStringLiteral("undoShortcut"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    connect(undo, &QAction::triggered, this, &MainWindow::Command3_Click);
+    connect(undo, &QAction::triggered, this, &MainWindow::onUndoClicked);
     addAction(undo);
-}
-
-void MainWindow::connectMenus() {
-    const std::pair<QAction*, void (MainWindow::*)()> handlers[] = {
-        {mnuNewGame, &MainWindow::mnuNewGame_Click},
-        {mnuHighScores, &MainWindow::mnuHighScores_Click},
-        {mnuExit, &MainWindow::mnuExit_Click},
-        {mnuSelectWildCards, &MainWindow::mnuSelectWildCards_Click},
-        {mnuCheatsEnabled, &MainWindow::mnuCheatsEnabled_Click},
-        {mnuDisableCheats, &MainWindow::mnuDisableCheats_Click},
-        {mnuAboutCorvelle, &MainWindow::mnuAboutCorvelle_Click},
-        {mnuGameRules, &MainWindow::mnuGameRules_Click},
-    };
-    for (const auto& [action, handler] : handlers) {
-        connect(action, &QAction::triggered, this, handler);
-    }
 }
 
 // ---- Start-up ----
 
-void MainWindow::Form_Load() {
+void MainWindow::startUp() {
+    tell(play_->loadStatistics());
     loadSettings();
     setCardSize(optionStore_.loadCardSize());
     setWindowTitle(QStringLiteral("Corvelle v" CORVELLE_VERSION));
@@ -318,73 +288,48 @@ void MainWindow::loadSettings() {
     optionStore_.loadSettings(options, optionMarks_);
     game_.setOptions(options);
     showOptionMarks();
-    if (const QString problem = optionStore_.takeProblem(); !problem.isEmpty()) {
-        dialogs().message(problem);
-    }
+    tell(optionStore_.takeProblem());
 }
 
 void MainWindow::loadHighScores() {
-    highScores_.loadHighScores();
+    tell(highScores_.loadHighScores());
     showBestHighScore();
 }
 
-// ---- Handlers ----
+// ---- The player's actions ----
 
-void MainWindow::Image1_Click(int index) {
-    afterAction(game_.clickTableSlot(index));
+void MainWindow::onTableCardClicked(int slot) {
+    afterAction(game_.clickTableSlot(slot));
 }
 
-void MainWindow::Image2_Click(int index) {
+void MainWindow::onDrawPileClicked(int index) {
     afterAction(game_.clickDrawPile(index));
 }
 
-void MainWindow::Image3_Click() {
+void MainWindow::onDiscardPileClicked() {
     afterAction(game_.clickDiscardPile());
 }
 
-void MainWindow::Form_Click() {
+void MainWindow::onBackgroundClicked() {
     afterAction(game_.clickBackground());
 }
 
-void MainWindow::Command1_Click() {
+void MainWindow::onTryAgainClicked() {
     play_->newGame();
-    frame1_->hide();
+    gameOverPanel_->hide();
 }
 
-void MainWindow::Command2_Click() {
-    close();
-}
-
-void MainWindow::Command3_Click() {
+void MainWindow::onUndoClicked() {
     game_.undoLastMove();
     afterAction(Outcome::Nothing);
 }
 
-void MainWindow::mnuNewGame_Click() {
-    play_->newGame();
-}
-
-void MainWindow::mnuHighScores_Click() {
-    openHallOfFame();
-}
-
-void MainWindow::mnuExit_Click() {
-    close();
-}
-
-void MainWindow::mnuSelectWildCards_Click() {
-    openWildCardWindow(game_.state().cheat, this, [this](const CheatChoice& choice) {
+void MainWindow::onSelectWildCards() {
+    WildCardWindow* window = openWildCardWindow(game_.state().cheat, this);
+    connect(window, &WildCardWindow::choiceMade, this, [this](const CheatChoice& choice) {
         game_.setCheatChoice(choice);
         showCheatMarks();
     });
-}
-
-void MainWindow::mnuCheatsEnabled_Click() {
-    changeCheats(enableCheats);
-}
-
-void MainWindow::mnuDisableCheats_Click() {
-    changeCheats(disableCheats);
 }
 
 void MainWindow::changeCheats(void (*command)(CheatChoice&)) {
@@ -394,15 +339,7 @@ void MainWindow::changeCheats(void (*command)(CheatChoice&)) {
     showCheatMarks();
 }
 
-void MainWindow::mnuAboutCorvelle_Click() {
-    openAboutWindow(this);
-}
-
-void MainWindow::mnuGameRules_Click() {
-    openRulesWindow(this);
-}
-
-void MainWindow::chooseOption(std::size_t item) {
+void MainWindow::onOptionChosen(std::size_t item) {
     Options options = game_.state().options;
     optionStore_.choose(item, options, optionMarks_);
     game_.setOptions(options);
@@ -412,67 +349,94 @@ void MainWindow::chooseOption(std::size_t item) {
     }
 }
 
-// ---- The end of a game ----
+// ---- After an action ----
 
-// A game that ends with a score good enough for the Hall of Fame: the player's name, the
-// entry (saved at once), a new deal, and the Hall of Fame window unless the player turned it off.
+// A game that ends with a score good enough for the Hall of Fame: the player's name, the entry
+// (saved at once), a new deal, and the Hall of Fame window unless the player turned it off. The
+// Play menu records every round and game that ends, and deals the new game.
 void MainWindow::afterAction(Outcome outcome) {
-    play_->afterAction(outcome);
-    if (outcome != Outcome::GameOver) {
-        return;
-    }
-    const GameState& state = game_.state();
-    const std::optional<int> place = highScores_.placeFor(state.score);
-    if (!place) {
-        return;
-    }
-    highScores_.record(*place, state.score, state.peakScore,
-                       HighScores::askName(state.wildCardsPlayed >= 1));
-    showBestHighScore();
-    play_->newGame();
-    if (state.options.showHighScoresPopup) {
+    const bool entered = outcome == Outcome::GameOver && enterHallOfFame();
+    play_->afterAction(outcome, entered);
+    if (entered && game_.state().options.showHighScoresPopup) {
         openHallOfFame();
     }
 }
 
-// The card a hint points at: a table slot, the discard pile (-1), or none (-2).
-void MainWindow::showHint(int slot) {
-    for (int i = 0; i < TableSlots; ++i) {
-        if (image1_[i]->outline() == CardPicture::Outline::Hint || i == slot) {
-            image1_[i]->setOutline(i == slot ? CardPicture::Outline::Hint
-                                             : CardPicture::Outline::None);
-        }
+// The final score's place in the Hall of Fame, if it earns one: the name asked and the entry
+// saved. True when it was entered.
+bool MainWindow::enterHallOfFame() {
+    const GameState& state = game_.state();
+    const std::optional<int> place = highScores_.placeFor(state.score);
+    if (!place) {
+        return false;
     }
-    image3_->setOutline(slot == -1 ? CardPicture::Outline::Hint : CardPicture::Outline::None);
-    keyboard_.refresh();
-}
-
-void MainWindow::showBestHighScore() {
-    showHighestScore(highScores_.bestText().toStdString());
-    game_.setHighScoreToBeat(highScores_.bestToBeat());
+    tell(highScores_.record(*place, state.score, state.peakScore,
+                            askHallOfFameName(state.wildCardsPlayed >= 1)));
+    showBestHighScore();
+    return true;
 }
 
 void MainWindow::openHallOfFame() {
     HallOfFameWindow* window = HallOfFameWindow::showFor(this, &highScores_);
-    connect(window, &HallOfFameWindow::highScoresCleared, this, &MainWindow::afterHighScoresCleared,
+    connect(window, &HallOfFameWindow::highScoresCleared, this, &MainWindow::onHighScoresCleared,
             Qt::UniqueConnection);
+    emit hallOfFameOpened(window);
 }
 
-void MainWindow::afterHighScoresCleared() {
+void MainWindow::onHighScoresCleared() {
     showBestHighScore();
     play_->newGame();
 }
 
 // A resumed game brings its own options and wild cards: the menus show them, and the options are
 // kept as if the player had chosen them.
-void MainWindow::afterResume() {
+void MainWindow::onGameResumed() {
     for (const std::size_t item : PlayMenu::optionItemsOf(game_.state().options)) {
         if (!optionMarks_[item]) {
-            chooseOption(item);
+            onOptionChosen(item);
         }
     }
     showCheatMarks();
     setScoreLabelsVisible(game_.state().options.scoringOn);
+}
+
+void MainWindow::onHintChanged(HintTarget target) {
+    for (int slot = 0; slot < TableSlots; ++slot) {
+        CardPicture* card = tableCards_[slot];
+        if (card->outline() == CardPicture::Outline::Hint || target.isTableCard(slot)) {
+            card->setOutline(target.isTableCard(slot) ? CardPicture::Outline::Hint
+                                                      : CardPicture::Outline::None);
+        }
+    }
+    discardPile_->setOutline(target.kind == HintTarget::Kind::DiscardPile
+                                 ? CardPicture::Outline::Hint
+                                 : CardPicture::Outline::None);
+    keyboard_.refresh();
+}
+
+void MainWindow::tell(const QString& text) {
+    if (!text.isEmpty()) {
+        dialogs().message(text);
+    }
+}
+
+void MainWindow::tell(const QStringList& texts) {
+    for (const QString& text : texts) {
+        tell(text);
+    }
+}
+
+// The game in progress is kept as the window closes, and the statistics written.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    play_->windowClosing();
+    QMainWindow::closeEvent(event);
+}
+
+// ---- What the menus and labels show ----
+
+void MainWindow::showBestHighScore() {
+    showHighestScore(highScores_.bestText().toStdString());
+    game_.setHighScoreToBeat(highScores_.bestToBeat());
 }
 
 // A checkable item flips its own mark when chosen; the marks are always put back to what the
@@ -486,17 +450,16 @@ void MainWindow::showOptionMarks() {
 }
 
 void MainWindow::showCheatMarks() {
-    corvelle::showCheatMarks(game_.state().cheat, mnuCheatsEnabled, mnuDisableCheats);
+    corvelle::showCheatMarks(game_.state().cheat, cheatsEnabledItem_, disableCheatsItem_);
 }
 
-void MainWindow::Form_Resize() {
-    // Every control keeps its place; nothing is rearranged.
+void MainWindow::setScoreLabelsVisible(bool visible) {
+    for (QLabel* label : {scoreCaption_, scoreLabel_, highScoreCaption_, highScoreLabel_}) {
+        label->setVisible(visible);
+    }
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    Form_Resize();
-}
+// ---- Keys and the background ----
 
 // Left and Right choose a column's free card, Enter plays it; Space or D draws.
 bool MainWindow::keyOnTable(const QKeyEvent* key) {
@@ -508,18 +471,19 @@ bool MainWindow::keyOnTable(const QKeyEvent* key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (keyboard_.chosenSlot() >= 0) {
-            Image1_Click(keyboard_.chosenSlot());
+            onTableCardClicked(keyboard_.chosenSlot());
         }
         return true;
     case Qt::Key_Space:
     case Qt::Key_D:
-        Image3_Click();
+        onDiscardPileClicked();
         return true;
     default:
         return false;
     }
 }
 
+// The window's own table: its keys, and a click on its bare background.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == table_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier &&
@@ -535,7 +499,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                                table_->rect().contains(mouse->position().toPoint());
             backgroundPressed_ = false;
             if (click) {
-                Form_Click();
+                onBackgroundClicked();
             }
         }
     }
@@ -547,18 +511,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::showCard(int index, int code, ShowTarget target) {
     announcer_->showCard(index, code, target);
     if (target == ShowTarget::TableSlot && index >= 0 && index < TableSlots) {
-        image1_[index]->setPicture(code);
+        tableCards_[index]->setPicture(code);
     } else if (target == ShowTarget::DiscardPile) {
-        image3_->setPicture(code);
+        discardPile_->setPicture(code);
     } else if (target == ShowTarget::DrawPile && index >= 0 && index < DrawPilePictures) {
-        image2_[index]->setPicture(code);
+        drawPile_[index]->setPicture(code);
     }
 }
 
 void MainWindow::setSlotVisible(int slot, bool visible) {
     announcer_->setSlotVisible(slot, visible);
     if (slot >= 0 && slot < TableSlots) {
-        image1_[slot]->setVisible(visible);
+        tableCards_[slot]->setVisible(visible);
         keyboard_.refresh(); // the chosen column's free card may have changed
     }
 }
@@ -566,7 +530,7 @@ void MainWindow::setSlotVisible(int slot, bool visible) {
 void MainWindow::setDrawPileVisible(int index, bool visible) {
     announcer_->setDrawPileVisible(index, visible);
     if (index >= 0 && index < DrawPilePictures) {
-        image2_[index]->setVisible(visible);
+        drawPile_[index]->setVisible(visible);
     }
 }
 
@@ -576,29 +540,24 @@ void MainWindow::setLabelText(QLabel* label, std::string_view text) {
 }
 
 void MainWindow::showScore(std::string_view text) {
-    setLabelText(label3_, text);
-    label3_->setAccessibleName(QStringLiteral("Score %1").arg(label3_->text()));
+    setLabelText(scoreLabel_, text);
+    scoreLabel_->setAccessibleName(QStringLiteral("Score %1").arg(scoreLabel_->text()));
     announcer_->showScore(text);
 }
 
 void MainWindow::showHighestScore(std::string_view text) {
-    setLabelText(label5_, text);
-    label5_->setAccessibleName(QStringLiteral("Highest score %1").arg(label5_->text()));
+    setLabelText(highScoreLabel_, text);
+    highScoreLabel_->setAccessibleName(
+        QStringLiteral("Highest score %1").arg(highScoreLabel_->text()));
 }
 
 void MainWindow::setGameOverPanelVisible(bool visible) {
     announcer_->setGameOverPanelVisible(visible);
-    frame1_->setVisible(visible);
+    gameOverPanel_->setVisible(visible);
 }
 
 void MainWindow::showMessage(std::string_view text) {
-    dialogs().message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-void MainWindow::setScoreLabelsVisible(bool visible) {
-    for (QLabel* label : {label2_, label3_, label4_, label5_}) {
-        label->setVisible(visible);
-    }
+    tell(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 } // namespace corvelle

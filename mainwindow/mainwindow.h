@@ -5,10 +5,12 @@
 #include "mainwindow/keyboardplay.h"
 #include "options/optionstore.h"
 #include "pictures/cardpicturecache.h"
+#include "play/hinttarget.h"
 #include "scores/highscores.h"
 #include "ui/scaledlayout.h"
 
 #include <QMainWindow>
+
 #include <array>
 
 class QAction;
@@ -21,17 +23,18 @@ class QPushButton;
 namespace corvelle {
 
 class CardPicture;
+class HallOfFameWindow;
 class MoveAnnouncer;
 class PlayMenu;
 
 // The main window, Form1: the card table, the two piles, the score labels, the game-over panel
 // and the menus. It owns the game and its Hall of Fame and is the game's display: every control
 // sits at a fixed position in a fixed-size client area, every player action enters through one
-// of the handler slots below and goes straight on to one engine operation, and the engine shows
-// its results through the Display functions. When an action ends the game, the window carries
-// on in order: the name, the Hall of Fame entry, a new deal, the Hall of Fame window. Every new
-// deal goes through the Play menu, which numbers it and keeps the player's record. The window
-// itself keeps no game state.
+// of the handlers below and goes straight on to one engine operation, and the engine shows its
+// results through the Display functions. When an action ends the game, the window carries on in
+// order: the name, the Hall of Fame entry, a new deal, the Hall of Fame window. Every new deal
+// goes through the Play menu, which numbers it and keeps the player's record. The window itself
+// keeps no game state, and it alone decides what the player is told.
 class MainWindow : public QMainWindow, public Display {
     Q_OBJECT
 
@@ -48,8 +51,6 @@ public:
 
     const Game& game() const { return game_; }
     const HighScores& highScores() const { return highScores_; }
-    // Shows or hides the four score labels (the "Scoring" option).
-    void setScoreLabelsVisible(bool visible);
 
     // Display
     void showCard(int index, int code, ShowTarget target) override;
@@ -60,66 +61,53 @@ public:
     void setGameOverPanelVisible(bool visible) override;
     void showMessage(std::string_view text) override;
 
-    // The menus and their items, by their control names; the option items come from
-    // OptionItems and are found by name.
-    QMenu* mnuGame = nullptr;
-    QAction* mnuNewGame = nullptr;
-    QAction* mnuSeperator1 = nullptr;
-    QAction* mnuHighScores = nullptr;
-    QAction* mnuSeperator2 = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* mnuOptions = nullptr;
-    QMenu* mnuCheatMode = nullptr;
-    QAction* mnuSelectWildCards = nullptr;
-    QAction* mnuCheatsEnabled = nullptr;
-    QAction* mnuDisableCheats = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuAboutCorvelle = nullptr;
-    QAction* mnuGameRules = nullptr;
-
-public slots:
-    void Form_Load();
-    void Image1_Click(int index);
-    void Image2_Click(int index);
-    void Image3_Click();
-    void Form_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void mnuNewGame_Click();
-    void mnuHighScores_Click();
-    void mnuExit_Click();
-    void mnuSelectWildCards_Click();
-    void mnuCheatsEnabled_Click();
-    void mnuDisableCheats_Click();
-    void chooseOption(std::size_t item);
-    void mnuAboutCorvelle_Click();
-    void mnuGameRules_Click();
-    void Form_Resize();
-    void afterHighScoresCleared();
-    void afterResume();
+signals:
+    // The Hall of Fame window was opened from this window (it may outlive it).
+    void hallOfFameOpened(corvelle::HallOfFameWindow* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
-    void setCardSize(int percent);
-    void addShortcuts();
-    bool keyOnTable(const QKeyEvent* key);
     void createMenus();
-    void connectMenus();
+    QMenu* createGameMenu();
     QMenu* createOptionMenus();
+    QMenu* createViewMenu();
+    QMenu* createHelpMenu();
+    void addShortcuts();
+    void startUp();
     void loadSettings();
     void loadHighScores();
-    void afterAction(Outcome outcome);
-    void showBestHighScore();
-    void showHint(int slot);
-    void openHallOfFame();
+    void setCardSize(int percent);
+    bool keyOnTable(const QKeyEvent* key);
+
+    // The player's actions.
+    void onTableCardClicked(int slot);
+    void onDrawPileClicked(int index);
+    void onDiscardPileClicked();
+    void onBackgroundClicked();
+    void onTryAgainClicked();
+    void onUndoClicked();
+    void onSelectWildCards();
+    void onOptionChosen(std::size_t item);
     void changeCheats(void (*command)(CheatChoice&));
+
+    // What follows an action, and what the Play menu and the Hall of Fame window report.
+    void afterAction(Outcome outcome);
+    bool enterHallOfFame();
+    void openHallOfFame();
+    void onHighScoresCleared();
+    void onGameResumed();
+    void onHintChanged(HintTarget target);
+    void tell(const QString& text);
+    void tell(const QStringList& texts);
+
+    void showBestHighScore();
     void showOptionMarks();
     void showCheatMarks();
+    void setScoreLabelsVisible(bool visible);
     void setLabelText(QLabel* label, std::string_view text);
 
     CardPictureCache pictures_;
@@ -131,22 +119,23 @@ private:
     OptionMarks optionMarks_ = OptionStore::defaultMarks();
 
     QWidget* table_ = nullptr;
-    std::array<CardPicture*, TableSlots> image1_{};
-    std::array<CardPicture*, DrawPilePictures> image2_{};
-    CardPicture* image3_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QLabel* label5_ = nullptr;
-    QFrame* frame1_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QPushButton* command3_ = nullptr;
+    std::array<CardPicture*, TableSlots> tableCards_{};
+    std::array<CardPicture*, DrawPilePictures> drawPile_{};
+    CardPicture* discardPile_ = nullptr;
+    QLabel* scoreCaption_ = nullptr;
+    QLabel* scoreLabel_ = nullptr;
+    QLabel* highScoreCaption_ = nullptr;
+    QLabel* highScoreLabel_ = nullptr;
+    QFrame* gameOverPanel_ = nullptr;
+    QPushButton* tryAgainButton_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
+    QPushButton* undoButton_ = nullptr;
+    QAction* cheatsEnabledItem_ = nullptr;
+    QAction* disableCheatsItem_ = nullptr;
+    std::vector<QAction*> cardSizeItems_;
     MoveAnnouncer* announcer_ = nullptr;
     bool backgroundPressed_ = false;
-    KeyboardPlay keyboard_{game_, image1_};
-    std::vector<QAction*> cardSizeItems_;
+    KeyboardPlay keyboard_{game_, tableCards_};
     PlayMenu* play_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include "pictures/cardcorners.h"
 #include "pictures/cardpictureload.h"
+#include "storage/datadirectory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,6 +78,11 @@ std::shared_ptr<CardPictureLoad> handOverCardPictures(const QString& directory, 
         directory, CardPictureCache::deviceSize(logicalSize, ratio), cacheFile);
     waitingHandOver() = load;
     return load;
+}
+
+std::shared_ptr<CardPictureLoad> startCardPictureLoad(QSize logicalSize) {
+    return handOverCardPictures(cardPictureDirectory(), logicalSize,
+                                dataFilePath(QStringLiteral("cardpictures.cache")));
 }
 
 QString cardPictureDirectory() {

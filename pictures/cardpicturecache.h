@@ -47,6 +47,10 @@ private:
 std::shared_ptr<CardPictureLoad> handOverCardPictures(const QString& directory, QSize logicalSize,
                                                       const QString& cacheFile = {});
 
+// Starts the load above for the game's own pictures (cardPictureDirectory()), keeping the decoded
+// pictures from one start to the next in the per-user data directory.
+std::shared_ptr<CardPictureLoad> startCardPictureLoad(QSize logicalSize);
+
 // The directory the card pictures are read from: images/ beside the executable, unless a test
 // pointed it elsewhere with setCardPictureDirectory.
 QString cardPictureDirectory();

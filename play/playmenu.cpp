@@ -1,14 +1,13 @@
 #include "play/playmenu.h"
 
 #include "options/optiontable.h"
-#include "records/recordfiles.h"
+#include "play/productionrandom.h"
+#include "play/solvercommands.h"
 #include "records/statisticswindow.h"
-#include "storage/savefile.h"
+#include "storage/datadirectory.h"
 #include "ui/dialogs.h"
+#include "ui/menus.h"
 
-#include <QDir>
-#include <QEvent>
-#include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -19,9 +18,6 @@
 namespace corvelle {
 
 namespace {
-
-const QString SavedGameFile = QStringLiteral("savedgame.json");
-constexpr qint64 MaxSavedGameRead = 1 << 16;
 
 const QString DealPrompt =
     QStringLiteral("Please enter the number of the deal to play (1 to %1).").arg(MaxDealNumber);
@@ -45,52 +41,41 @@ std::int32_t difference(std::int32_t a, std::int32_t b) {
         d, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-QAction* item(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
-
 } // namespace
 
-PlayMenu::PlayMenu(QMainWindow* window, Game& game, QAction* before,
-                   std::function<std::uint64_t()> dealNumbers, std::function<void(int)> showHint)
-    : QObject(window), window_(window), game_(game), dealNumbers_(std::move(dealNumbers)),
-      statistics_(recordDirectory()) {
-    createMenu(before, std::move(showHint));
-    statistics_.load();
-    window_->installEventFilter(this);
+PlayMenu::PlayMenu(QMainWindow* window, Game& game, QAction* before)
+    : QObject(window), window_(window), game_(game), statistics_(dataDirectory()),
+      keptGame_(dataDirectory()) {
+    createMenu(before);
 }
 
-void PlayMenu::createMenu(QAction* before, std::function<void(int)> showHint) {
-    mnuPlay = new QMenu(QStringLiteral("&Play"), window_);
-    mnuPlay->setObjectName(QStringLiteral("mnuPlay"));
-    mnuPlay->menuAction()->setObjectName(QStringLiteral("mnuPlay"));
-    mnuRestartDeal = item(mnuPlay, "mnuRestartDeal", "&Restart This Deal");
-    mnuPlayDealNumber = item(mnuPlay, "mnuPlayDealNumber", "Play &Deal Number...");
-    mnuResumeGame = item(mnuPlay, "mnuResumeGame", "Resume &Last Game");
-    mnuPlay->addSeparator()->setObjectName(QStringLiteral("mnuPlaySeparator1"));
-    mnuStatistics = item(mnuPlay, "mnuStatistics", "&Statistics");
-    mnuResetStatistics = item(mnuPlay, "mnuResetStatistics", "R&eset Statistics");
-    window_->menuBar()->insertMenu(before, mnuPlay);
-    mnuResumeGame->setEnabled(QFile::exists(savedGamePath()));
-    solver = new SolverCommands(mnuPlay, mnuRestartDeal, game_, statistics_, std::move(showHint));
+void PlayMenu::createMenu(QAction* before) {
+    QMenu* menu = makeMenu(window_, "mnuPlay", QStringLiteral("&Play"));
+    QAction* restart = addMenuItem(menu, "mnuRestartDeal", QStringLiteral("&Restart This Deal"));
+    QAction* dealNumber =
+        addMenuItem(menu, "mnuPlayDealNumber", QStringLiteral("Play &Deal Number..."));
+    resumeItem_ = addMenuItem(menu, "mnuResumeGame", QStringLiteral("Resume &Last Game"));
+    addSeparator(menu, "mnuPlaySeparator1");
+    QAction* statistics = addMenuItem(menu, "mnuStatistics", QStringLiteral("&Statistics"));
+    QAction* reset = addMenuItem(menu, "mnuResetStatistics", QStringLiteral("R&eset Statistics"));
+    window_->menuBar()->insertMenu(before, menu);
+    showResumeItem();
+    solver_ = new SolverCommands(menu, restart, game_, statistics_);
+    connect(solver_, &SolverCommands::hintChanged, this, &PlayMenu::hintChanged);
+    connect(solver_, &SolverCommands::message, this, &PlayMenu::message);
     // Any command but the solver's own drops the hint shown or asked for.
     connect(window_->menuBar(), &QMenuBar::triggered, this, [this](QAction* action) {
-        if (action != solver->mnuHint && action != solver->mnuBestPossible) {
-            solver->dropQuestion();
+        if (!solver_->isOwnCommand(action)) {
+            solver_->dropQuestion();
         }
     });
 
-    connect(mnuRestartDeal, &QAction::triggered, this, &PlayMenu::mnuRestartDeal_Click);
-    connect(mnuPlayDealNumber, &QAction::triggered, this, &PlayMenu::mnuPlayDealNumber_Click);
-    connect(mnuResumeGame, &QAction::triggered, this, &PlayMenu::mnuResumeGame_Click);
-    connect(mnuStatistics, &QAction::triggered, this, &PlayMenu::mnuStatistics_Click);
-    connect(mnuResetStatistics, &QAction::triggered, this, &PlayMenu::mnuResetStatistics_Click);
-}
-
-QString PlayMenu::savedGamePath() {
-    return recordDirectory() + QLatin1Char('/') + SavedGameFile;
+    connect(restart, &QAction::triggered, this, &PlayMenu::onRestartDeal);
+    connect(dealNumber, &QAction::triggered, this, &PlayMenu::onPlayDealNumber);
+    connect(resumeItem_, &QAction::triggered, this, &PlayMenu::onResumeGame);
+    connect(statistics, &QAction::triggered, this, &PlayMenu::onShowStatistics);
+    connect(reset, &QAction::triggered, this, &PlayMenu::onResetStatistics);
+    connect(&statistics_, &Statistics::saveFailed, this, &PlayMenu::message);
 }
 
 std::vector<std::size_t> PlayMenu::optionItemsOf(const Options& options) {
@@ -118,15 +103,15 @@ std::vector<std::size_t> PlayMenu::optionItemsOf(const Options& options) {
 // ---- New games ----
 
 void PlayMenu::newGame() {
-    startGame(dealNumbers_());
+    startGame(freshDealNumber());
 }
 
 void PlayMenu::startGame(std::uint64_t dealNumber) {
     leaveGame();
     game_.newGame(dealNumber);
     startTracking(game_.state().score, 0);
-    solver->dropQuestion();
-    solver->roundDealt();
+    solver_->dropQuestion();
+    solver_->roundDealt();
 }
 
 void PlayMenu::startTracking(std::int32_t roundStartScore, std::int64_t gameSerial) {
@@ -151,21 +136,21 @@ void PlayMenu::leaveGame() {
     gameRecorded_ = true;
 }
 
-void PlayMenu::mnuRestartDeal_Click() {
+void PlayMenu::onRestartDeal() {
     const std::uint64_t deal = game_.state().dealNumber;
-    startGame(deal != 0 ? deal : dealNumbers_());
+    startGame(deal != 0 ? deal : freshDealNumber());
 }
 
-void PlayMenu::mnuPlayDealNumber_Click() {
+void PlayMenu::onPlayDealNumber() {
     const QString typed = dialogs().askText(DealPrompt, DealTitle, digitsOnly);
     if (typed.isEmpty()) {
         return;
     }
     const qulonglong deal = typed.toULongLong();
     if (deal < 1 || deal > MaxDealNumber) {
-        dialogs().message(QStringLiteral("There is no deal %1: deals are numbered from 1 to %2.")
-                              .arg(typed)
-                              .arg(MaxDealNumber));
+        emit message(QStringLiteral("There is no deal %1: deals are numbered from 1 to %2.")
+                         .arg(typed)
+                         .arg(MaxDealNumber));
         return;
     }
     startGame(deal);
@@ -173,31 +158,34 @@ void PlayMenu::mnuPlayDealNumber_Click() {
 
 // ---- Recording ----
 
-void PlayMenu::afterAction(Outcome outcome) {
+void PlayMenu::afterAction(Outcome outcome, bool dealAgain) {
     const GameState& s = game_.state();
-    solver->dropQuestion();
+    solver_->dropQuestion();
     statistics_.runPlayed(s.runCards);
     if (gameRecorded_ && !s.gameOver) {
         statistics_.takeBackGameOver();
         gameRecorded_ = false;
     }
     if (outcome == Outcome::RoundWon) {
-        solver->roundEnded(statistics_.roundEnded(gameSerial_, s.dealNumber, s.roundIndex - 1,
-                                                  difference(s.score, roundStartScore_), true));
+        solver_->roundEnded(statistics_.roundEnded(gameSerial_, s.dealNumber, s.roundIndex - 1,
+                                                   difference(s.score, roundStartScore_), true));
         roundStartScore_ = s.score;
-        solver->roundDealt();
+        solver_->roundDealt();
     } else if (outcome == Outcome::GameOver && !gameRecorded_) {
-        solver->roundEnded(statistics_.gameOver(gameSerial_, s.dealNumber, s.roundIndex,
-                                                difference(s.score, roundStartScore_), s.score));
+        solver_->roundEnded(statistics_.gameOver(gameSerial_, s.dealNumber, s.roundIndex,
+                                                 difference(s.score, roundStartScore_), s.score));
         gameRecorded_ = true;
+    }
+    if (dealAgain) {
+        newGame();
     }
 }
 
-void PlayMenu::mnuStatistics_Click() {
+void PlayMenu::onShowStatistics() {
     StatisticsWindow::showFor(window_, &statistics_);
 }
 
-void PlayMenu::mnuResetStatistics_Click() {
+void PlayMenu::onResetStatistics() {
     if (dialogs().askYesNo(ResetQuestion)) {
         statistics_.reset();
     }
@@ -205,67 +193,37 @@ void PlayMenu::mnuResetStatistics_Click() {
 
 // ---- The kept game ----
 
-bool PlayMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::Close) {
-        keepGameInProgress();
-        statistics_.flush();
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void PlayMenu::keepGameInProgress() {
+void PlayMenu::windowClosing() {
     const GameState& s = game_.state();
-    if (s.gameOver || gameRecorded_ || !played() || s.dealNumber == 0) {
-        return;
+    if (!s.gameOver && !gameRecorded_ && played() && s.dealNumber != 0) {
+        if (const QString told = keptGame_.keep({s, roundStartScore_, gameSerial_});
+            !told.isEmpty()) {
+            emit message(told);
+        }
     }
-    const QString why =
-        replaceFileContent(savedGamePath(), writeSavedGame({s, roundStartScore_, gameSerial_}));
-    if (!why.isEmpty()) {
-        dialogs().message(QStringLiteral("The game in progress could not be kept in %1: %2")
-                              .arg(QDir::toNativeSeparators(savedGamePath()), why));
+    statistics_.flush();
+}
+
+void PlayMenu::onResumeGame() {
+    KeptGame::Taken kept = keptGame_.take();
+    if (kept.game) {
+        leaveGame();
+        kept.game->state.highScoreToBeat = game_.state().highScoreToBeat;
+        game_.resume(kept.game->state);
+        startTracking(kept.game->roundStartScore, kept.game->gameSerial);
+        solver_->dropQuestion();
+        solver_->roundResumed();
+    }
+    showResumeItem();
+    if (kept.game) {
+        emit resumed();
+    } else if (!kept.told.isEmpty()) {
+        emit message(kept.told);
     }
 }
 
-void PlayMenu::mnuResumeGame_Click() {
-    const ReadResult file = readSmallFile(savedGamePath(), MaxSavedGameRead);
-    if (file.status == ReadStatus::Missing) {
-        mnuResumeGame->setEnabled(false);
-        return;
-    }
-    std::optional<SavedGame> kept;
-    if (file.status == ReadStatus::Read) {
-        kept = readSavedGame(file.bytes);
-    }
-    if (!kept) {
-        refusedKeptGame(file.status == ReadStatus::Read ? QStringLiteral("it is damaged")
-                                                        : file.error);
-        return;
-    }
-    if (const std::string_view why = whyImpossible(kept->state); !why.empty()) {
-        refusedKeptGame(QString::fromLatin1(why.data(), static_cast<qsizetype>(why.size())));
-        return;
-    }
-    leaveGame();
-    kept->state.highScoreToBeat = game_.state().highScoreToBeat;
-    game_.resume(kept->state);
-    startTracking(kept->roundStartScore, kept->gameSerial);
-    solver->dropQuestion();
-    solver->roundResumed();
-    QFile::remove(savedGamePath());
-    mnuResumeGame->setEnabled(QFile::exists(savedGamePath()));
-    emit resumed();
-}
-
-// A kept game that cannot be played on is put aside, never lost, and the menu item goes.
-void PlayMenu::refusedKeptGame(const QString& why) {
-    const QString kept = keepAside(savedGamePath(), QStringLiteral(".damaged"));
-    dialogs().message(
-        QStringLiteral("The kept game in %1 cannot be resumed: %2.%3")
-            .arg(QDir::toNativeSeparators(savedGamePath()), why,
-                 kept.isEmpty()
-                     ? QString()
-                     : QStringLiteral(" It is kept as %1.").arg(QDir::toNativeSeparators(kept))));
-    mnuResumeGame->setEnabled(QFile::exists(savedGamePath()));
+void PlayMenu::showResumeItem() {
+    resumeItem_->setEnabled(keptGame_.exists());
 }
 
 } // namespace corvelle

@@ -2,7 +2,6 @@
 
 #include "engine/game.h"
 #include "records/statistics.h"
-#include "ui/dialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,9 +11,6 @@ namespace corvelle {
 
 namespace {
 
-constexpr int HintSlotNone = -2;
-constexpr int HintDiscardPile = -1;
-
 QString bestText(const SolverResult& result) {
     return (result.exact ? QStringLiteral("%1") : QStringLiteral("at least %1")).arg(result.best);
 }
@@ -22,17 +18,17 @@ QString bestText(const SolverResult& result) {
 } // namespace
 
 SolverCommands::SolverCommands(QMenu* menu, QAction* before, const Game& game,
-                               Statistics& statistics, std::function<void(int)> showHint)
-    : QObject(menu), game_(game), statistics_(statistics), showHint_(std::move(showHint)) {
-    mnuHint = new QAction(QStringLiteral("&Hint"), menu);
-    mnuHint->setObjectName(QStringLiteral("mnuHint"));
-    mnuHint->setShortcut(QKeySequence(Qt::Key_H));
-    mnuBestPossible = new QAction(QStringLiteral("&Best Possible Score"), menu);
-    mnuBestPossible->setObjectName(QStringLiteral("mnuBestPossible"));
-    menu->insertActions(before, {mnuHint, mnuBestPossible});
+                               Statistics& statistics)
+    : QObject(menu), game_(game), statistics_(statistics) {
+    hintItem_ = new QAction(QStringLiteral("&Hint"), menu);
+    hintItem_->setObjectName(QStringLiteral("mnuHint"));
+    hintItem_->setShortcut(QKeySequence(Qt::Key_H));
+    bestPossibleItem_ = new QAction(QStringLiteral("&Best Possible Score"), menu);
+    bestPossibleItem_->setObjectName(QStringLiteral("mnuBestPossible"));
+    menu->insertActions(before, {hintItem_, bestPossibleItem_});
     menu->insertSeparator(before)->setObjectName(QStringLiteral("mnuPlaySeparator0"));
-    connect(mnuHint, &QAction::triggered, this, &SolverCommands::mnuHint_Click);
-    connect(mnuBestPossible, &QAction::triggered, this, &SolverCommands::mnuBestPossible_Click);
+    connect(hintItem_, &QAction::triggered, this, &SolverCommands::onHint);
+    connect(bestPossibleItem_, &QAction::triggered, this, &SolverCommands::onBestPossible);
     connect(&rounds_, &SolverRunner::solved, this, &SolverCommands::roundSolved);
     connect(&questions_, &SolverRunner::solved, this, &SolverCommands::answered);
     slowAnswer_.setSingleShot(true);
@@ -41,6 +37,10 @@ SolverCommands::SolverCommands(QMenu* menu, QAction* before, const Game& game,
     roundSolveDue_.setSingleShot(true);
     roundSolveDue_.setInterval(1000);
     connect(&roundSolveDue_, &QTimer::timeout, this, &SolverCommands::solveRoundNow);
+}
+
+bool SolverCommands::isOwnCommand(const QAction* action) const {
+    return action == hintItem_ || action == bestPossibleItem_;
 }
 
 void SolverCommands::roundDealt() {
@@ -88,12 +88,12 @@ void SolverCommands::roundSolved(const SolverResult& result) {
     }
 }
 
-void SolverCommands::mnuHint_Click() {
+void SolverCommands::onHint() {
     statistics_.hintUsed();
     ask(Question::Hint);
 }
 
-void SolverCommands::mnuBestPossible_Click() {
+void SolverCommands::onBestPossible() {
     ask(Question::BestPossible);
 }
 
@@ -113,7 +113,7 @@ void SolverCommands::dropQuestion() {
     bestFromHere_.reset();
     slowAnswer_.stop();
     thinking(false);
-    showHint_(HintSlotNone);
+    emit hintChanged({});
 }
 
 void SolverCommands::answered(const SolverResult& result) {
@@ -121,9 +121,9 @@ void SolverCommands::answered(const SolverResult& result) {
     slowAnswer_.stop();
     thinking(false);
     if (question == Question::Hint && (result.line.empty() || result.best == 0)) {
-        dialogs().message(QStringLiteral("No move can add to your score now."));
+        emit message(QStringLiteral("No move can add to your score now."));
     } else if (question == Question::Hint) {
-        showHint_(result.line.front().isDraw() ? HintDiscardPile : result.line.front().slot);
+        emit hintChanged(HintTarget::of(result.line.front()));
     } else if (question == Question::BestPossible && !roundBest_ && rounds_.busy()) {
         bestFromHere_ = result; // told with the round's best, which is on its way
     } else if (question == Question::BestPossible) {
@@ -134,14 +134,14 @@ void SolverCommands::answered(const SolverResult& result) {
 void SolverCommands::tellBestPossible(const SolverResult& fromHere) {
     const QString fromStart =
         roundBest_ ? bestText(*roundBest_) : QStringLiteral("not worked out yet");
-    dialogs().message(QStringLiteral("The most this round can give:\n\nfrom its start: %1 "
-                                     "points\nfrom here: %2 more points")
-                          .arg(fromStart, bestText(fromHere)));
+    emit message(QStringLiteral("The most this round can give:\n\nfrom its start: %1 "
+                                "points\nfrom here: %2 more points")
+                     .arg(fromStart, bestText(fromHere)));
 }
 
 void SolverCommands::thinking(bool on) {
-    mnuHint->setText(on && asked_ == Question::Hint ? QStringLiteral("&Hint (thinking...)")
-                                                    : QStringLiteral("&Hint"));
+    hintItem_->setText(on && asked_ == Question::Hint ? QStringLiteral("&Hint (thinking...)")
+                                                      : QStringLiteral("&Hint"));
     if (on != (QApplication::overrideCursor() != nullptr)) {
         on ? QApplication::setOverrideCursor(Qt::BusyCursor)
            : QApplication::restoreOverrideCursor();

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "play/hinttarget.h"
 #include "play/solverrunner.h"
 
 #include <QObject>
 #include <QTimer>
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 class QAction;
@@ -22,15 +22,17 @@ class Statistics;
 // round could give from its start and from here), and for the statistics the best each round
 // could have given. Every solve runs on a worker thread: one for the rounds, one for the
 // player's questions, so a question never waits behind a round. A question that takes longer
-// than a tenth of a second shows that it is thinking, and any action drops it.
+// than a tenth of a second shows that it is thinking, and any action drops it. It tells the
+// window what to show with its signals.
 class SolverCommands : public QObject {
     Q_OBJECT
 
 public:
-    // `showHint` outlines the card of a table slot (0..34), the discard pile (-1), or nothing
-    // (-2).
-    SolverCommands(QMenu* menu, QAction* before, const Game& game, Statistics& statistics,
-                   std::function<void(int)> showHint);
+    // Puts "&Hint" and "&Best Possible Score" into `menu` before `before`.
+    SolverCommands(QMenu* menu, QAction* before, const Game& game, Statistics& statistics);
+
+    // Whether `action` is one of the solver's own commands, which keep the question they ask.
+    bool isOwnCommand(const QAction* action) const;
 
     // A round has been dealt (a new game, a new round, a restart): its best is worked out, from
     // a second after the deal (so that it never slows the window's first frame), or at once when
@@ -44,15 +46,16 @@ public:
     // Any action of the player: the hint shown or asked for goes.
     void dropQuestion();
 
-    QAction* mnuHint = nullptr;
-    QAction* mnuBestPossible = nullptr;
-
-public slots:
-    void mnuHint_Click();
-    void mnuBestPossible_Click();
+signals:
+    // The hint to show on the table now (Nothing once it goes).
+    void hintChanged(corvelle::HintTarget target);
+    // A message box for the player.
+    void message(const QString& text);
 
 private:
     enum class Question { None, Hint, BestPossible };
+    void onHint();
+    void onBestPossible();
     void ask(Question question);
     void answered(const SolverResult& result);
     void roundSolved(const SolverResult& result);
@@ -62,7 +65,8 @@ private:
 
     const Game& game_;
     Statistics& statistics_;
-    std::function<void(int)> showHint_;
+    QAction* hintItem_ = nullptr;
+    QAction* bestPossibleItem_ = nullptr;
     SolverRunner rounds_;
     SolverRunner questions_;
     Question asked_ = Question::None;

@@ -1,8 +1,6 @@
 #include "records/statistics.h"
 
-#include "records/recordfiles.h"
 #include "storage/savefile.h"
-#include "ui/dialogs.h"
 
 #include <QDir>
 
@@ -38,30 +36,31 @@ QString Statistics::filePath() const {
     return directory_ + QLatin1Char('/') + StatisticsFile;
 }
 
-void Statistics::load() {
+QString Statistics::load() {
     flush();
     data_ = {};
     beforeGameOver_.reset();
     const ReadResult file = readSmallFile(filePath(), MaxFileRead);
     if (file.status == ReadStatus::Missing) {
-        return;
+        return {};
     }
     if (file.status == ReadStatus::Read) {
         if (const std::optional<StatisticsData> read = readStatisticsFile(file.bytes)) {
             data_ = *read;
-            return;
+            return {};
         }
     }
     const QString path = QDir::toNativeSeparators(filePath());
     const QString kept = keepAside(filePath(), DamagedSuffix);
     savable_ = !kept.isEmpty();
-    dialogs().message(
-        savable_ ? QStringLiteral("The statistics in %1 are damaged. They are kept as %2, and the "
-                                  "statistics start again.")
-                       .arg(path, QDir::toNativeSeparators(kept))
-                 : QStringLiteral("The statistics in %1 are damaged and could not be kept aside. "
-                                  "The statistics start again and are not saved in this run.")
-                       .arg(path));
+    return savable_
+               ? QStringLiteral("The statistics in %1 are damaged. They are kept as %2, and the "
+                                "statistics start again.")
+                     .arg(path, QDir::toNativeSeparators(kept))
+               : QStringLiteral("The statistics in %1 are damaged and could not be kept "
+                                "aside. The statistics start again and are not saved in "
+                                "this run.")
+                     .arg(path);
 }
 
 std::int64_t Statistics::roundEnded(std::int64_t& game, std::uint64_t deal, std::int32_t round,
@@ -211,10 +210,10 @@ void Statistics::save() {
         if (!why.isEmpty()) {
             QMetaObject::invokeMethod(this, [this, path, why] {
                 if (!std::exchange(saveProblemTold_, true)) {
-                    dialogs().message(QStringLiteral("The statistics could not be saved to %1: "
-                                                     "%2\n\nThey are kept for as long as "
-                                                     "Corvelle runs.")
-                                          .arg(QDir::toNativeSeparators(path), why));
+                    emit saveFailed(QStringLiteral("The statistics could not be saved to %1: "
+                                                   "%2\n\nThey are kept for as long as "
+                                                   "Corvelle runs.")
+                                        .arg(QDir::toNativeSeparators(path), why));
                 }
             });
         }

@@ -27,8 +27,8 @@ public:
     ~Statistics() override;
 
     // Reads the file (after writing what is still to be written); a missing one is a first
-    // start.
-    void load();
+    // start. Returns what the player must be told about a damaged file, or an empty text.
+    QString load();
     const StatisticsData& data() const { return data_; }
     QString filePath() const;
 
@@ -60,6 +60,8 @@ public:
 
 signals:
     void changed();
+    // A save failed; sent once in a run, with what the player must be told.
+    void saveFailed(const QString& told);
 
 private:
     std::int64_t addRound(std::int64_t& game, std::uint64_t deal, std::int32_t round,

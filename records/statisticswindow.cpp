@@ -2,6 +2,7 @@
 
 #include "records/scorechart.h"
 #include "records/statistics.h"
+#include "ui/labels.h"
 #include "ui/windowkit.h"
 
 #include <QKeyEvent>
@@ -49,14 +50,8 @@ constexpr std::array<Figure, 9> Figures{{
 
 QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const Twips& place,
                   int pointSize, bool bold) {
-    auto* label = placed(new QLabel(text, parent), name, place);
-    label->setTextFormat(Qt::PlainText);
-    QFont font(QStringLiteral("DejaVu Sans"), pointSize, bold ? QFont::Bold : QFont::Normal);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
-    return label;
+    return makeLabel(parent, name, text,
+                     LabelStyle().points(pointSize).bold(bold).coloured(Qt::white), place);
 }
 
 QString percent(std::optional<double> share) {
@@ -111,7 +106,7 @@ StatisticsWindow::StatisticsWindow(QWidget* mainWindow, Statistics* statistics)
     }
     auto* back = placed(new QPushButton(QStringLiteral("Back to Corvelle"), this), "Command1",
                         Command1Place);
-    connect(back, &QPushButton::clicked, this, &StatisticsWindow::Command1_Click);
+    connect(back, &QPushButton::clicked, this, &QWidget::close);
     connect(statistics_, &Statistics::changed, this, &StatisticsWindow::refresh);
     if (mainWindow != nullptr) {
         move(mainWindow->frameGeometry().topLeft() + QPoint(40, 40));
@@ -147,13 +142,9 @@ void StatisticsWindow::refresh() {
     chart_->setGames(d.games);
 }
 
-void StatisticsWindow::Command1_Click() {
-    close();
-}
-
 void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        Command1_Click();
+        close();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -27,7 +27,6 @@ public:
     static constexpr int ListedRounds = 6;
 
 public slots:
-    void Command1_Click();
     void refresh();
 
 protected:

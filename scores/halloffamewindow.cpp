@@ -1,9 +1,11 @@
 #include "scores/halloffamewindow.h"
 
+#include "ui/dialogs.h"
+#include "ui/labels.h"
+#include "ui/menus.h"
 #include "ui/secondarywindow.h"
 #include "ui/windowkit.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -15,31 +17,16 @@ namespace corvelle {
 namespace {
 
 QPointer<HallOfFameWindow> openWindow;
-std::function<void()> mainWindowFactory;
 
-constexpr std::array<int, 5> RowTops = {1500, 1920, 2340, 2760, 3180};
+constexpr std::array<int, HighScorePlaces> RowTops = {1500, 1920, 2340, 2760, 3180};
+constexpr int TitlePoints = 18;
+constexpr int RowPoints = 12;
 
-// Shows the label's text at `pointSize`, or smaller where the font we ship is wider than the
-// one the window was drawn for, so that a caption or a long score is never cut off.
-void fitText(QLabel* label, const QString& text, int pointSize) {
-    QFont font(QStringLiteral("DejaVu Sans"), pointSize, QFont::Bold);
-    while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(text) > label->width()) {
-        font.setPointSize(font.pointSize() - 1);
-    }
-    label->setFont(font);
-    label->setText(text);
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int pointSize,
-                  const QColor& colour, const Twips& place) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    label->setGeometry(pixels(place));
-    fitText(label, text, pointSize);
+QLabel* rowLabel(QWidget* parent, const char* name, const QString& text, const QColor& colour,
+                 int pointSize, const Twips& place) {
+    QLabel* label =
+        makeLabel(parent, name, QString(), LabelStyle().points(0).bold().coloured(colour), place);
+    setTextShrinkingToFit(label, text, pointSize);
     return label;
 }
 
@@ -63,10 +50,6 @@ HallOfFameWindow* HallOfFameWindow::instance() {
     return openWindow;
 }
 
-void HallOfFameWindow::setMainWindowFactory(std::function<void()> factory) {
-    mainWindowFactory = std::move(factory);
-}
-
 HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, HighScores* scores)
     : mainWindow_(mainWindow), scores_(scores),
       directory_(scores ? scores->directory() : highScoreDirectory()) {
@@ -75,20 +58,20 @@ HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, HighScores* scores)
     setAttribute(Qt::WA_DeleteOnClose);
     createControls();
     createMenus();
-    Form_Load();
+    fillRows(mainWindow_ && scores_ ? scores_->prepareRows() : HighScores::clearedRows());
 }
 
 void HallOfFameWindow::createControls() {
     QWidget* area = createFixedClientArea(this, {0, 0, 4185, 4920});
 
-    makeLabel(area, QStringLiteral("Label1"), QStringLiteral("Hall of Fame"), 18,
-              palette().color(QPalette::HighlightedText), {960, 480, 2235, 435});
-    for (int row = 0; row < 5; ++row) {
-        makeLabel(area, QStringLiteral("Label%1").arg(row + 2), QString::number(row + 1), 12,
-                  Qt::white, {480, RowTops[row], 165, 300});
-
-        QLabel* score = makeLabel(area, QStringLiteral("Label7"), QStringLiteral("0"), 12,
-                                  Qt::white, {960, RowTops[row], 1170, 300});
+    rowLabel(area, "Label1", QStringLiteral("Hall of Fame"),
+             palette().color(QPalette::HighlightedText), TitlePoints, {960, 480, 2235, 435});
+    for (int row = 0; row < HighScorePlaces; ++row) {
+        const QByteArray placeName = "Label" + QByteArray::number(row + 2);
+        rowLabel(area, placeName.constData(), QString::number(row + 1), Qt::white, RowPoints,
+                 {480, RowTops[row], 165, 300});
+        QLabel* score = rowLabel(area, "Label7", QStringLiteral("0"), Qt::white, RowPoints,
+                                 {960, RowTops[row], 1170, 300});
         score->setProperty("index", row);
         scoreLabels_[row] = score;
 
@@ -99,20 +82,19 @@ void HallOfFameWindow::createControls() {
 
     auto* back = placed(new QPushButton(QStringLiteral("Back to Corvelle"), area), "Command1",
                         {120, 4080, 1935, 375});
-    connect(back, &QPushButton::clicked, this, &HallOfFameWindow::Command1_Click);
+    connect(back, &QPushButton::clicked, this, &HallOfFameWindow::onBackClicked);
     auto* exit = placed(new QPushButton(QStringLiteral("Exit Corvelle"), area), "Command2",
                         {2160, 4080, 1935, 375});
-    connect(exit, &QPushButton::clicked, this, &HallOfFameWindow::Command2_Click);
+    connect(exit, &QPushButton::clicked, this, &SecondaryWindow::exitGame);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &HallOfFameWindow::Command1_Click);
+    connect(escape, &QShortcut::activated, this, &HallOfFameWindow::onBackClicked);
 }
 
 void HallOfFameWindow::createMenus() {
-    QMenu* scoresMenu = menuBar()->addMenu(QStringLiteral("Scores"));
-    scoresMenu->setObjectName(QStringLiteral("mnuScores"));
-    QAction* clear = scoresMenu->addAction(QStringLiteral("Clear High Scores"));
-    clear->setObjectName(QStringLiteral("mnuClearHS"));
-    connect(clear, &QAction::triggered, this, &HallOfFameWindow::mnuClearHS_Click);
+    QMenu* scoresMenu = makeMenu(this, "mnuScores", QStringLiteral("Scores"));
+    QAction* clear = addMenuItem(scoresMenu, "mnuClearHS", QStringLiteral("Clear High Scores"));
+    connect(clear, &QAction::triggered, this, &HallOfFameWindow::onClearHighScores);
+    menuBar()->addMenu(scoresMenu);
 }
 
 void HallOfFameWindow::placeBesideMainWindow() {
@@ -121,18 +103,14 @@ void HallOfFameWindow::placeBesideMainWindow() {
     }
 }
 
-void HallOfFameWindow::Form_Load() {
-    fillRows(mainWindow_ && scores_ ? scores_->prepareRows() : HighScores::clearedRows());
-}
-
 void HallOfFameWindow::fillRows(const std::array<HighScores::Row, HighScorePlaces>& rows) {
-    for (int i = 0; i < 5; ++i) {
-        fitText(scoreLabels_[i], rows[i].score, 12);
+    for (int i = 0; i < HighScorePlaces; ++i) {
+        setTextShrinkingToFit(scoreLabels_[i], rows[i].score, RowPoints);
         nameBoxes_[i]->setText(rows[i].name);
     }
 }
 
-void HallOfFameWindow::Command1_Click() {
+void HallOfFameWindow::onBackClicked() {
     // Back to the game: to the window that stands in for the main window while one does.
     QWidget* game = mainWindow_ ? SecondaryWindow::standingInFor(mainWindow_) : nullptr;
     if (game == nullptr && mainWindow_) {
@@ -142,23 +120,23 @@ void HallOfFameWindow::Command1_Click() {
     if (game != nullptr) {
         game->raise();
         game->activateWindow();
-    } else if (mainWindowFactory) {
-        mainWindowFactory();
+    } else {
+        emit backToGameRequested();
     }
     close();
 }
 
-void HallOfFameWindow::Command2_Click() {
-    SecondaryWindow::exitGame();
-}
-
-void HallOfFameWindow::mnuClearHS_Click() {
+void HallOfFameWindow::onClearHighScores() {
     if (mainWindow_ && scores_) {
-        scores_->clearHighScores();
+        for (const QString& text : scores_->clearHighScores()) {
+            dialogs().message(text);
+        }
         fillRows(scores_->prepareRows());
         emit highScoresCleared();
     } else {
-        HighScores::writeClearedFile(directory_);
+        if (const QString why = HighScores::writeClearedFile(directory_); !why.isEmpty()) {
+            dialogs().message(why);
+        }
         fillRows(HighScores::clearedRows());
     }
 }

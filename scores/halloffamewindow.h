@@ -6,7 +6,6 @@
 #include <QPointer>
 
 #include <array>
-#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -16,9 +15,9 @@ namespace corvelle {
 // The Hall of Fame window (Form4): the five best scores with their names, opened beside the
 // main window without blocking it. There is at most one; opening it again only brings it
 // forward, so its rows show the table as it was when the window was loaded. It may outlive the
-// main window: it then still clears the file, and "Back to Corvelle" asks the application for
-// a fresh main window. The HighScores it is given belongs to the main window and is used only
-// while that window exists.
+// main window: it then still clears the file, and "Back to Corvelle" asks for a fresh main
+// window (backToGameRequested, which the application answers). The HighScores it is given
+// belongs to the main window and is used only while that window exists.
 class HallOfFameWindow : public QMainWindow {
     Q_OBJECT
 
@@ -27,19 +26,13 @@ public:
     static HallOfFameWindow* showFor(QWidget* mainWindow, HighScores* scores);
     // The open window, or nullptr.
     static HallOfFameWindow* instance();
-    // How "Back to Corvelle" gets a new main window (with the whole start-up) once the old
-    // one is gone. The application registers it once.
-    static void setMainWindowFactory(std::function<void()> factory);
 
 signals:
     // "Clear High Scores" emptied the main window's Hall of Fame; the main window shows the
     // new best and deals a new game.
     void highScoresCleared();
-
-public slots:
-    void Command1_Click();
-    void Command2_Click();
-    void mnuClearHS_Click();
+    // "Back to Corvelle" while no main window is left: the application opens a fresh one.
+    void backToGameRequested();
 
 private:
     HallOfFameWindow(QWidget* mainWindow, HighScores* scores);
@@ -47,14 +40,15 @@ private:
     void createControls();
     void createMenus();
     void placeBesideMainWindow();
-    void Form_Load();
     void fillRows(const std::array<HighScores::Row, HighScorePlaces>& rows);
+    void onBackClicked();
+    void onClearHighScores();
 
     QPointer<QWidget> mainWindow_;
     HighScores* scores_ = nullptr;
     QString directory_;
-    std::array<QLabel*, 5> scoreLabels_{};
-    std::array<QLineEdit*, 5> nameBoxes_{};
+    std::array<QLabel*, HighScorePlaces> scoreLabels_{};
+    std::array<QLineEdit*, HighScorePlaces> nameBoxes_{};
 };
 
 } // namespace corvelle

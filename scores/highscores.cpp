@@ -2,14 +2,13 @@
 
 #include "scores/hscorecodec.h"
 #include "scores/scoresimport.h"
+#include "storage/datadirectory.h"
 #include "storage/savefile.h"
-#include "ui/dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <utility>
 
@@ -27,9 +26,6 @@ const QString BeforeImportSuffix = QStringLiteral(".before-import");
 constexpr qint64 MaxFileRead = 1 << 20;
 constexpr qint64 MaxImportRead = 4 << 20;
 
-const QString NamePrompt =
-    QStringLiteral("Please enter your name for the High Scores Hall of Fame.");
-const QString NameTitle = QStringLiteral("High Scores: Hall of Fame");
 const QString BadPositionMessage = QStringLiteral(
     "An error has occured in the highscore rearanging routine, please inform me via email if "
     "you have gotten this error!");
@@ -46,7 +42,8 @@ QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-bool commitBytes(const QString& path, const std::vector<std::uint8_t>& bytes, bool keepTail) {
+// Replaces the file's content; the text the player must be told when it could not be saved.
+QString commitBytes(const QString& path, const std::vector<std::uint8_t>& bytes, bool keepTail) {
     QByteArray content(reinterpret_cast<const char*>(bytes.data()),
                        static_cast<qsizetype>(bytes.size()));
     if (keepTail) {
@@ -56,23 +53,11 @@ bool commitBytes(const QString& path, const std::vector<std::uint8_t>& bytes, bo
     }
     const QString why = replaceFileContent(path, content);
     if (why.isEmpty()) {
-        return true;
+        return {};
     }
-    dialogs().message(
-        QStringLiteral("The high scores could not be saved to %1: %2\n\nThey are kept for as "
-                       "long as Corvelle runs, and the file keeps its previous content.")
-            .arg(nativePath(path), why));
-    return false;
-}
-
-// `base`, or the first of base.2, base.3, .. that does not exist: an older copy is never
-// replaced.
-QString freeName(const QString& base) {
-    QString name = base;
-    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n) {
-        name = base + QLatin1Char('.') + QString::number(n);
-    }
-    return name;
+    return QStringLiteral("The high scores could not be saved to %1: %2\n\nThey are kept for as "
+                          "long as Corvelle runs, and the file keeps its previous content.")
+        .arg(nativePath(path), why);
 }
 
 } // namespace
@@ -91,9 +76,7 @@ QString highScoreDirectory() {
     // the installation, even where it could write there.
     const QString appDir = QCoreApplication::applicationDirPath();
     const bool installed = QFileInfo::exists(appDir + QStringLiteral("/../share/corvelle"));
-    return chooseHighScoreDirectory(
-        installed ? QString() : appDir,
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return chooseHighScoreDirectory(installed ? QString() : appDir, dataDirectory());
 }
 
 HighScores::HighScores(QString directory, QString takeOverDirectory)
@@ -103,10 +86,15 @@ QString HighScores::filePath() const {
     return directory_ + QLatin1Char('/') + ScoresFile;
 }
 
-void HighScores::loadHighScores() {
-    if (importScoresDat()) {
-        return;
+QStringList HighScores::loadHighScores() {
+    told_.clear();
+    if (!importScoresDat()) {
+        loadTable();
     }
+    return std::exchange(told_, {});
+}
+
+void HighScores::loadTable() {
     const ReadResult file = readSmallFile(filePath(), MaxFileRead);
     if (file.status == ReadStatus::Missing && takeOverFromReadOnlyFolder()) {
         return;
@@ -132,9 +120,9 @@ bool HighScores::takeOverFromReadOnlyFolder() {
     readTable(file, oldPath);
     damagedCopyPending_ = false; // the damaged file is the old one, which is never replaced
     if (saveHighScores(1)) {
-        dialogs().message(QStringLiteral("Corvelle cannot save high scores in %1, so it has taken "
-                                         "them over and keeps them in %2 from now on.")
-                              .arg(nativePath(oldPath), nativePath(filePath())));
+        told_ << (QStringLiteral("Corvelle cannot save high scores in %1, so it has taken "
+                                 "them over and keeps them in %2 from now on.")
+                      .arg(nativePath(oldPath), nativePath(filePath())));
     }
     return true;
 }
@@ -148,8 +136,8 @@ bool HighScores::importScoresDat() {
         return false;
     }
     if (in.status != ReadStatus::Read) {
-        dialogs().message(QStringLiteral("The old high scores in %1 could not be read: %2")
-                              .arg(nativePath(oldPath), in.error));
+        told_ << (QStringLiteral("The old high scores in %1 could not be read: %2")
+                      .arg(nativePath(oldPath), in.error));
         return false;
     }
     const ImportedScores imported = parseScoresDat(
@@ -161,9 +149,9 @@ bool HighScores::importScoresDat() {
     }
     // The old file goes only once its scores are safely in the new one.
     if (saveHighScores(2) && !QFile::remove(oldPath)) {
-        dialogs().message(QStringLiteral("The old high score file %1 could not be removed. Please "
-                                         "remove it, or its scores will be taken over again.")
-                              .arg(nativePath(oldPath)));
+        told_ << (QStringLiteral("The old high score file %1 could not be removed. Please "
+                                 "remove it, or its scores will be taken over again.")
+                      .arg(nativePath(oldPath)));
     }
     return true;
 }
@@ -173,16 +161,16 @@ bool HighScores::keepReplacedTable() {
     if (!QFileInfo(filePath()).isFile()) {
         return true;
     }
-    const QString copy = freeName(filePath() + BeforeImportSuffix);
+    const QString copy = unusedName(filePath() + BeforeImportSuffix);
     if (!QFile::copy(filePath(), copy)) {
-        dialogs().message(QStringLiteral("The high scores in %1 could not be copied to %2, so "
-                                         "they are not replaced by the old high scores of %3.")
-                              .arg(nativePath(filePath()), nativePath(copy), OldScoresFile));
+        told_ << (QStringLiteral("The high scores in %1 could not be copied to %2, so "
+                                 "they are not replaced by the old high scores of %3.")
+                      .arg(nativePath(filePath()), nativePath(copy), OldScoresFile));
         return false;
     }
-    dialogs().message(QStringLiteral("The old high scores of %1 replace the Hall of Fame. The "
-                                     "Hall of Fame they replace is kept in %2.")
-                          .arg(OldScoresFile, nativePath(copy)));
+    told_ << (QStringLiteral("The old high scores of %1 replace the Hall of Fame. The "
+                             "Hall of Fame they replace is kept in %2.")
+                  .arg(OldScoresFile, nativePath(copy)));
     return true;
 }
 
@@ -192,10 +180,10 @@ void HighScores::readTable(const ReadResult& file, const QString& path) {
     if (file.status != ReadStatus::Read) {
         setFreePlaces();
         damagedCopyPending_ = true;
-        dialogs().message(QStringLiteral("The high scores in %1 could not be read: %2\n\nThe "
-                                         "Hall of Fame starts empty, and the file is kept as %3 "
-                                         "before it is replaced.")
-                              .arg(nativePath(path), file.error, ScoresFile + DamagedSuffix));
+        told_ << (QStringLiteral("The high scores in %1 could not be read: %2\n\nThe "
+                                 "Hall of Fame starts empty, and the file is kept as %3 "
+                                 "before it is replaced.")
+                      .arg(nativePath(path), file.error, ScoresFile + DamagedSuffix));
         return;
     }
     const HighScoreFile table = corvelle::readHighScoreFile(
@@ -205,10 +193,10 @@ void HighScores::readTable(const ReadResult& file, const QString& path) {
     names_ = table.names;
     if (table.anyDamaged()) {
         damagedCopyPending_ = true;
-        dialogs().message(QStringLiteral("The high score file %1 is damaged. The entries that "
-                                         "could be read are kept, the others are free places, "
-                                         "and the file is copied to %2 before it is replaced.")
-                              .arg(nativePath(path), ScoresFile + DamagedSuffix));
+        told_ << (QStringLiteral("The high score file %1 is damaged. The entries that "
+                                 "could be read are kept, the others are free places, "
+                                 "and the file is copied to %2 before it is replaced.")
+                      .arg(nativePath(path), ScoresFile + DamagedSuffix));
     }
 }
 
@@ -237,20 +225,11 @@ QString storableName(const QString& typed) {
     return kept;
 }
 
-std::string HighScores::askName(bool cheated) {
-    std::string name =
-        storableName(dialogs().askText(NamePrompt, NameTitle, storableName)).toStdString();
-    if (cheated) {
-        name += " *";
-    }
-    return name;
-}
-
-void HighScores::insertHighScore(int position, std::int32_t score, std::int32_t peakScore,
+bool HighScores::insertHighScore(int position, std::int32_t score, std::int32_t peakScore,
                                  std::string name) {
     if (position < 0 || position >= HighScorePlaces) {
-        dialogs().message(BadPositionMessage);
-        return;
+        told_ << BadPositionMessage;
+        return false;
     }
     for (int i = HighScorePlaces - 1; i > position; --i) {
         values_[i] = values_[i - 1];
@@ -258,22 +237,34 @@ void HighScores::insertHighScore(int position, std::int32_t score, std::int32_t 
     }
     values_[position] = TableValue::score(score, peakScore);
     names_[position] = TableValue::fromText(std::move(name));
+    return true;
 }
 
-bool HighScores::record(int position, std::int32_t score, std::int32_t peakScore,
-                        std::string name) {
-    insertHighScore(position, score, peakScore, std::move(name));
-    return saveHighScores(1);
+QStringList HighScores::record(int position, std::int32_t score, std::int32_t peakScore,
+                               std::string name) {
+    told_.clear();
+    if (insertHighScore(position, score, peakScore, std::move(name))) {
+        saveHighScores(1);
+    }
+    return std::exchange(told_, {});
 }
 
-bool HighScores::clearHighScores() {
+QStringList HighScores::clearHighScores() {
+    told_.clear();
     setFreePlaces();
-    return saveHighScores(1);
+    saveHighScores(1);
+    return std::exchange(told_, {});
 }
 
 bool HighScores::saveHighScores(int keep) {
-    const auto bytes = writeHighScoreFile(values_, names_);
-    return keepDamagedCopy() && commitBytes(filePath(), bytes, keep == 2);
+    if (!keepDamagedCopy()) {
+        return false;
+    }
+    const QString why = commitBytes(filePath(), writeHighScoreFile(values_, names_), keep == 2);
+    if (!why.isEmpty()) {
+        told_ << why;
+    }
+    return why.isEmpty();
 }
 
 // A damaged file is copied aside; what is no file at all (a FIFO, a folder) is moved aside
@@ -284,14 +275,14 @@ bool HighScores::keepDamagedCopy() {
         damagedCopyPending_ = false;
         return true;
     }
-    const QString target = freeName(filePath() + DamagedSuffix);
+    const QString target = unusedName(filePath() + DamagedSuffix);
     const bool kept =
         file.isFile() ? QFile::copy(filePath(), target) : QDir().rename(filePath(), target);
     if (!kept) {
-        dialogs().message(QStringLiteral("The damaged high score file %1 could not be kept as "
-                                         "%2, so it is not replaced. The high scores are kept for "
-                                         "as long as Corvelle runs.")
-                              .arg(nativePath(filePath()), nativePath(target)));
+        told_ << (QStringLiteral("The damaged high score file %1 could not be kept as "
+                                 "%2, so it is not replaced. The high scores are kept for "
+                                 "as long as Corvelle runs.")
+                      .arg(nativePath(filePath()), nativePath(target)));
         return false;
     }
     damagedCopyPending_ = false;
@@ -322,7 +313,7 @@ std::array<HighScores::Row, HighScorePlaces> HighScores::clearedRows() {
     return rows;
 }
 
-bool HighScores::writeClearedFile(const QString& directory) {
+QString HighScores::writeClearedFile(const QString& directory) {
     return commitBytes(directory + QLatin1Char('/') + ScoresFile, clearedTableBytes(), false);
 }
 

@@ -4,6 +4,7 @@
 #include "storage/savefile.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -26,10 +27,11 @@ QString chooseHighScoreDirectory(const QString& applicationDir, const QString& u
 
 // The Hall of Fame: the five best scores with their names, best first, and their file. It loads
 // the table at start-up (taking over an old scores.dat once), finds the place a final score
-// earns, asks for the player's name, records an entry and clears the table; every change is
-// saved at once. Saves replace the file atomically; a failed save is reported while the table
-// stays in memory. A damaged hscores.dat is copied to hscores.dat.damaged before the first save
-// replaces it. It knows nothing of the game: the window that ends a game hands it the score.
+// earns, records an entry and clears the table; every change is saved at once. Saves replace the
+// file atomically; a failed save leaves the table in memory. A damaged hscores.dat is copied to
+// hscores.dat.damaged before the first save replaces it. It knows nothing of the game or of
+// windows: the window that ends a game hands it the score, and each operation returns what the
+// player must be told (empty when all went well), for the window to show.
 class HighScores {
 public:
     // `takeOverDirectory`: a folder of the game that cannot be written, whose Hall of Fame is
@@ -40,23 +42,17 @@ public:
 
     using Column = std::array<TableValue, HighScorePlaces>;
 
-    void loadHighScores();
+    QStringList loadHighScores();
     const Column& values() const { return values_; }
     const Column& names() const { return names_; }
 
     // The place (0 = best) that a final score earns, if any: the first entry it beats.
     std::optional<int> placeFor(std::int32_t score) const;
-    // Asks for the player's name, taking only the characters the file can store, so the name
-    // shown is the name kept; " *" marks a game won with chosen wild cards. UTF-8.
-    static std::string askName(bool cheated);
-    // Enters the final score at `position` (the entries below move down, the last drops out).
-    // A position outside 0..4 is reported and changes nothing.
-    void insertHighScore(int position, std::int32_t score, std::int32_t peakScore,
-                         std::string name);
-    // Inserts the entry and saves the table; false when the save failed.
-    bool record(int position, std::int32_t score, std::int32_t peakScore, std::string name);
-    // Empties every place and saves; false when the save failed.
-    bool clearHighScores();
+    // Enters the final score at `position` (the entries below move down, the last drops out) and
+    // saves the table. A position outside 0..4 changes nothing and is told.
+    QStringList record(int position, std::int32_t score, std::int32_t peakScore, std::string name);
+    // Empties every place and saves.
+    QStringList clearHighScores();
 
     // The best entry as the highest-score label shows it, and as the number a score must pass.
     QString bestText() const;
@@ -74,11 +70,14 @@ public:
     QString filePath() const;
 
     // Writes a freshly cleared table to `directory`; used by the Hall of Fame window once the
-    // main window and its Hall of Fame are gone. Reports a failure in a message.
-    static bool writeClearedFile(const QString& directory);
+    // main window and its Hall of Fame are gone. Empty when written, otherwise what to tell.
+    static QString writeClearedFile(const QString& directory);
     static std::array<Row, HighScorePlaces> clearedRows();
 
 private:
+    void loadTable();
+    bool insertHighScore(int position, std::int32_t score, std::int32_t peakScore,
+                         std::string name);
     bool importScoresDat();
     bool keepReplacedTable();
     bool takeOverFromReadOnlyFolder();
@@ -92,6 +91,7 @@ private:
     Column values_{};
     Column names_{};
     bool damagedCopyPending_ = false;
+    QStringList told_; // of the operation under way
 };
 
 } // namespace corvelle

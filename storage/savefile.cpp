@@ -1,5 +1,6 @@
 #include "storage/savefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -201,6 +202,19 @@ ReadResult readSmallFile(const QString& path, qint64 maxBytes) {
 bool isRegularOrMissing(const QString& path) {
     struct stat st {};
     return ::stat(encoded(path).constData(), &st) != 0 || S_ISREG(st.st_mode);
+}
+
+QString unusedName(const QString& base) {
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n) {
+        name = base + QLatin1Char('.') + QString::number(n);
+    }
+    return name;
+}
+
+QString keepAside(const QString& path, const QString& suffix) {
+    const QString name = unusedName(path + suffix);
+    return QDir().rename(path, name) ? name : QString();
 }
 
 } // namespace corvelle

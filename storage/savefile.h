@@ -36,4 +36,13 @@ ReadResult readSmallFile(const QString& path, qint64 maxBytes);
 // path that cannot be looked at counts as missing, since opening it cannot block either.
 bool isRegularOrMissing(const QString& path);
 
+// The first of `base`, `base`.2, `base`.3, .. that names nothing at all (not even a dangling
+// link), so that a copy put there never replaces an older one.
+QString unusedName(const QString& base);
+
+// Puts the file at `path` aside as `path` + `suffix`, or the first free name after it (above).
+// What is no regular file (a FIFO, a folder) is moved without ever being opened. Returns the name
+// it got, or an empty text when it could not be moved.
+QString keepAside(const QString& path, const QString& suffix);
+
 } // namespace corvelle

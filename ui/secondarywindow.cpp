@@ -58,8 +58,8 @@ QPushButton* SecondaryWindow::createButtons(const QString& returnCaption, const 
     auto* back = placed(new QPushButton(returnCaption, this), "Command1", returnPlace);
     auto* exit =
         placed(new QPushButton(QStringLiteral("Exit Corvelle"), this), "Command2", exitPlace);
-    connect(back, &QPushButton::clicked, this, &SecondaryWindow::Command1_Click);
-    connect(exit, &QPushButton::clicked, this, &SecondaryWindow::Command2_Click);
+    connect(back, &QPushButton::clicked, this, &QWidget::close);
+    connect(exit, &QPushButton::clicked, this, &SecondaryWindow::exitGame);
     setTabOrder(back, exit);
     return exit;
 }
@@ -72,14 +72,6 @@ void SecondaryWindow::showInsteadOfMainWindow(bool hideMainWindowFirst) {
     if (!hideMainWindowFirst) {
         hideKeepingPlace(mainWindow_);
     }
-}
-
-void SecondaryWindow::Command1_Click() {
-    close();
-}
-
-void SecondaryWindow::Command2_Click() {
-    exitGame();
 }
 
 void SecondaryWindow::closeEvent(QCloseEvent* event) {
@@ -95,7 +87,7 @@ void SecondaryWindow::closeEvent(QCloseEvent* event) {
 
 void SecondaryWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        Command1_Click();
+        close();
         return;
     }
     QWidget::keyPressEvent(event);

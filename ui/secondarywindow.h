@@ -31,10 +31,6 @@ public:
     // Shows this window in place of the main window, hiding the main window first or after.
     void showInsteadOfMainWindow(bool hideMainWindowFirst);
 
-public slots:
-    void Command1_Click();
-    void Command2_Click();
-
 protected:
     SecondaryWindow(QWidget* mainWindow, const char* name, const QString& caption,
                     const Twips& clientSize, Qt::WindowFlags buttons);

@@ -47,10 +47,12 @@ class TestWindows : public QObject {
 
     QWidget* open(const QString& which) {
         if (which == "Form6") {
-            return openWildCardWindow(cheat_, main_.get(), [this](const CheatChoice& choice) {
+            WildCardWindow* window = openWildCardWindow(cheat_, main_.get());
+            connect(window, &WildCardWindow::choiceMade, this, [this](const CheatChoice& choice) {
                 cheat_ = choice;
                 changes_ << choice.cheatsEnabled;
             });
+            return window;
         }
         return which == "Form2" ? static_cast<QWidget*>(openRulesWindow(main_.get()))
                                 : openAboutWindow(main_.get());
@@ -194,7 +196,7 @@ private slots:
         box(window, 16)->click();
         seventh->click();
         QVERIFY(seventh->isChecked());
-        window->Command1_Click();
+        click(*window, "Command1");
         QCOMPARE(marked(cheat_), (QList<int>{1, 2, 3, 4, 21, 46}));
         QVERIFY(cheat_.wildCount == 6 && cheat_.cheatsEnabled);
         CheatChoice twice = wildChoice(QList<int>{5}); // a tick reported twice counts once

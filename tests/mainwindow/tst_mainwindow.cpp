@@ -219,8 +219,8 @@ class MainWindowTest : public QObject {
                 return QString(OptionItems[i].control) + " is marked wrongly";
             }
         }
-        if (window_->mnuCheatsEnabled->isChecked() != state.cheat.cheatsEnabled ||
-            window_->mnuDisableCheats->isChecked() == state.cheat.cheatsEnabled) {
+        if (menuItem(*window_, "mnuCheatsEnabled")->isChecked() != state.cheat.cheatsEnabled ||
+            menuItem(*window_, "mnuDisableCheats")->isChecked() == state.cheat.cheatsEnabled) {
             return "the cheat items are marked wrongly";
         }
         return {};
@@ -591,18 +591,18 @@ private slots:
         ScriptedRandom random({makeDeck({{5, spades(5)}, {36, hearts(9)}}), stuckDeck()});
         auto window = fixture_.open(&random);
         const GameState& state = window->game().state();
-        window->mnuCheatsEnabled->trigger(); // no card chosen: nothing changes
+        menuItem(*window, "mnuCheatsEnabled")->trigger(); // no card chosen: nothing changes
         QVERIFY(!state.cheat.cheatsEnabled);
-        window->mnuSelectWildCards->trigger();
+        menuItem(*window, "mnuSelectWildCards")->trigger();
         QWidget* form6 = topLevel("Form6");
         QVERIFY(form6 && !window->isVisible());
         click(*form6, "Check1", 4);
         click(*form6, "Command1");
         QTRY_VERIFY(window->isVisible());
         QVERIFY(state.cheat.cheatsEnabled && state.cheat.wildMark[5] == 1);
-        window->mnuDisableCheats->trigger();
+        menuItem(*window, "mnuDisableCheats")->trigger();
         QVERIFY(!state.cheat.cheatsEnabled);
-        window->mnuCheatsEnabled->trigger();
+        menuItem(*window, "mnuCheatsEnabled")->trigger();
         QVERIFY(state.cheat.cheatsEnabled && state.cheat.wildMark[5] == 1);
 
         clickAt(*window, slotPoint(4)); // the chosen 5 of spades on a 9
@@ -625,7 +625,7 @@ private slots:
         QVERIFY(labelText(*window, "Label5") == "0" && state.drawPileCount == 18);
         // "Back to Corvelle" goes back to the window standing in for the hidden main window, so
         // no second one of its kind can be opened beside it.
-        window->mnuSelectWildCards->trigger();
+        menuItem(*window, "mnuSelectWildCards")->trigger();
         click(*form4, "Command1");
         QVERIFY(!window->isVisible() && topLevel("Form6") && !topLevel("Form4"));
     }
@@ -678,7 +678,7 @@ private slots:
         QPointer<MainWindow> window = fixture_.open().release();
         window->setAttribute(Qt::WA_DeleteOnClose);
         if (hallOfFame) {
-            window->mnuHighScores->trigger();
+            menuItem(*window, "mnuHighScores")->trigger();
         }
         const QMap<QString, const char*> items{{"Form2", "mnuGameRules"},
                                                {"Form5", "mnuAboutCorvelle"},
@@ -692,7 +692,7 @@ private slots:
         }
         WindowEvents events;
         if (from == "Form1") {
-            window->mnuExit->trigger();
+            menuItem(*window, "mnuExit")->trigger();
         } else if (from == "Frame1") {
             window->setGameOverPanelVisible(true);
             click(*window, "Command2");

@@ -1,7 +1,7 @@
 #include "tests/support/windowdriver.h"
 
 #include "options/optionstore.h"
-#include "records/recordfiles.h"
+#include "storage/datadirectory.h"
 
 namespace corvelle::test {
 
@@ -34,7 +34,7 @@ void WindowFixture::reset() {
     whileAsking = nullptr;
     QFile::remove(OptionStore::fileName());
     QFile::remove(path("hscores.dat"));
-    QDir(recordDirectory()).removeRecursively(); // no statistics, no kept game
+    QDir(dataDirectory()).removeRecursively(); // no statistics, no kept game
 }
 
 std::unique_ptr<MainWindow> WindowFixture::open(RandomSource* random) {
@@ -168,7 +168,7 @@ bool playUntil(MainWindow& window, const std::function<bool()>& done) {
             return true;
         }
         if (const int slot = fittingSlot(window.game()); window.game().state().gameOver) {
-            window.mnuNewGame->trigger();
+            menuItem(window, "mnuNewGame")->trigger();
         } else if (slot >= 0) {
             clickAt(window, slotPoint(slot));
         } else {

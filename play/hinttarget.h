@@ -1,0 +1,22 @@
+#pragma once
+
+#include "engine/solver.h"
+
+namespace corvelle {
+
+// What a hint points at: nothing, the discard pile (drawing is the best move), or the free card
+// of a table slot.
+struct HintTarget {
+    enum class Kind { Nothing, DiscardPile, TableCard };
+    Kind kind = Kind::Nothing;
+    int slot = 0; // a table slot 0..34, for TableCard
+
+    static HintTarget of(const SolverMove& move) {
+        return move.isDraw() ? HintTarget{Kind::DiscardPile}
+                             : HintTarget{Kind::TableCard, move.slot};
+    }
+    bool isTableCard(int tableSlot) const { return kind == Kind::TableCard && slot == tableSlot; }
+    bool operator==(const HintTarget&) const = default;
+};
+
+} // namespace corvelle

@@ -1,0 +1,68 @@
+#include "records/keptgame.h"
+
+#include "engine/statecheck.h"
+#include "storage/savefile.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace corvelle {
+
+namespace {
+
+const QString KeptGameFile = QStringLiteral("savedgame.json");
+constexpr qint64 MaxKeptGameRead = 1 << 16;
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+KeptGame::KeptGame(QString directory) : directory_(std::move(directory)) {}
+
+QString KeptGame::filePath() const {
+    return directory_ + QLatin1Char('/') + KeptGameFile;
+}
+
+bool KeptGame::exists() const {
+    return QFile::exists(filePath());
+}
+
+QString KeptGame::keep(const SavedGame& game) const {
+    const QString why = replaceFileContent(filePath(), writeSavedGame(game));
+    return why.isEmpty() ? QString()
+                         : QStringLiteral("The game in progress could not be kept in %1: %2")
+                               .arg(native(filePath()), why);
+}
+
+KeptGame::Taken KeptGame::take() const {
+    const ReadResult file = readSmallFile(filePath(), MaxKeptGameRead);
+    if (file.status == ReadStatus::Missing) {
+        return {};
+    }
+    if (file.status != ReadStatus::Read) {
+        return {std::nullopt, refused(file.error)};
+    }
+    std::optional<SavedGame> kept = readSavedGame(file.bytes);
+    if (!kept) {
+        return {std::nullopt, refused(QStringLiteral("it is damaged"))};
+    }
+    if (const std::string_view why = whyImpossible(kept->state); !why.empty()) {
+        return {std::nullopt,
+                refused(QString::fromLatin1(why.data(), static_cast<qsizetype>(why.size())))};
+    }
+    QFile::remove(filePath());
+    return {std::move(kept), {}};
+}
+
+// A kept game that cannot be played on is put aside, never lost.
+QString KeptGame::refused(const QString& why) const {
+    const QString keptAs = keepAside(filePath(), QStringLiteral(".damaged"));
+    return QStringLiteral("The kept game in %1 cannot be resumed: %2.%3")
+        .arg(native(filePath()), why,
+             keptAs.isEmpty() ? QString()
+                              : QStringLiteral(" It is kept as %1.").arg(native(keptAs)));
+}
+
+} // namespace corvelle
