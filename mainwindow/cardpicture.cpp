@@ -3,6 +3,7 @@
 #include "engine/card.h"
 #include "pictures/cardcorners.h"
 #include "pictures/cardpicturecache.h"
+#include "ui/cardwords.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -56,10 +57,6 @@ private:
 QAccessibleInterface* cardPictureAccessible(const QString& /*className*/, QObject* object) {
     auto* picture = qobject_cast<CardPicture*>(object);
     return picture != nullptr ? new CardPictureAccessible(picture) : nullptr;
-}
-
-QString cardWords(int code) {
-    return QString::fromStdString(cardName(code));
 }
 
 } // namespace

@@ -2,16 +2,9 @@
 
 #include "engine/card.h"
 #include "mainwindow/accessibleroles.h"
+#include "ui/cardwords.h"
 
 namespace corvelle {
-
-namespace {
-
-QString cardWords(int code) {
-    return QString::fromStdString(cardName(code));
-}
-
-} // namespace
 
 MoveAnnouncer::MoveAnnouncer(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("announcer"));

@@ -5,9 +5,9 @@
 #include "ui/labels.h"
 #include "ui/windowkit.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace corvelle {
 
@@ -107,6 +107,8 @@ StatisticsWindow::StatisticsWindow(QWidget* mainWindow, Statistics* statistics)
     auto* back = placed(new QPushButton(QStringLiteral("Back to Corvelle"), this), "Command1",
                         Command1Place);
     connect(back, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     connect(statistics_, &Statistics::changed, this, &StatisticsWindow::refresh);
     if (mainWindow != nullptr) {
         move(mainWindow->frameGeometry().topLeft() + QPoint(40, 40));
@@ -140,14 +142,6 @@ void StatisticsWindow::refresh() {
                                                 : QString());
     }
     chart_->setGames(d.games);
-}
-
-void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace corvelle

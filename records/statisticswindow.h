@@ -29,9 +29,6 @@ public:
 public slots:
     void refresh();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     StatisticsWindow(QWidget* mainWindow, Statistics* statistics);
 
