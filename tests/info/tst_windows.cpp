@@ -215,7 +215,8 @@ private slots:
         QCOMPARE(open("Form2")->findChild<QPlainTextEdit*>("Text1")->toPlainText(), rulesText());
     }
 
-    // The name in large bold type; a version line only when there is a version.
+    // The name in large bold type; a version line only when there is a version; the licence and
+    // the website below.
     void aboutShowsTheNameAndAnyVersion() {
         for (const QString version : {"1.0.68", ""}) { // ends with none, as other tests expect
             QCoreApplication::setApplicationVersion(version);
@@ -228,6 +229,24 @@ private slots:
             QCOMPARE(line ? line->text() : "", version.isEmpty() ? "" : "Version " + version);
             QVERIFY(!line || (about->rect().contains(line->geometry()) &&
                               !line->geometry().intersects(name->geometry())));
+            // The licence and the website sit between the version line and the buttons, each
+            // whole: the licence wrapped within its width, every line of it within its height.
+            auto* licence = about->findChild<QLabel*>("Label3");
+            auto* website = about->findChild<QLabel*>("Label4");
+            QVERIFY(licence && website);
+            QCOMPARE(licence->text(),
+                     "Free software under the GNU General Public License, version 3 or later.");
+            QCOMPARE(website->text(), "https://corvelle.github.io/");
+            const int top = line ? line->geometry().bottom() : name->geometry().bottom();
+            const int bottom = about->findChild<QWidget*>("Command1")->geometry().top();
+            for (QLabel* free : {licence, website}) {
+                QVERIFY(free->textFormat() == Qt::PlainText);
+                QVERIFY(about->rect().contains(free->geometry()));
+                QVERIFY(free->geometry().top() > top && free->geometry().bottom() < bottom);
+                QVERIFY(free->minimumSizeHint().width() <= free->width());
+                QVERIFY(free->heightForWidth(free->width()) <= free->height());
+            }
+            QVERIFY(licence->wordWrap() && !licence->geometry().intersects(website->geometry()));
         }
     }
 
