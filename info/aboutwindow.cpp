@@ -22,6 +22,16 @@ AboutWindow::AboutWindow(QWidget* mainWindow)
                                    {420, 540, 2205, 255});
         versionLine->setTextFormat(Qt::PlainText);
     }
+    auto* licence = placed(new QLabel(QStringLiteral("Free software under the GNU General Public "
+                                                     "License, version 3 or later."),
+                                      this),
+                           "Label3", {420, 1020, 3015, 1020});
+    licence->setTextFormat(Qt::PlainText);
+    licence->setWordWrap(true);
+    licence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* website = placed(new QLabel(QStringLiteral("https://corvelle.github.io/"), this),
+                           "Label4", {420, 2160, 3015, 255});
+    website->setTextFormat(Qt::PlainText);
     createButtons(QStringLiteral("Continue Playing"), {240, 3180, 1575, 375},
                   {2040, 3180, 1575, 375});
 }

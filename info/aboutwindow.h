@@ -4,9 +4,9 @@
 
 namespace corvelle {
 
-// The About window ("Form5"): the game's name, its version when the application has one, and
-// the two ways out. It stands in for the hidden main window while open, never touches the game,
-// and is discarded when closed.
+// The About window ("Form5"): the game's name, its version when the application has one, its
+// licence and website, and the two ways out. It stands in for the hidden main window while open,
+// never touches the game, and is discarded when closed.
 class AboutWindow : public SecondaryWindow {
     Q_OBJECT
 

@@ -217,7 +217,8 @@ private slots:
         QCOMPARE(open("Form2")->findChild<QPlainTextEdit*>("Text1")->toPlainText(), rulesText());
     }
 
-    // The name in large bold type; a version line only when there is a version.
+    // The name in large bold type; a version line only when there is a version; the licence and
+    // the website below.
     void aboutShowsTheNameAndAnyVersion() {
         for (const QString version : {"1.0.68", ""}) { // ends with none, as other tests expect
             QCoreApplication::setApplicationVersion(version);
@@ -230,6 +231,22 @@ private slots:
             QCOMPARE(line ? line->text() : "", version.isEmpty() ? "" : "Version " + version);
             QVERIFY(!line || (about->rect().contains(line->geometry()) &&
                               !line->geometry().intersects(name->geometry())));
+            // Below it the licence, then the website, above the buttons, each whole in its place.
+            int above = (line ? line : name)->geometry().bottom();
+            const int below = about->findChild<QWidget*>("Command1")->geometry().top();
+            for (const auto& [which, text] :
+                 {std::pair{"Label3", "Free software under the GNU General Public License, "
+                                      "version 3 or later."},
+                  std::pair{"Label4", "https://corvelle.github.io/"}}) {
+                auto* free = about->findChild<QLabel*>(which);
+                QVERIFY(free && free->text() == text && free->textFormat() == Qt::PlainText);
+                const QRect place = free->geometry();
+                QVERIFY(place.top() > above && place.bottom() < below && place.left() >= 0 &&
+                        place.right() < about->width());
+                QVERIFY(free->minimumSizeHint().width() <= place.width() &&
+                        free->heightForWidth(place.width()) <= place.height());
+                above = place.bottom();
+            }
         }
     }
 
