@@ -52,4 +52,10 @@ void DealRandom::startRound(std::uint64_t dealNumber, std::int32_t roundIndex) {
     }
 }
 
+std::uint64_t dealOfTheDay(int year, int month, int day) {
+    std::uint64_t seed = static_cast<std::uint64_t>(year) * 10000 +
+                         static_cast<std::uint64_t>(month) * 100 + static_cast<std::uint64_t>(day);
+    return 1 + splitMix64(seed) % 4294967295u;
+}
+
 } // namespace corvelle

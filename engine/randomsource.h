@@ -70,4 +70,10 @@ private:
     Xoshiro256 generator_;
 };
 
+// The deal of the day: one deal number for every player on the same calendar date. For the date
+// written as the number YYYYMMDD (8 December 2026 is 20261208), it is 1 + (the first SplitMix64
+// output from the seed YYYYMMDD, as above) mod 4294967295: always a deal from 1 to MaxDealNumber.
+// It must never change.
+std::uint64_t dealOfTheDay(int year, int month, int day);
+
 } // namespace corvelle

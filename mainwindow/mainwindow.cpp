@@ -299,19 +299,23 @@ void MainWindow::loadHighScores() {
 // ---- The player's actions ----
 
 void MainWindow::onTableCardClicked(int slot) {
-    afterAction(game_.clickTableSlot(slot));
+    const GameState before = game_.state();
+    afterAction(PlayerAction::playCard(slot), before, game_.clickTableSlot(slot));
 }
 
 void MainWindow::onDrawPileClicked(int index) {
-    afterAction(game_.clickDrawPile(index));
+    const GameState before = game_.state();
+    afterAction(PlayerAction::draw(), before, game_.clickDrawPile(index));
 }
 
 void MainWindow::onDiscardPileClicked() {
-    afterAction(game_.clickDiscardPile());
+    const GameState before = game_.state();
+    afterAction(PlayerAction::draw(), before, game_.clickDiscardPile());
 }
 
 void MainWindow::onBackgroundClicked() {
-    afterAction(game_.clickBackground());
+    const GameState before = game_.state();
+    afterAction(PlayerAction::draw(), before, game_.clickBackground());
 }
 
 void MainWindow::onTryAgainClicked() {
@@ -320,8 +324,9 @@ void MainWindow::onTryAgainClicked() {
 }
 
 void MainWindow::onUndoClicked() {
+    const GameState before = game_.state();
     game_.undoLastMove();
-    afterAction(Outcome::Nothing);
+    afterAction(PlayerAction::undo(), before, Outcome::Nothing);
 }
 
 void MainWindow::onSelectWildCards() {
@@ -354,9 +359,9 @@ void MainWindow::onOptionChosen(std::size_t item) {
 // A game that ends with a score good enough for the Hall of Fame: the player's name, the entry
 // (saved at once), a new deal, and the Hall of Fame window unless the player turned it off. The
 // Play menu records every round and game that ends, and deals the new game.
-void MainWindow::afterAction(Outcome outcome) {
+void MainWindow::afterAction(const PlayerAction& action, const GameState& before, Outcome outcome) {
     const bool entered = outcome == Outcome::GameOver && enterHallOfFame();
-    play_->afterAction(outcome, entered);
+    play_->afterAction(action, before, outcome, entered);
     if (entered && game_.state().options.showHighScoresPopup) {
         openHallOfFame();
     }

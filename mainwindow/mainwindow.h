@@ -6,6 +6,7 @@
 #include "options/optionstore.h"
 #include "pictures/cardpicturecache.h"
 #include "play/hinttarget.h"
+#include "records/roundhistory.h"
 #include "scores/highscores.h"
 #include "ui/scaledlayout.h"
 
@@ -95,7 +96,7 @@ private:
     void changeCheats(void (*command)(CheatChoice&));
 
     // What follows an action, and what the Play menu and the Hall of Fame window report.
-    void afterAction(Outcome outcome);
+    void afterAction(const PlayerAction& action, const GameState& before, Outcome outcome);
     bool enterHallOfFame();
     void openHallOfFame();
     void onHighScoresCleared();

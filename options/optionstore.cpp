@@ -163,6 +163,29 @@ void OptionStore::saveCardSize(int percent) {
     }
 }
 
+bool OptionStore::loadFlag(const QString& group, const QString& key, bool fallback) {
+    if (!usable()) {
+        return fallback;
+    }
+    const QString stored = storedText(Store(group), key);
+    if (stored.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (stored.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    return fallback;
+}
+
+void OptionStore::saveFlag(const QString& group, const QString& key, bool value) {
+    if (usable()) {
+        Store settings(group);
+        settings.setValue(key, boolText(value));
+        settings.sync();
+        status_ = settings.status();
+    }
+}
+
 // Something else than a file where the store should be (a FIFO would hang the game) is never
 // opened: the options live in memory for this run, and the player is told once.
 bool OptionStore::usable() {

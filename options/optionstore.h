@@ -41,6 +41,12 @@ public:
     int loadCardSize();
     void saveCardSize(int percent);
 
+    // A setting of the game's own beyond the classic options, each in a group of its own (for
+    // example "Review"/"ShowAtRoundEnd"), kept as "True" or "False"; anything else reads as
+    // `fallback`.
+    bool loadFlag(const QString& group, const QString& key, bool fallback);
+    void saveFlag(const QString& group, const QString& key, bool value);
+
     // The first problem the last load or choice met; nothing else is done about it.
     // AccessError after a choice: it could not be saved and lives in memory for this run.
     // FormatError: the file held text that is no settings file; a choice still saves, and

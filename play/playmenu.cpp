@@ -2,14 +2,17 @@
 
 #include "options/optiontable.h"
 #include "play/productionrandom.h"
+#include "play/reviewwindow.h"
 #include "play/solvercommands.h"
 #include "records/statisticswindow.h"
 #include "storage/datadirectory.h"
 #include "ui/dialogs.h"
 #include "ui/menus.h"
 
+#include <QDate>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <limits>
@@ -24,6 +27,13 @@ const QString DealPrompt =
 const QString DealTitle = QStringLiteral("Play Deal Number");
 const QString ResetQuestion =
     QStringLiteral("Reset the statistics? Every game and round recorded so far is forgotten.");
+const QString ReviewGroup = QStringLiteral("Review");
+const QString ShowAtRoundEndKey = QStringLiteral("ShowAtRoundEnd");
+
+std::uint64_t todaysDeal() {
+    const QDate today = QDate::currentDate();
+    return dealOfTheDay(today.year(), today.month(), today.day());
+}
 
 QString digitsOnly(const QString& typed) {
     QString digits;
@@ -54,10 +64,18 @@ void PlayMenu::createMenu(QAction* before) {
     QAction* restart = addMenuItem(menu, "mnuRestartDeal", QStringLiteral("&Restart This Deal"));
     QAction* dealNumber =
         addMenuItem(menu, "mnuPlayDealNumber", QStringLiteral("Play &Deal Number..."));
+    QAction* daily = addMenuItem(menu, "mnuDealOfTheDay", tr("Deal of the Da&y"));
     resumeItem_ = addMenuItem(menu, "mnuResumeGame", QStringLiteral("Resume &Last Game"));
     addSeparator(menu, "mnuPlaySeparator1");
     QAction* statistics = addMenuItem(menu, "mnuStatistics", QStringLiteral("&Statistics"));
     QAction* reset = addMenuItem(menu, "mnuResetStatistics", QStringLiteral("R&eset Statistics"));
+    addSeparator(menu, "mnuPlaySeparator2");
+    reviewLastItem_ = addMenuItem(menu, "mnuReviewLastRound", tr("Re&view Last Round"));
+    QAction* reviewThis = addMenuItem(menu, "mnuReviewThisRound", tr("Review &This Round"));
+    reviewAtRoundEndItem_ =
+        addCheckItem(menu, "mnuReviewAtRoundEnd", tr("Show Review at Round E&nd"),
+                     settings_.loadFlag(ReviewGroup, ShowAtRoundEndKey, false));
+    reviewLastItem_->setEnabled(false);
     window_->menuBar()->insertMenu(before, menu);
     showResumeItem();
     solver_ = new SolverCommands(menu, restart, game_, statistics_);
@@ -72,7 +90,16 @@ void PlayMenu::createMenu(QAction* before) {
 
     connect(restart, &QAction::triggered, this, &PlayMenu::onRestartDeal);
     connect(dealNumber, &QAction::triggered, this, &PlayMenu::onPlayDealNumber);
+    connect(daily, &QAction::triggered, this, &PlayMenu::onDealOfTheDay);
     connect(resumeItem_, &QAction::triggered, this, &PlayMenu::onResumeGame);
+    connect(reviewLastItem_, &QAction::triggered, this, [this] {
+        if (lastRound_) {
+            openReview(*lastRound_);
+        }
+    });
+    connect(reviewThis, &QAction::triggered, this, [this] { openReview(round_); });
+    connect(reviewAtRoundEndItem_, &QAction::triggered, this,
+            [this](bool on) { settings_.saveFlag(ReviewGroup, ShowAtRoundEndKey, on); });
     connect(statistics, &QAction::triggered, this, &PlayMenu::onShowStatistics);
     connect(reset, &QAction::triggered, this, &PlayMenu::onResetStatistics);
     connect(&statistics_, &Statistics::saveFailed, this, &PlayMenu::message);
@@ -114,11 +141,12 @@ void PlayMenu::startGame(std::uint64_t dealNumber) {
     solver_->roundDealt();
 }
 
-void PlayMenu::startTracking(std::int32_t roundStartScore, std::int64_t gameSerial) {
+void PlayMenu::startTracking(std::int32_t roundStartScore, std::int64_t gameSerial, bool dealt) {
     roundStartScore_ = roundStartScore;
     gameSerial_ = gameSerial;
     gameRecorded_ = false;
     statistics_.setCurrentDeal(game_.state().dealNumber);
+    round_ = {game_.state(), dealt, {}};
 }
 
 // A game counts as played once a card has been played or drawn.
@@ -129,6 +157,10 @@ bool PlayMenu::played() const {
 }
 
 void PlayMenu::leaveGame() {
+    if (!round_.steps.empty()) {
+        lastRound_ = round_;
+        reviewLastItem_->setEnabled(true);
+    }
     if (!gameRecorded_ && played()) {
         const GameState& s = game_.state();
         statistics_.gameLeft(gameSerial_, s.dealNumber, s.score);
@@ -139,6 +171,10 @@ void PlayMenu::leaveGame() {
 void PlayMenu::onRestartDeal() {
     const std::uint64_t deal = game_.state().dealNumber;
     startGame(deal != 0 ? deal : freshDealNumber());
+}
+
+void PlayMenu::onDealOfTheDay() {
+    startGame(todaysDeal());
 }
 
 void PlayMenu::onPlayDealNumber() {
@@ -158,8 +194,12 @@ void PlayMenu::onPlayDealNumber() {
 
 // ---- Recording ----
 
-void PlayMenu::afterAction(Outcome outcome, bool dealAgain) {
+void PlayMenu::afterAction(const PlayerAction& action, const GameState& before, Outcome outcome,
+                           bool dealAgain) {
     const GameState& s = game_.state();
+    if (outcome != Outcome::Nothing || !(s == before)) {
+        round_.steps.push_back({action, before, s, outcome});
+    }
     solver_->dropQuestion();
     statistics_.runPlayed(s.runCards);
     if (gameRecorded_ && !s.gameOver) {
@@ -171,14 +211,35 @@ void PlayMenu::afterAction(Outcome outcome, bool dealAgain) {
                                                    difference(s.score, roundStartScore_), true));
         roundStartScore_ = s.score;
         solver_->roundDealt();
+        lastRound_ = std::exchange(round_, {s, true, {}});
+        roundEnded();
     } else if (outcome == Outcome::GameOver && !gameRecorded_) {
         solver_->roundEnded(statistics_.gameOver(gameSerial_, s.dealNumber, s.roundIndex,
                                                  difference(s.score, roundStartScore_), s.score));
         gameRecorded_ = true;
+        lastRound_ = round_;
+        roundEnded();
     }
     if (dealAgain) {
         newGame();
     }
+}
+
+// The round just ended: its review can be opened, and opens by itself when the player wants it,
+// once the main window has shown what the end of a game brings (name, Hall of Fame).
+void PlayMenu::roundEnded() {
+    reviewLastItem_->setEnabled(true);
+    if (reviewAtRoundEndItem_->isChecked()) {
+        QTimer::singleShot(0, this, [this] {
+            if (lastRound_) {
+                openReview(*lastRound_);
+            }
+        });
+    }
+}
+
+void PlayMenu::openReview(const RoundHistory& history) {
+    ReviewWindow::showFor(window_, history);
 }
 
 void PlayMenu::onShowStatistics() {
@@ -210,7 +271,7 @@ void PlayMenu::onResumeGame() {
         leaveGame();
         kept.game->state.highScoreToBeat = game_.state().highScoreToBeat;
         game_.resume(kept.game->state);
-        startTracking(kept.game->roundStartScore, kept.game->gameSerial);
+        startTracking(kept.game->roundStartScore, kept.game->gameSerial, false);
         solver_->dropQuestion();
         solver_->roundResumed();
     }

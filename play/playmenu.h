@@ -1,8 +1,10 @@
 #pragma once
 
 #include "engine/game.h"
+#include "options/optionstore.h"
 #include "play/hinttarget.h"
 #include "records/keptgame.h"
+#include "records/roundhistory.h"
 #include "records/statistics.h"
 
 #include <QObject>
@@ -42,9 +44,11 @@ public:
 
     // A new game with a fresh deal number; the game under way, if played, counts as left.
     void newGame();
-    // The main window's action has been carried out with this outcome (Nothing for an undo).
-    // `dealAgain`: the game that ended entered the Hall of Fame, and a new game follows at once.
-    void afterAction(Outcome outcome, bool dealAgain = false);
+    // The main window has carried out the player's `action` on the game as it was `before`,
+    // with this outcome (Nothing for an undo). `dealAgain`: the game that ended entered the Hall
+    // of Fame, and a new game follows at once.
+    void afterAction(const PlayerAction& action, const GameState& before, Outcome outcome,
+                     bool dealAgain = false);
     // The main window is closing: the game in progress is kept, and the statistics written.
     void windowClosing();
 
@@ -60,11 +64,14 @@ private:
     void createMenu(QAction* before);
     void onRestartDeal();
     void onPlayDealNumber();
+    void onDealOfTheDay();
+    void openReview(const RoundHistory& history);
+    void roundEnded();
     void onResumeGame();
     void onShowStatistics();
     void onResetStatistics();
     void startGame(std::uint64_t dealNumber);
-    void startTracking(std::int32_t roundStartScore, std::int64_t gameSerial);
+    void startTracking(std::int32_t roundStartScore, std::int64_t gameSerial, bool dealt = true);
     void leaveGame();
     bool played() const;
     void showResumeItem();
@@ -74,7 +81,12 @@ private:
     Statistics statistics_;
     KeptGame keptGame_;
     SolverCommands* solver_ = nullptr;
+    OptionStore settings_;
     QAction* resumeItem_ = nullptr;
+    QAction* reviewLastItem_ = nullptr;
+    QAction* reviewAtRoundEndItem_ = nullptr;
+    RoundHistory round_;                    // the round on the table
+    std::optional<RoundHistory> lastRound_; // the round that ended or was left last
     std::int32_t roundStartScore_ = 0;
     std::int64_t gameSerial_ = 0;
     bool gameRecorded_ = false;

@@ -414,9 +414,12 @@ private slots:
                 ">mnuCardSize|&Large Cards (150%)|c; >mnuCardSize|&Huge Cards (200%)|c; "
                 "mnuPlay|&Play|; >mnuHint|&Hint|; >mnuBestPossible|&Best Possible Score|; "
                 ">mnuPlaySeparator0|-|; >mnuRestartDeal|&Restart This Deal|; "
-                ">mnuPlayDealNumber|Play &Deal Number...|; >mnuResumeGame|Resume &Last Game|d; "
+                ">mnuPlayDealNumber|Play &Deal Number...|; >mnuDealOfTheDay|Deal of the Da&y|; "
+                ">mnuResumeGame|Resume &Last Game|d; "
                 ">mnuPlaySeparator1|-|; >mnuStatistics|&Statistics|; "
-                ">mnuResetStatistics|R&eset Statistics|; "
+                ">mnuResetStatistics|R&eset Statistics|; >mnuPlaySeparator2|-|; "
+                ">mnuReviewLastRound|Re&view Last Round|d; >mnuReviewThisRound|Review &This Round|; "
+                ">mnuReviewAtRoundEnd|Show Review at Round E&nd|c; "
                 "mnuHelp|&Help|; >mnuAboutCorvelle|About Corvelle|; >mnuGameRules|Game Rules|"));
     }
 
