@@ -30,6 +30,13 @@ void KeyboardPlay::move(int step) {
     refresh();
 }
 
+void KeyboardPlay::choose(int slot) {
+    if (slot >= 0 && slot < TableSlots) {
+        column_ = slot / Rows;
+        refresh();
+    }
+}
+
 int KeyboardPlay::chosenSlot() const {
     return column_ < 0 ? -1 : freeSlot(game_.state(), column_);
 }

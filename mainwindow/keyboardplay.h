@@ -18,6 +18,8 @@ public:
 
     // Moves to the next column with a card on the table, to the right (+1) or left (-1).
     void move(int step);
+    // Chooses the column of table slot `slot`.
+    void choose(int slot);
     // The free card of the chosen column, or -1.
     int chosenSlot() const;
     // Draws the outline where the choice now is.

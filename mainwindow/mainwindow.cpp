@@ -11,6 +11,7 @@
 #include "play/playmenu.h"
 #include "scores/halloffamewindow.h"
 #include "scores/namerequest.h"
+#include "ui/cardwords.h"
 #include "ui/dialogs.h"
 #include "ui/labels.h"
 #include "ui/menus.h"
@@ -413,9 +414,24 @@ void MainWindow::onHintChanged(HintTarget target) {
                                                       : CardPicture::Outline::None);
         }
     }
-    discardPile_->setOutline(target.kind == HintTarget::Kind::DiscardPile
-                                 ? CardPicture::Outline::Hint
-                                 : CardPicture::Outline::None);
+    discardPile_->setOutline(target.isDiscardPile() ? CardPicture::Outline::Hint
+                                                    : CardPicture::Outline::None);
+    // The hinted card becomes the keyboard's choice, so Enter plays it; and the hint is said.
+    switch (target.kind) {
+    case HintTarget::Kind::TableCard:
+        keyboard_.choose(target.slot);
+        announcer_->say(
+            tr("Hint: play the %1").arg(cardWords(game_.state().tableCards[target.slot])));
+        break;
+    case HintTarget::Kind::DiscardPile:
+        announcer_->say(tr("Hint: draw"));
+        break;
+    case HintTarget::Kind::DeadEnd:
+        announcer_->say(tr("Hint: no move can add to your score now"));
+        break;
+    case HintTarget::Kind::Nothing:
+        break;
+    }
     keyboard_.refresh();
 }
 

@@ -80,6 +80,10 @@ void MoveAnnouncer::setGameOverPanelVisible(bool visible) {
     gameOver_ = visible;
 }
 
+void MoveAnnouncer::say(const QString& phrase) {
+    heard(phrase);
+}
+
 void MoveAnnouncer::heard(const QString& phrase) {
     phrases_ << phrase;
     pending_.start();

@@ -34,6 +34,10 @@ public:
     void setGameOverPanelVisible(bool visible) override;
     void showMessage(std::string_view /*text*/) override {}
 
+    // Says `phrase` with the next announcement, for what the table itself does not show (a
+    // hint, say).
+    void say(const QString& phrase);
+
 private:
     void heard(const QString& phrase);
     void announce();

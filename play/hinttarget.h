@@ -4,10 +4,10 @@
 
 namespace corvelle {
 
-// What a hint points at: nothing, the discard pile (drawing is the best move), or the free card
-// of a table slot.
+// What a hint points at: nothing, the discard pile (drawing is the best move, or no move can add
+// to the score any more: a dead end), or the free card of a table slot.
 struct HintTarget {
-    enum class Kind { Nothing, DiscardPile, TableCard };
+    enum class Kind { Nothing, DiscardPile, DeadEnd, TableCard };
     Kind kind = Kind::Nothing;
     int slot = 0; // a table slot 0..34, for TableCard
 
@@ -16,6 +16,7 @@ struct HintTarget {
                              : HintTarget{Kind::TableCard, move.slot};
     }
     bool isTableCard(int tableSlot) const { return kind == Kind::TableCard && slot == tableSlot; }
+    bool isDiscardPile() const { return kind == Kind::DiscardPile || kind == Kind::DeadEnd; }
     bool operator==(const HintTarget&) const = default;
 };
 

@@ -30,6 +30,10 @@ const QString ResetQuestion =
 const QString ReviewGroup = QStringLiteral("Review");
 const QString ShowAtRoundEndKey = QStringLiteral("ShowAtRoundEnd");
 
+std::int32_t dateNumber(const QDate& date) {
+    return date.year() * 10000 + date.month() * 100 + date.day();
+}
+
 std::uint64_t todaysDeal() {
     const QDate today = QDate::currentDate();
     return dealOfTheDay(today.year(), today.month(), today.day());
@@ -135,6 +139,7 @@ void PlayMenu::newGame() {
 
 void PlayMenu::startGame(std::uint64_t dealNumber) {
     leaveGame();
+    dealtOn_ = QDate::currentDate();
     game_.newGame(dealNumber);
     startTracking(game_.state().score, 0);
     solver_->dropQuestion();
@@ -164,8 +169,21 @@ void PlayMenu::leaveGame() {
     if (!gameRecorded_ && played()) {
         const GameState& s = game_.state();
         statistics_.gameLeft(gameSerial_, s.dealNumber, s.score);
+        recordDailyScore();
     }
     gameRecorded_ = true;
+}
+
+// A game of the deal of the day counts for the day it was dealt, and for today.
+void PlayMenu::recordDailyScore() {
+    const GameState& s = game_.state();
+    const QDate today = QDate::currentDate();
+    for (const QDate& day : {dealtOn_, today}) {
+        if (day.isValid() && s.dealNumber == dealOfTheDay(day.year(), day.month(), day.day())) {
+            statistics_.dailyScore(dateNumber(day), s.dealNumber, s.score);
+            return;
+        }
+    }
 }
 
 void PlayMenu::onRestartDeal() {
@@ -216,6 +234,7 @@ void PlayMenu::afterAction(const PlayerAction& action, const GameState& before, 
     } else if (outcome == Outcome::GameOver && !gameRecorded_) {
         solver_->roundEnded(statistics_.gameOver(gameSerial_, s.dealNumber, s.roundIndex,
                                                  difference(s.score, roundStartScore_), s.score));
+        recordDailyScore();
         gameRecorded_ = true;
         lastRound_ = round_;
         roundEnded();
@@ -269,6 +288,7 @@ void PlayMenu::onResumeGame() {
     KeptGame::Taken kept = keptGame_.take();
     if (kept.game) {
         leaveGame();
+        dealtOn_ = QDate();
         kept.game->state.highScoreToBeat = game_.state().highScoreToBeat;
         game_.resume(kept.game->state);
         startTracking(kept.game->roundStartScore, kept.game->gameSerial, false);

@@ -7,6 +7,7 @@
 #include "records/roundhistory.h"
 #include "records/statistics.h"
 
+#include <QDate>
 #include <QObject>
 
 #include <vector>
@@ -67,6 +68,7 @@ private:
     void onDealOfTheDay();
     void openReview(const RoundHistory& history);
     void roundEnded();
+    void recordDailyScore();
     void onResumeGame();
     void onShowStatistics();
     void onResetStatistics();
@@ -87,6 +89,7 @@ private:
     QAction* reviewAtRoundEndItem_ = nullptr;
     RoundHistory round_;                    // the round on the table
     std::optional<RoundHistory> lastRound_; // the round that ended or was left last
+    QDate dealtOn_;                         // the day the game on the table was dealt
     std::int32_t roundStartScore_ = 0;
     std::int64_t gameSerial_ = 0;
     bool gameRecorded_ = false;

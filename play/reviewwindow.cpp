@@ -188,10 +188,6 @@ void ReviewWindow::onReviewed(const RoundReview& review) {
         summary_->setText(summary_->text() + tr(" (from where the kept game was resumed)"));
     }
     chart_->setReview(review);
-    auto* first = new QTreeWidgetItem(steps_);
-    first->setText(StepColumn, QString());
-    first->setText(ActionColumn, tr("Start of the round"));
-    first->setText(InReachColumn, points(review.possible));
     for (std::size_t i = 0; i < review.steps.size(); ++i) {
         const ReviewedStep& step = review.steps[i];
         auto* item = new QTreeWidgetItem(steps_);
@@ -212,6 +208,14 @@ void ReviewWindow::onReviewed(const RoundReview& review) {
         item->setTextAlignment(InReachColumn, Qt::AlignRight);
         item->setTextAlignment(LostColumn, Qt::AlignRight);
     }
+    auto* last = new QTreeWidgetItem(steps_);
+    last->setText(ActionColumn, !review.ended ? tr("Now")
+                                : history_.steps.back().outcome == Outcome::RoundWon
+                                    ? tr("Round won")
+                                    : tr("Game over"));
+    last->setText(InReachColumn, points(review.steps.empty() ? review.possible
+                                                             : review.steps.back().inReachAfter()));
+    last->setTextAlignment(InReachColumn, Qt::AlignRight);
     steps_->setCurrentItem(steps_->topLevelItem(0));
     showLine_->setEnabled(true);
     emit shown();

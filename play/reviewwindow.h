@@ -41,7 +41,9 @@ class ReviewWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Opens the review of `history` over `mainWindow`, or shows it in the open one.
+    // Opens the review of `history` over `mainWindow`, or shows it in the open one. A row of its
+    // list stands for a step: selecting it shows the table as the step found it, the best move
+    // there and what the step lost; the last row stands for the table as the round left it.
     static ReviewWindow* showFor(QWidget* mainWindow, const RoundHistory& history);
 
     const RoundReview& review() const { return review_; }

@@ -4,8 +4,10 @@
 #include "records/statistics.h"
 
 #include <QAction>
+
 #include <QApplication>
 #include <QMenu>
+#include <algorithm>
 
 namespace corvelle {
 
@@ -44,6 +46,7 @@ bool SolverCommands::isOwnCommand(const QAction* action) const {
 }
 
 void SolverCommands::roundDealt() {
+    hinted_.clear();
     roundBest_.reset();
     roundKey_.reset();
     rounds_.cancel();
@@ -57,6 +60,7 @@ void SolverCommands::solveRoundNow() {
 }
 
 void SolverCommands::roundResumed() {
+    hinted_.clear();
     roundSolveDue_.stop();
     rounds_.cancel();
     roundBest_.reset();
@@ -88,8 +92,13 @@ void SolverCommands::roundSolved(const SolverResult& result) {
     }
 }
 
+// A position counts once among the hints used, however often the player asks there.
 void SolverCommands::onHint() {
-    statistics_.hintUsed();
+    const GameState& state = game_.state();
+    if (std::find(hinted_.begin(), hinted_.end(), state) == hinted_.end()) {
+        hinted_.push_back(state);
+        statistics_.hintUsed();
+    }
     ask(Question::Hint);
 }
 
@@ -121,7 +130,7 @@ void SolverCommands::answered(const SolverResult& result) {
     slowAnswer_.stop();
     thinking(false);
     if (question == Question::Hint && (result.line.empty() || result.best == 0)) {
-        emit message(QStringLiteral("No move can add to your score now."));
+        emit hintChanged({HintTarget::Kind::DeadEnd});
     } else if (question == Question::Hint) {
         emit hintChanged(HintTarget::of(result.line.front()));
     } else if (question == Question::BestPossible && !roundBest_ && rounds_.busy()) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -18,7 +19,8 @@ class Game;
 class Statistics;
 
 // What the solver tells the player, never in the way of play: "Hint" (the next move of the best
-// line, outlined on the table until the next action) and "Best Possible Score" (the most the
+// line, outlined on the table until the next action, or the discard pile at a dead end) and
+// "Best Possible Score" (the most the
 // round could give from its start and from here), and for the statistics the best each round
 // could have given. Every solve runs on a worker thread: one for the rounds, one for the
 // player's questions, so a question never waits behind a round. A question that takes longer
@@ -76,6 +78,7 @@ private:
     SolverPosition roundStart_;                // the round dealt last, as dealt
     QTimer roundSolveDue_;                     // its solve begins when this fires
     std::optional<SolverResult> bestFromHere_; // answered, waiting for the round's best
+    std::vector<GameState> hinted_;            // the positions of this round a hint was asked at
 };
 
 } // namespace corvelle

@@ -170,6 +170,23 @@ void Statistics::runPlayed(std::int32_t cards) {
     }
 }
 
+void Statistics::dailyScore(std::int32_t date, std::uint64_t deal, std::int32_t score) {
+    auto& days = data_.dailyBests;
+    const auto day = std::find_if(days.begin(), days.end(),
+                                  [date](const DailyBest& d) { return d.date == date; });
+    if (day == days.end()) {
+        days.push_back({date, deal, score});
+        std::sort(days.begin(), days.end(),
+                  [](const DailyBest& a, const DailyBest& b) { return a.date < b.date; });
+        keepLast(days, KeptDays);
+    } else if (score > day->best) {
+        day->best = score;
+    } else {
+        return;
+    }
+    save();
+}
+
 void Statistics::hintUsed() {
     ++data_.hintsUsed;
     save();

@@ -50,6 +50,8 @@ public:
     // A run of `cards` is under way; kept in memory and saved with the next record, or by flush.
     void runPlayed(std::int32_t cards);
     void hintUsed();
+    // A game of the deal of the day `date` (YYYYMMDD) ended with `score`: the day keeps the best.
+    void dailyScore(std::int32_t date, std::uint64_t deal, std::int32_t score);
     void reset();
     // Saves what is not saved yet and waits until the file holds it, as the program ends.
     void flush();

@@ -35,6 +35,15 @@ std::optional<RoundRecord> readRound(const QJsonValue& value) {
     return value.isObject() && f.ok() ? std::optional(r) : std::nullopt;
 }
 
+std::optional<DailyBest> readDailyBest(const QJsonValue& value) {
+    JsonFields f(value.toObject());
+    DailyBest d;
+    d.date = static_cast<std::int32_t>(f.integer("date", 19000101, 99991231));
+    d.deal = static_cast<std::uint64_t>(f.integer("deal", 1, MaxExactJson));
+    d.best = static_cast<std::int32_t>(f.integer("best", 0, Int32Max));
+    return value.isObject() && f.ok() ? std::optional(d) : std::nullopt;
+}
+
 std::optional<GameRecord> readGame(const QJsonValue& value) {
     JsonFields f(value.toObject());
     GameRecord g;
@@ -47,6 +56,15 @@ std::optional<GameRecord> readGame(const QJsonValue& value) {
 }
 
 } // namespace
+
+std::optional<std::int32_t> StatisticsData::dailyBest(std::int32_t date) const {
+    for (const DailyBest& day : dailyBests) {
+        if (day.date == date) {
+            return day.best;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<double> StatisticsData::meanScore() const {
     return gamesPlayed > 0
@@ -84,6 +102,11 @@ QByteArray writeStatisticsFile(const StatisticsData& data) {
                                   {"best", optionalValue(r.best)},
                                   {"cleared", r.cleared}});
     }
+    QJsonArray days;
+    for (const DailyBest& d : data.dailyBests) {
+        days.append(QJsonObject{
+            {"date", d.date}, {"deal", wide(static_cast<std::int64_t>(d.deal))}, {"best", d.best}});
+    }
     const QJsonObject root{
         {"format", FormatVersion},
         {"gamesPlayed", wide(data.gamesPlayed)},
@@ -100,6 +123,7 @@ QByteArray writeStatisticsFile(const StatisticsData& data) {
         {"nextSerial", wide(data.nextSerial)},
         {"games", games},
         {"rounds", rounds},
+        {"dailyBests", days},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
@@ -132,6 +156,13 @@ std::optional<StatisticsData> readStatisticsFile(const QByteArray& bytes) {
         const std::optional<RoundRecord> round = readRound(value);
         round && round->key < d.nextKey && round->game < d.nextSerial ? d.rounds.push_back(*round)
                                                                       : void(f.fail());
+    }
+    // Files written before the deal of the day have no list of its bests.
+    if (object->contains(QLatin1String("dailyBests"))) {
+        for (const QJsonValue value : f.array("dailyBests", 0, KeptDays)) {
+            const std::optional<DailyBest> day = readDailyBest(value);
+            day ? d.dailyBests.push_back(*day) : void(f.fail());
+        }
     }
     return f.ok() ? std::optional(d) : std::nullopt;
 }

@@ -12,6 +12,8 @@ namespace corvelle {
 // enough to find the best of every round of those games.
 inline constexpr std::size_t ChartedGames = 20;
 inline constexpr std::size_t KeptRounds = 100;
+// The record keeps the player's best on the deal of the day for this many of the last days.
+inline constexpr std::size_t KeptDays = 366;
 
 // One round that ended: cleared, or the last of a game that was over. Its best is the most the
 // round could have given; it is worked out after the round and may never be known.
@@ -39,6 +41,15 @@ struct GameRecord {
     bool operator==(const GameRecord&) const = default;
 };
 
+// The player's best score on the deal of one day (the date as the number YYYYMMDD).
+struct DailyBest {
+    std::int32_t date = 0;
+    std::uint64_t deal = 0;
+    std::int32_t best = 0;
+
+    bool operator==(const DailyBest&) const = default;
+};
+
 // The player's statistics as statistics.json keeps them: the running totals since the last
 // reset, the last games and the last rounds. The means leave out what is not known.
 struct StatisticsData {
@@ -54,8 +65,12 @@ struct StatisticsData {
     std::int64_t hintsUsed = 0;
     std::int64_t nextKey = 1;
     std::int64_t nextSerial = 1;
-    std::vector<GameRecord> games;   // oldest first, at most ChartedGames
-    std::vector<RoundRecord> rounds; // oldest first, at most KeptRounds
+    std::vector<GameRecord> games;     // oldest first, at most ChartedGames
+    std::vector<RoundRecord> rounds;   // oldest first, at most KeptRounds
+    std::vector<DailyBest> dailyBests; // oldest day first, at most KeptDays
+
+    // The best on the deal of the day `date` (YYYYMMDD), if it was played.
+    std::optional<std::int32_t> dailyBest(std::int32_t date) const;
 
     std::optional<double> meanScore() const;
     std::optional<double> meanShare() const;

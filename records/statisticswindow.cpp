@@ -1,10 +1,12 @@
 #include "records/statisticswindow.h"
 
+#include "engine/randomsource.h"
 #include "records/scorechart.h"
 #include "records/statistics.h"
 #include "ui/labels.h"
 #include "ui/windowkit.h"
 
+#include <QDate>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -26,9 +28,9 @@ constexpr Twips ValuePlace(int row) {
 constexpr Twips ChartTitlePlace{4440, 420, 3720, 285};
 constexpr Twips ChartPlace{4440, 720, 3720, 2400};
 constexpr Twips LegendPlace{4440, 3150, 3720, 285};
-constexpr Twips RoundsTitlePlace{240, 3600, 4000, 285};
+constexpr Twips RoundsTitlePlace{240, 3780, 4000, 285};
 constexpr Twips RoundPlace(int i) {
-    return {240, 3900 + 270 * i, 7920, 270};
+    return {240, 4080 + 255 * i, 7920, 255};
 }
 constexpr Twips Command1Place{6000, 5700, 2160, 375};
 
@@ -36,7 +38,7 @@ struct Figure {
     const char* name;
     const char* caption;
 };
-constexpr std::array<Figure, 9> Figures{{
+constexpr std::array<Figure, 10> Figures{{
     {"GamesPlayed", "Games played:"},
     {"RoundsCleared", "Rounds cleared:"},
     {"BestGame", "Best game score:"},
@@ -46,6 +48,7 @@ constexpr std::array<Figure, 9> Figures{{
     {"MeanShare", "Mean share of best:"},
     {"HintsUsed", "Hints used:"},
     {"CurrentDeal", "Current deal:"},
+    {"DealOfTheDay", "Deal of the day:"},
 }};
 
 QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const Twips& place,
@@ -56,6 +59,15 @@ QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const 
 
 QString percent(std::optional<double> share) {
     return share ? QStringLiteral("%1%").arg(*share * 100.0, 0, 'f', 0) : QStringLiteral("unknown");
+}
+
+// Today's deal, and the player's best on it once played.
+QString dailyText(const StatisticsData& d) {
+    const QDate today = QDate::currentDate();
+    const std::uint64_t deal = dealOfTheDay(today.year(), today.month(), today.day());
+    const std::optional<std::int32_t> best =
+        d.dailyBest(today.year() * 10000 + today.month() * 100 + today.day());
+    return best ? QStringLiteral("%1, best %2").arg(deal).arg(*best) : QString::number(deal);
 }
 
 QString roundLine(const RoundRecord& round) {
@@ -133,6 +145,7 @@ void StatisticsWindow::refresh() {
         percent(d.meanShare()),
         QString::number(d.hintsUsed),
         statistics_->currentDeal() > 0 ? QString::number(statistics_->currentDeal()) : none,
+        dailyText(d),
     };
     for (std::size_t i = 0; i < values_.size(); ++i) {
         values_[i]->setText(texts[i]);

@@ -33,7 +33,7 @@ private:
     StatisticsWindow(QWidget* mainWindow, Statistics* statistics);
 
     Statistics* statistics_;
-    std::array<QLabel*, 9> values_{};
+    std::array<QLabel*, 10> values_{};
     std::array<QLabel*, ListedRounds> rounds_{};
     ScoreChart* chart_ = nullptr;
 };

@@ -14,25 +14,6 @@ namespace {
 
 constexpr int Draw = -1, Undo = -2;
 
-// The name a screen reader is offered, or nothing for an object it is not offered.
-QString spoken(QAccessibleInterface* object) {
-    return object->state().invisible ? QString() : object->text(QAccessible::Name);
-}
-
-// What the table's notification object says: its accessible name each time it shows.
-class Announcements : public QObject {
-public:
-    QStringList heard;
-    Announcements() { qApp->installEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->objectName() == "announcer") {
-            QAccessibleInterface* voice = QAccessible::queryAccessibleInterface(watched);
-            heard << (voice->role() == QAccessible::Notification ? spoken(voice) : "?");
-        }
-        return false;
-    }
-};
-
 using Values = QMap<QString, QString>;
 
 // `values` with the space-separated "key=text" entries of `changes` put in.
@@ -418,7 +399,8 @@ private slots:
                 ">mnuResumeGame|Resume &Last Game|d; "
                 ">mnuPlaySeparator1|-|; >mnuStatistics|&Statistics|; "
                 ">mnuResetStatistics|R&eset Statistics|; >mnuPlaySeparator2|-|; "
-                ">mnuReviewLastRound|Re&view Last Round|d; >mnuReviewThisRound|Review &This Round|; "
+                ">mnuReviewLastRound|Re&view Last Round|d; >mnuReviewThisRound|Review &This "
+                "Round|; "
                 ">mnuReviewAtRoundEnd|Show Review at Round E&nd|c; "
                 "mnuHelp|&Help|; >mnuAboutCorvelle|About Corvelle|; >mnuGameRules|Game Rules|"));
     }

@@ -11,7 +11,7 @@
 using namespace corvelle;
 using namespace corvelle::test;
 
-// The statistics and their file, the kept game, and the "&Play" menu of the real main window.
+// The statistics and their file, and the kept game.
 class StatsTest : public QObject {
     Q_OBJECT
 
@@ -21,43 +21,6 @@ private slots:
     void initTestCase() { QVERIFY(fixture_.setUp()); }
     void init() { fixture_.reset(); }
     void cleanupTestCase() { setDialogs(nullptr); }
-
-    // With nothing to gain a hint says so; Best Possible Score tells both bests; a round's best
-    // reaches the statistics when it ends. A hint outlines the first move of the best line,
-    // never touches the score, is counted, and goes at the next action.
-    void hintsBestPossibleAndEachRoundsBest() {
-        ScriptedRandom random({stuckDeck(), makeDeck({})});
-        auto window = fixture_.open(&random);
-        auto* play = window->findChild<PlayMenu*>();
-        const GameState& state = window->game().state();
-        const auto hinted = [&] {
-            QStringList found;
-            for (auto* card : window->findChildren<CardPicture*>()) {
-                if (card->outline() == CardPicture::Outline::Hint) {
-                    found << card->objectName() + card->property("index").toString();
-                }
-            }
-            return found;
-        };
-        menuItem(*window, "mnuHint")->trigger();
-        QTRY_COMPARE(fixture_.messages, QStringList{"No move can add to your score now."});
-        menuItem(*window, "mnuBestPossible")->trigger();
-        QTRY_COMPARE(fixture_.messages.value(1), "The most this round can give:\n\nfrom its "
-                                                 "start: 0 points\nfrom here: 0 more points");
-        while (!state.gameOver) {
-            click(*window, "Image3");
-        }
-        QTRY_VERIFY(play->statistics().data().rounds.back().best == 0);
-        menuItem(*window, "mnuNewGame")->trigger();
-        const GameState before = state;
-        menuItem(*window, "mnuHint")->trigger();
-        QTRY_COMPARE(hinted().size(), 1);
-        QVERIFY(state == before && play->statistics().data().hintsUsed == 2);
-        const int slot = hinted()[0].mid(6).toInt();
-        QVERIFY(hinted()[0] == "Image3" ? state.drawPileCount > 0 : window->game().canPlay(slot));
-        click(*window, "Image3");
-        QVERIFY(hinted().isEmpty());
-    }
 
     // A best comes after its round: an unknown one is left out, not counted as 0.
     void roundsGamesAndBestsKnownLateOrNever() {
@@ -131,47 +94,6 @@ private slots:
             }
             QVERIFY2(resumed.state() == game.state(), qPrintable(QString::number(step)));
             QVERIFY(step > 0 || game.state().roundIndex == 2);
-        }
-    }
-
-    // "&Play" comes before "&Help"; a deal is played by its number (a wrong or cancelled one
-    // changes nothing) and restarted with the same deck (the first try counts as a game); the
-    // game in progress as the window closes is resumed in the next, options and all.
-    void playMenuDealsRestartsAndResumes() {
-        auto window = fixture_.open();
-        QVERIFY(window);
-        QVERIFY(!menuItem(*window, "mnuResumeGame")->isEnabled());
-        const GameState& state = window->game().state();
-        const GameState before = state;
-        for (const char* wrong : {"", "0", "4294967296", "x"}) {
-            fixture_.answer = wrong;
-            menuItem(*window, "mnuPlayDealNumber")->trigger();
-            QVERIFY2(state == before, wrong);
-        }
-        QVERIFY(fixture_.questions.size() == 4 && fixture_.messages.size() == 2);
-        fixture_.answer = "123456789";
-        menuItem(*window, "mnuPlayDealNumber")->trigger();
-        const auto deck = state.deck;
-        QVERIFY(state.dealNumber == 123456789 && state.deck != before.deck);
-        menuItem(*window, "mnuNoAceKing")->trigger();
-        QVERIFY(playUntil(*window, [&] { return state.deckPosition > 37 && state.score > 0; }));
-        menuItem(*window, "mnuRestartDeal")->trigger();
-        QVERIFY(state.deck == deck && state.deckPosition == 36 && state.score == 0);
-        QVERIFY(playUntil(*window, [&] { return state.score > 0; }));
-        const GameState kept = state;
-        window->close();
-        auto next = fixture_.open();
-        QVERIFY(next);
-        menuItem(*next, "mnuAceKing")->trigger();
-        menuItem(*next, "mnuResumeGame")->trigger();
-        QVERIFY(next->game().state() == kept && menuItem(*next, "mnuNoAceKing")->isChecked());
-        QCOMPARE(brokenInvariant(next->game().state(), shownBy(*next)), nullptr);
-        const StatisticsData& d = next->findChild<PlayMenu*>()->statistics().data();
-        QVERIFY(!menuItem(*next, "mnuResumeGame")->isEnabled() && d.gamesPlayed == 1);
-        for (const bool yes : {false, true}) { // a reset only when the player says yes
-            fixture_.yes = yes;
-            menuItem(*next, "mnuResetStatistics")->trigger();
-            QVERIFY(fixture_.questions.size() == 6 + yes && d.gamesPlayed == !yes);
         }
     }
 };

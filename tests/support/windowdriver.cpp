@@ -209,4 +209,20 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+QString spoken(QAccessibleInterface* object) {
+    return object->state().invisible ? QString() : object->text(QAccessible::Name);
+}
+
+Announcements::Announcements() {
+    qApp->installEventFilter(this);
+}
+
+bool Announcements::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->objectName() == "announcer") {
+        QAccessibleInterface* voice = QAccessible::queryAccessibleInterface(watched);
+        heard << (voice->role() == QAccessible::Notification ? spoken(voice) : "?");
+    }
+    return false;
+}
+
 } // namespace corvelle::test

@@ -78,6 +78,17 @@ bool playUntil(MainWindow& window, const std::function<bool()>& done);
 // What the window's controls show of the table, for the engine's invariants (enginefakes.h).
 ShownTable shownBy(MainWindow& window);
 
+// The name a screen reader is offered, or nothing for an object it is not offered.
+QString spoken(QAccessibleInterface* object);
+
+// What the table's notification object says: its accessible name each time it shows.
+class Announcements : public QObject {
+public:
+    QStringList heard;
+    Announcements();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // Records the show, hide and close events of the windows named "Form...", in order.
 class WindowEvents : public QObject {
 public:
