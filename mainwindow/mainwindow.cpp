@@ -7,6 +7,7 @@
 #include "info/ruleswindow.h"
 #include "mainwindow/accessibleroles.h"
 #include "mainwindow/cardpicture.h"
+#include "mainwindow/cardsizes.h"
 #include "mainwindow/moveannouncer.h"
 #include "play/playmenu.h"
 #include "scores/halloffamewindow.h"
@@ -18,6 +19,7 @@
 #include "ui/windowkit.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
@@ -26,6 +28,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 #include <utility>
 
@@ -52,11 +56,6 @@ constexpr Twips GameOverCaptionPlace{615, 180, 1260, 195}; // in the panel
 constexpr Twips TryAgainPlace{300, 420, 915, 375};         // in the panel
 constexpr Twips QuitPlace{1320, 420, 915, 375};            // in the panel
 constexpr Twips UndoPlace{5040, 5820, 2475, 375};
-
-// The card sizes of the "&View" menu, in percent.
-constexpr std::array CardSizes{std::pair{100, "&Normal Cards (100%)"},
-                               std::pair{150, "&Large Cards (150%)"},
-                               std::pair{200, "&Huge Cards (200%)"}};
 
 // The score labels: bold and white, narrowed a little to the width of the face the layout was
 // drawn with, so "Highest Score:" ends before the value beside it.
@@ -86,8 +85,17 @@ MainWindow::~MainWindow() {
     delete takeCentralWidget();
 }
 
+// Before the window exists its menu bar and frame are not known: a menu bar as high as its
+// font with a little room, and a title bar about as high again, are allowed for.
 QSize MainWindow::cardPictureSize() {
-    return pixels(DiscardPilePlace, OptionStore().loadCardSize() / 100.0).size();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int menuBar = QFontMetrics(QApplication::font("QMenuBar")).height() + 10;
+    const int percent =
+        screen == nullptr
+            ? OptionStore().loadCardSize()
+            : fittingCardSize(OptionStore().loadCardSize(), pixels(ClientArea).size(),
+                              QSize(8, 2 * menuBar + 12), screen->availableGeometry().size());
+    return pixels(DiscardPilePlace, percent / 100.0).size();
 }
 
 void MainWindow::createControls() {
@@ -160,11 +168,57 @@ void MainWindow::createControls() {
 
 // The whole window drawn `percent` percent of its laid-out size, pictures and fonts included.
 void MainWindow::setCardSize(int percent) {
+    table_->setFixedSize(pixels(ClientArea, percent / 100.0).size());
     layout_.setScale(percent / 100.0);
-    table_->setFixedSize(layout_.rect(ClientArea).size());
+    shownCardSize_ = percent;
     for (QAction* item : cardSizeItems_) {
         item->setChecked(item->data().toInt() == percent);
     }
+}
+
+// The View menu offers the card sizes whose window fits the screen's available area, and the
+// window shows the size the player chose, or the largest that fits when it does not: at
+// start-up, and whenever the window moves to another screen or the screen's area changes.
+void MainWindow::showFittingCardSize() {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) {
+        setCardSize(wantedCardSize_);
+        return;
+    }
+    const QWindow* handle = windowHandle();
+    const QMargins frame = handle != nullptr && isVisible() ? handle->frameMargins() : QMargins();
+    // A frame not known yet (the window not shown) is allowed for as a title bar.
+    const int titleBar = handle != nullptr && isVisible() ? 0 : menuBar()->sizeHint().height() + 12;
+    const QSize around(frame.left() + frame.right(),
+                       menuBar()->sizeHint().height() + frame.top() + frame.bottom() + titleBar);
+    const QSize client = pixels(ClientArea).size();
+    const QSize available = shownOn->availableGeometry().size();
+    for (QAction* item : cardSizeItems_) {
+        item->setVisible(cardSizeFits(item->data().toInt(), client, around, available));
+    }
+    const int percent = fittingCardSize(wantedCardSize_, client, around, available);
+    if (percent != shownCardSize_) {
+        setCardSize(percent);
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (QWindow* handle = windowHandle(); handle != nullptr && !watchingScreen_) {
+        watchingScreen_ = true;
+        connect(handle, &QWindow::screenChanged, this, [this](QScreen* now) {
+            if (now != nullptr) {
+                connect(now, &QScreen::availableGeometryChanged, this,
+                        &MainWindow::showFittingCardSize, Qt::UniqueConnection);
+            }
+            showFittingCardSize();
+        });
+        if (QScreen* now = handle->screen()) {
+            connect(now, &QScreen::availableGeometryChanged, this, &MainWindow::showFittingCardSize,
+                    Qt::UniqueConnection);
+        }
+    }
+    showFittingCardSize();
 }
 
 void MainWindow::createMenus() {
@@ -236,16 +290,17 @@ QMenu* MainWindow::createOptionMenus() {
 QMenu* MainWindow::createViewMenu() {
     QMenu* view = makeMenu(menuBar(), "mnuView", QStringLiteral("&View"));
     auto* sizes = new QActionGroup(view);
-    for (const auto& [percent, caption] : CardSizes) {
-        QAction* item = addCheckItem(view, "mnuCardSize", QString::fromLatin1(caption));
-        item->setData(percent);
-        const auto key = Qt::Key_1 + static_cast<int>(cardSizeItems_.size());
-        item->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(key)));
+    for (const CardSize& size : CardSizes) {
+        QAction* item = addCheckItem(view, "mnuCardSize", QString::fromLatin1(size.caption));
+        item->setData(size.percent);
+        item->setShortcut(size.key);
         sizes->addAction(item);
         cardSizeItems_.push_back(item);
-        connect(item, &QAction::triggered, this, [this, size = percent] {
-            setCardSize(size);
-            optionStore_.saveCardSize(size);
+        connect(item, &QAction::triggered, this, [this, percent = size.percent] {
+            wantedCardSize_ = percent;
+            optionStore_.saveCardSize(percent);
+            setCardSize(percent);
+            showFittingCardSize();
         });
     }
     return view;
@@ -275,7 +330,8 @@ void MainWindow::addShortcuts() {
 void MainWindow::startUp() {
     tell(play_->loadStatistics());
     loadSettings();
-    setCardSize(optionStore_.loadCardSize());
+    wantedCardSize_ = optionStore_.loadCardSize();
+    showFittingCardSize();
     setWindowTitle(QStringLiteral("Corvelle v" CORVELLE_VERSION));
     showCheatMarks();
     game_.start();

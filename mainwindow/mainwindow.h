@@ -69,6 +69,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
@@ -82,6 +83,7 @@ private:
     void loadSettings();
     void loadHighScores();
     void setCardSize(int percent);
+    void showFittingCardSize();
     bool keyOnTable(const QKeyEvent* key);
 
     // The player's actions.
@@ -134,6 +136,9 @@ private:
     QAction* cheatsEnabledItem_ = nullptr;
     QAction* disableCheatsItem_ = nullptr;
     std::vector<QAction*> cardSizeItems_;
+    int wantedCardSize_ = 100; // as the player chose it
+    int shownCardSize_ = 0;    // as the window shows it
+    bool watchingScreen_ = false;
     MoveAnnouncer* announcer_ = nullptr;
     bool backgroundPressed_ = false;
     KeyboardPlay keyboard_{game_, tableCards_};

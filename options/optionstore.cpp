@@ -151,7 +151,7 @@ int OptionStore::loadCardSize() {
         return 100;
     }
     const int percent = storedText(Store(ViewGroup), CardSizeKey).toInt();
-    return percent == 150 || percent == 200 ? percent : 100;
+    return percent == 125 || percent == 150 || percent == 175 || percent == 200 ? percent : 100;
 }
 
 void OptionStore::saveCardSize(int percent) {

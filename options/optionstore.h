@@ -37,7 +37,7 @@ public:
     // Where the store lives.
     static QString fileName();
 
-    // The card size in percent (100, 150 or 200), kept in a group of its own, "View".
+    // The card size in percent (100, 125, 150, 175 or 200), kept in a group of its own, "View".
     int loadCardSize();
     void saveCardSize(int percent);
 

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvelle {
@@ -32,10 +33,7 @@ void ScaledLayout::setScale(qreal scale) {
     }
 }
 
-void ScaledLayout::apply(const Entry& entry) const {
-    if (!entry.widget) {
-        return;
-    }
+QFont ScaledLayout::scaledFont(const Entry& entry) const {
     QFont font = entry.font;
     if (scale_ != 1.0) {
         // A font is drawn at a whole number of pixels. Rounding a scaled size up would make text
@@ -44,20 +42,40 @@ void ScaledLayout::apply(const Entry& entry) const {
         const qreal dpi = entry.widget->logicalDpiY();
         font.setPointSizeF(std::floor(entry.font.pointSizeF() * scale_ * dpi / 72) * 72 / dpi);
     }
-    entry.widget->setFont(font);
+    return font;
+}
+
+void ScaledLayout::apply(const Entry& entry) const {
+    if (!entry.widget) {
+        return;
+    }
+    entry.widget->setFont(scaledFont(entry));
     entry.widget->setGeometry(rect(entry.at));
     fit(entry.widget);
 }
 
+// A label grows to the right to fit its text; where the window's edge leaves too little room
+// (a score of ten digits beside "Highest Score:"), its text is drawn a little smaller instead.
 void ScaledLayout::fit(QWidget* widget) const {
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        for (const Entry& entry : entries_) {
-            if (entry.widget == widget) {
-                const QSize least = rect(entry.at).size();
-                label->setMinimumSize(least);
-                label->resize(least.expandedTo(label->sizeHint()));
-            }
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (label == nullptr) {
+        return;
+    }
+    for (const Entry& entry : entries_) {
+        if (entry.widget != widget) {
+            continue;
         }
+        const QRect place = rect(entry.at);
+        const QWidget* parent = label->parentWidget();
+        const int room = parent != nullptr ? parent->width() - place.x() - 1 : place.width();
+        QFont font = scaledFont(entry);
+        label->setFont(font);
+        while (label->sizeHint().width() > room && font.pointSizeF() > MinimumPointSize) {
+            font.setPointSizeF(std::max(font.pointSizeF() - 0.5, MinimumPointSize));
+            label->setFont(font);
+        }
+        label->setMinimumSize(place.size());
+        label->resize(place.size().expandedTo(label->sizeHint()));
     }
 }
 

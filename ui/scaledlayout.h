@@ -28,7 +28,8 @@ public:
     void setScale(qreal scale);
     qreal scale() const { return scale_; }
     QRect rect(const Twips& at) const { return pixels(at, scale_); }
-    // Puts a label back at its place, grown to fit its text.
+    // Puts a label back at its place, grown to fit its text, and smaller where the parent's
+    // right edge leaves too little room for it. The parent must have its size for this scale.
     void fit(QWidget* widget) const;
 
 private:
@@ -37,6 +38,8 @@ private:
         Twips at;
         QFont font;
     };
+    static constexpr qreal MinimumPointSize = 5.0;
+    QFont scaledFont(const Entry& entry) const;
     void apply(const Entry& entry) const;
 
     std::vector<Entry> entries_;

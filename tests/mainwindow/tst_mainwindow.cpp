@@ -392,7 +392,8 @@ private slots:
                 ">>mnuScoringOn|On|cx; >>mnuScoringOff|Off|c; >mnuShuffling|Shuffling|; "
                 ">>mnuShuffling1|1|cx; >>mnuShuffling2|2|c; >>mnuShuffling3|3|c; "
                 "mnuView|&View|; >mnuCardSize|&Normal Cards (100%)|cx; "
-                ">mnuCardSize|&Large Cards (150%)|c; >mnuCardSize|&Huge Cards (200%)|c; "
+                ">mnuCardSize|&Bigger Cards (125%)|c; >mnuCardSize|&Large Cards (150%)|c; "
+                ">mnuCardSize|&Very Large Cards (175%)|c; >mnuCardSize|&Huge Cards (200%)|c; "
                 "mnuPlay|&Play|; >mnuHint|&Hint|; >mnuBestPossible|&Best Possible Score|; "
                 ">mnuPlaySeparator0|-|; >mnuRestartDeal|&Restart This Deal|; "
                 ">mnuPlayDealNumber|Play &Deal Number...|; >mnuDealOfTheDay|Deal of the Da&y|; "
@@ -510,9 +511,9 @@ private slots:
         auto window = fixture_.open();
         setCardPictureDirectory(fixture_.dir.path());
         const QList<QAction*> sizes = window->findChildren<QAction*>("mnuCardSize");
-        for (const int index : {2, 1, 0}) {
+        for (const int index : {4, 2, 0}) {
             sizes[index]->trigger();
-            const qreal scale = 1 + index / 2.0;
+            const qreal scale = 1 + index / 4.0;
             const auto at = [scale](int twips) { return int(twips * scale / 15); };
             QCOMPARE(window->centralWidget()->size(), QSize(at(7635), at(6240)));
             QCOMPARE(control(*window, "Image1", 12)->geometry(),
@@ -527,10 +528,70 @@ private slots:
             QVERIFY(QFontMetricsF(label4->font()).horizontalAdvance(label4->text()) <=
                     QFontMetricsF(unscaled).horizontalAdvance(label4->text()) * scale + 1);
             const int strongest = sharpestStep(control(*window, "Image3")->grab().toImage(), 10);
-            QVERIFY2((strongest > 200) == (index == 2), qPrintable(QString::number(strongest)));
+            QVERIFY2((strongest > 200) == (index == 4), qPrintable(QString::number(strongest)));
         }
         auto again = fixture_.open(); // the choice is kept, in a group of its own
         QVERIFY(again->findChildren<QAction*>("mnuCardSize")[0]->isChecked());
+    }
+
+    // Every score the file can hold shows whole beside "Highest Score:" at every card size: the
+    // label keeps its place and its text is never cut by the window's edge.
+    void theLargestScoreShowsWholeAtEverySize() {
+        std::array<TableValue, 5> best;
+        best.fill(TableValue::int32(2147483647));
+        QVERIFY(writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(best, {}))));
+        auto window = fixture_.open();
+        for (QAction* size : window->findChildren<QAction*>("mnuCardSize")) {
+            size->trigger();
+            for (const char* name : {"Label4", "Label5"}) {
+                const auto* label = qobject_cast<QLabel*>(control(*window, name));
+                const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+                QVERIFY2(label->geometry().right() < window->centralWidget()->width() &&
+                             needed <= label->contentsRect().width(),
+                         qPrintable(size->text() + " " + name));
+            }
+            QCOMPARE(labelText(*window, "Label5"), "2147483647");
+        }
+    }
+
+    // The View menu offers the card sizes whose window fits the screen's available area (those
+    // CORVELLE_OFFERED_SIZES names, when given); any size the player wants shows as the largest
+    // offered up to it, also a stored one at start-up, and the window always fits.
+    void cardSizesFitTheScreen() {
+        OptionStore().saveCardSize(200);
+        auto window = fixture_.open();
+        const QRect available = window->screen()->availableGeometry();
+        const auto fits = [&] {
+            return available.contains(window->frameGeometry()) &&
+                   window->centralWidget()->geometry().bottom() < window->height();
+        };
+        QStringList offered;
+        QList<int> shown;
+        const QList<QAction*> sizes = window->findChildren<QAction*>("mnuCardSize");
+        for (QAction* size : sizes) {
+            offered << (size->isVisible() ? size->data().toString() : QString());
+        }
+        offered.removeAll(QString());
+        const QByteArray expected = qgetenv("CORVELLE_OFFERED_SIZES");
+        QVERIFY2(expected.isEmpty() || offered.join(' ') == expected,
+                 qPrintable(offered.join(' ')));
+        for (QAction* size : sizes) {
+            if (size->data().toString() == offered.last()) {
+                QVERIFY2(size->isChecked() && fits(), "a stored 200% shows the largest that fits");
+            }
+        }
+        for (QAction* size : sizes) {
+            size->trigger();
+            const auto checked = std::find_if(sizes.begin(), sizes.end(),
+                                              [](QAction* item) { return item->isChecked(); });
+            shown << (*checked)->data().toInt();
+            QVERIFY2(fits(), qPrintable(size->text()));
+        }
+        QCOMPARE(shown.size(), 5);
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(offered.contains(QString::number(shown[i])) &&
+                    shown[i] <= sizes[i]->data().toInt());
+        }
     }
 
     void optionsTakeEffectAndSurviveARestart() {
