@@ -2,6 +2,7 @@
 
 #include "cheat/cheatcommands.h"
 #include "engine/card.h"
+#include "ui/cardwords.h"
 #include "ui/labels.h"
 #include "ui/windowkit.h"
 
@@ -68,6 +69,7 @@ void WildCardWindow::createControls() {
                            {BoxColumnLeft[index / RanksPerSuit], BoxTop + BoxRowStep * (rank - 1),
                             rank == 12 ? QueenBoxWidth : BoxWidth, BoxHeight});
         box->setProperty("index", index);
+        box->setAccessibleName(cardWords(index + 1));
         paintGreen(box);
         connect(box, &QCheckBox::toggled, this, [this, index] { onBoxToggled(index); });
         setTabOrder(previous, box);

@@ -2,6 +2,8 @@
 
 #include "mainwindow/cardpicture.h"
 
+#include <QApplication>
+
 namespace corvelle {
 
 namespace {
@@ -18,15 +20,21 @@ int freeSlot(const GameState& state, int column) {
 
 } // namespace
 
-void KeyboardPlay::move(int step) {
-    const int start = column_ < 0 ? (step > 0 ? -1 : 0) : column_;
+// The next column after `from` with a card on the table, to the right (+1) or left (-1); `from`
+// itself when no other has one.
+int KeyboardPlay::nextColumn(int from, int step) const {
+    const int start = from < 0 ? (step > 0 ? -1 : 0) : from;
     for (int i = 1; i <= Columns; ++i) {
         const int column = ((start + step * i) % Columns + Columns) % Columns;
         if (freeSlot(game_.state(), column) >= 0) {
-            column_ = column;
-            break;
+            return column;
         }
     }
+    return from;
+}
+
+void KeyboardPlay::move(int step) {
+    column_ = nextColumn(column_, step);
     refresh();
 }
 
@@ -41,8 +49,11 @@ int KeyboardPlay::chosenSlot() const {
     return column_ < 0 ? -1 : freeSlot(game_.state(), column_);
 }
 
-// A card a hint points at keeps the hint's outline.
+// A card a hint points at keeps the hint's outline. A column that empties passes the choice on.
 void KeyboardPlay::refresh() {
+    if (column_ >= 0 && freeSlot(game_.state(), column_) < 0) {
+        column_ = nextColumn(column_, 1);
+    }
     const int chosen = chosenSlot();
     for (int slot = 0; slot < TableSlots; ++slot) {
         CardPicture* card = pictures_[slot];
@@ -50,6 +61,12 @@ void KeyboardPlay::refresh() {
             card->setOutline(slot == chosen ? CardPicture::Outline::Chosen
                                             : CardPicture::Outline::None);
         }
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    const bool onTable = focus != nullptr && table_ != nullptr &&
+                         (focus == table_ || focus->parentWidget() == table_);
+    if (onTable && chosen >= 0 && focus != pictures_[chosen]) {
+        pictures_[chosen]->setFocus(Qt::OtherFocusReason);
     }
 }
 

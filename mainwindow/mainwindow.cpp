@@ -9,6 +9,7 @@
 #include "mainwindow/cardpicture.h"
 #include "mainwindow/cardsizes.h"
 #include "mainwindow/moveannouncer.h"
+#include "mainwindow/tableaccessible.h"
 #include "play/playmenu.h"
 #include "scores/halloffamewindow.h"
 #include "scores/namerequest.h"
@@ -101,7 +102,12 @@ QSize MainWindow::cardPictureSize() {
 void MainWindow::createControls() {
     table_ = createFixedClientArea(this, ClientArea);
     table_->setObjectName(QStringLiteral("table"));
+    makeTableAccessible(table_);
+    table_->setAccessibleName(tr("Card table"));
+    table_->setAccessibleDescription(
+        tr("Left and Right choose a card, Enter plays it, Space draws"));
     table_->installEventFilter(this);
+    keyboard_.setTable(table_);
     // The table takes the keys, so that Space draws and never presses the undo button.
     table_->setFocusPolicy(Qt::StrongFocus);
 
@@ -111,6 +117,9 @@ void MainWindow::createControls() {
         tableCards_[slot] =
             layout_.place(new CardPicture(pictures_, table_), "Image1", TableSlotPlace(slot));
         tableCards_[slot]->setProperty("index", slot);
+        // The keyboard's choice takes the focus, so a screen reader follows it.
+        tableCards_[slot]->setFocusPolicy(Qt::ClickFocus);
+        tableCards_[slot]->installEventFilter(this);
         connect(tableCards_[slot], &CardPicture::clicked, this,
                 [this, slot] { onTableCardClicked(slot); });
     }
@@ -547,9 +556,7 @@ bool MainWindow::keyOnTable(const QKeyEvent* key) {
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (keyboard_.chosenSlot() >= 0) {
-            onTableCardClicked(keyboard_.chosenSlot());
-        }
+        playChosenCard();
         return true;
     case Qt::Key_Space:
     case Qt::Key_D:
@@ -560,9 +567,27 @@ bool MainWindow::keyOnTable(const QKeyEvent* key) {
     }
 }
 
-// The window's own table: its keys, and a click on its bare background.
+// Enter plays the chosen card; when there is nothing to play, a screen reader is told why.
+void MainWindow::playChosenCard() {
+    const int slot = keyboard_.chosenSlot();
+    const GameState& state = game_.state();
+    if (slot >= 0 && game_.canPlay(slot)) {
+        onTableCardClicked(slot);
+    } else if (state.gameOver) {
+        announcer_->say(tr("The game is over"));
+    } else if (slot < 0) {
+        announcer_->say(tr("No card is chosen: Left and Right choose one"));
+    } else {
+        announcer_->say(tr("The %1 does not fit on the %2")
+                            .arg(cardWords(state.tableCards[slot]), cardWords(state.discardTop)));
+    }
+}
+
+// The window's own table and its cards: their keys, and a click on the bare background.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == table_ && event->type() == QEvent::KeyPress &&
+    const bool onTable = watched == table_ || (watched->parent() == table_ &&
+                                               qobject_cast<CardPicture*>(watched) != nullptr);
+    if (onTable && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier &&
         keyOnTable(static_cast<QKeyEvent*>(event))) {
         return true;

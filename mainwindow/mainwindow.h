@@ -85,6 +85,7 @@ private:
     void setCardSize(int percent);
     void showFittingCardSize();
     bool keyOnTable(const QKeyEvent* key);
+    void playChosenCard();
 
     // The player's actions.
     void onTableCardClicked(int slot);

@@ -35,11 +35,30 @@ std::int32_t scaleTop(const std::vector<GameRecord>& games) {
 
 ScoreChart::ScoreChart(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(tr("Scores of the last games"));
+    setAccessibleDescription(summary());
 }
 
 void ScoreChart::setGames(const std::vector<GameRecord>& games) {
     games_ = games;
+    setAccessibleDescription(summary());
     update();
+}
+
+// The chart in words for a screen reader, oldest game first: "3 games: 120 of 400 possible,
+// 80 (best unknown), 45 of 45 possible".
+QString ScoreChart::summary() const {
+    if (games_.empty()) {
+        return tr("No game yet");
+    }
+    QStringList games;
+    for (const GameRecord& game : games_) {
+        games << (game.best ? tr("%1 of %2 possible").arg(game.score).arg(*game.best)
+                            : tr("%1 (best unknown)").arg(game.score));
+    }
+    return tr("%1 games, oldest first: %2")
+        .arg(games_.size())
+        .arg(games.join(QStringLiteral(", ")));
 }
 
 void ScoreChart::paintEvent(QPaintEvent* /*event*/) {

@@ -22,6 +22,9 @@ public:
     static const QColor ScoreColour;
     static const QColor BestColour;
 
+    // The chart in words, as a screen reader is told it.
+    QString summary() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

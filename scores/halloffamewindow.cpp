@@ -68,8 +68,8 @@ void HallOfFameWindow::createControls() {
              palette().color(QPalette::HighlightedText), TitlePoints, {960, 480, 2235, 435});
     for (int row = 0; row < HighScorePlaces; ++row) {
         const QByteArray placeName = "Label" + QByteArray::number(row + 2);
-        rowLabel(area, placeName.constData(), QString::number(row + 1), Qt::white, RowPoints,
-                 {480, RowTops[row], 165, 300});
+        placeLabels_[row] = rowLabel(area, placeName.constData(), QString::number(row + 1),
+                                     Qt::white, RowPoints, {480, RowTops[row], 165, 300});
         QLabel* score = rowLabel(area, "Label7", QStringLiteral("0"), Qt::white, RowPoints,
                                  {960, RowTops[row], 1170, 300});
         score->setProperty("index", row);
@@ -103,10 +103,19 @@ void HallOfFameWindow::placeBesideMainWindow() {
     }
 }
 
+// Each row reads as one to a screen reader: its place, its score and its name, whichever of its
+// controls the reader is on.
 void HallOfFameWindow::fillRows(const std::array<HighScores::Row, HighScorePlaces>& rows) {
     for (int i = 0; i < HighScorePlaces; ++i) {
         setTextShrinkingToFit(scoreLabels_[i], rows[i].score, RowPoints);
         nameBoxes_[i]->setText(rows[i].name);
+        const QString row =
+            rows[i].name.isEmpty()
+                ? tr("Place %1: %2").arg(i + 1).arg(rows[i].score)
+                : tr("Place %1: %2, %3").arg(i + 1).arg(rows[i].score, rows[i].name);
+        placeLabels_[i]->setAccessibleName(row);
+        scoreLabels_[i]->setAccessibleName(row);
+        nameBoxes_[i]->setAccessibleName(tr("Name, place %1").arg(i + 1));
     }
 }
 

@@ -47,6 +47,7 @@ private:
     QPointer<QWidget> mainWindow_;
     HighScores* scores_ = nullptr;
     QString directory_;
+    std::array<QLabel*, HighScorePlaces> placeLabels_{};
     std::array<QLabel*, HighScorePlaces> scoreLabels_{};
     std::array<QLineEdit*, HighScorePlaces> nameBoxes_{};
 };

@@ -187,6 +187,12 @@ private slots:
         for (int index : {0, 1, 2}) {
             box(window, index)->click();
         }
+        for (const auto& [index, name] :
+             {std::pair{0, "Ace of Spades"}, {20, "Eight of Clubs"}, {51, "King of Hearts"}}) {
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(box(window, index))->text(QAccessible::Name),
+                QString(name));
+        }
         QCheckBox* seventh = box(window, 20);
         seventh->click();
         QVERIFY(!seventh->isChecked());

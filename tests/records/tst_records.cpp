@@ -1,5 +1,6 @@
 #include "mainwindow/cardpicture.h"
 #include "play/playmenu.h"
+#include "records/scorechart.h"
 #include "storage/datadirectory.h"
 #include "tests/support/enginefakes.h"
 #include "tests/support/windowdriver.h"
@@ -40,6 +41,9 @@ private slots:
         QVERIFY(d.meanShare() == 0.75 && !d.games[0].best);
         s.setRoundBest(last, 180);
         QVERIFY(d.meanShare() == 0.625 && d.games[0].best == 580 && !d.games[1].best);
+        ScoreChart chart(nullptr); // and in words, for a screen reader
+        chart.setGames(d.games);
+        QCOMPARE(chart.summary(), "2 games, oldest first: 390 of 580 possible, 10 (best unknown)");
         s.flush();
         Statistics again(dataDirectory());
         again.load();

@@ -509,6 +509,13 @@ private slots:
     void windowShowsTheRowsInTheFixedForm() {
         HallOfFameWindow* w = showWindow(V::int32(2147483647));
         QCOMPARE(rows(w), "2147483647 Ann,Ace <b>Bob</b>,0 ,0 , ");
+        // A screen reader reads a row as one, whichever of its controls it is on.
+        const auto said = [&](const char* name, int index) {
+            return QAccessible::queryAccessibleInterface(control(*w, name, index))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(said("Label2", -1) + "|" + said("Label7", 1) + "|" + said("Text1", 2),
+                 "Place 1: 2147483647, Ann|Place 2: Ace, <b>Bob</b>|Name, place 3");
         // The name beside a score of 0 is emptied in the table itself.
         QCOMPARE(scores_->names()[2], V::fromText({}));
         QVERIFY(w->isVisible() && main_->isVisible());

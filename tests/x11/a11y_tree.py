@@ -153,6 +153,14 @@ def run():
     return False
 
 
-GLib.idle_add(run)
-pyatspi.Registry.start()
-sys.exit(0 if passed else 1)
+def serve(test):
+    """Runs `test` inside the AT-SPI event loop and exits with its verdict."""
+    global main
+    main = test
+    GLib.idle_add(run)
+    pyatspi.Registry.start()
+    sys.exit(0 if passed else 1)
+
+
+if __name__ == "__main__":
+    serve(main)

@@ -2,9 +2,10 @@
 # The real game in a real X server, heard through the accessibility bus that screen readers
 # use: a private session bus (dbus-run-session) activates the AT-SPI bus and its registry, the
 # game joins it, and a11y_tree.py walks and presses its accessible tree through pyatspi.
-#   usage: a11y_x11.sh CORVELLE_EXECUTABLE PICTURE_WRITER
+#   usage: a11y_x11.sh CORVELLE_EXECUTABLE PICTURE_WRITER [WALK]
+# WALK is the script that walks the tree: a11y_tree.py (the default) or a11y_focus.py.
 set -u
-game_exe=$1 make_pictures=$2
+game_exe=$1 make_pictures=$2 walk_script=${3:-a11y_tree.py}
 here=$(cd "$(dirname "$0")" && pwd)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -41,7 +42,7 @@ cp "$game_exe" "$run/game/corvelle"
 
 # The bus and the registry start on demand; the walk waits for them. As root the session bus
 # cannot raise its file limit and says so: that line is noise.
-setsid timeout -k 5 100 dbus-run-session -- /usr/bin/python3 "$here/a11y_tree.py" \
+setsid timeout -k 5 100 dbus-run-session -- /usr/bin/python3 "$here/$walk_script" \
     "$run/game/corvelle" 2> >(grep -v 'Failed to set fd limit' >&2) &
 walk=$!
 wait "$walk"
