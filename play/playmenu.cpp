@@ -39,14 +39,17 @@ std::uint64_t todaysDeal() {
     return dealOfTheDay(today.year(), today.month(), today.day());
 }
 
-QString digitsOnly(const QString& typed) {
-    QString digits;
-    for (const QChar c : typed) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && digits.size() < 10) {
-            digits += c;
-        }
+// The deal a typed answer names: a whole number from 1 to MaxDealNumber, blanks around it
+// allowed; nothing for anything else.
+std::optional<std::uint64_t> dealNumberIn(const QString& typed) {
+    const QString digits = typed.trimmed();
+    if (digits.isEmpty() || digits.size() > 10 ||
+        !std::all_of(digits.begin(), digits.end(),
+                     [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); })) {
+        return std::nullopt;
     }
-    return digits;
+    const qulonglong deal = digits.toULongLong();
+    return deal >= 1 && deal <= MaxDealNumber ? std::optional(deal) : std::nullopt;
 }
 
 std::int32_t difference(std::int32_t a, std::int32_t b) {
@@ -196,18 +199,18 @@ void PlayMenu::onDealOfTheDay() {
 }
 
 void PlayMenu::onPlayDealNumber() {
-    const QString typed = dialogs().askText(DealPrompt, DealTitle, digitsOnly);
-    if (typed.isEmpty()) {
+    const QString typed = dialogs().askText(DealPrompt, DealTitle);
+    if (typed.trimmed().isEmpty()) {
         return;
     }
-    const qulonglong deal = typed.toULongLong();
-    if (deal < 1 || deal > MaxDealNumber) {
+    const std::optional<std::uint64_t> deal = dealNumberIn(typed);
+    if (!deal) {
         emit message(QStringLiteral("There is no deal %1: deals are numbered from 1 to %2.")
-                         .arg(typed)
+                         .arg(typed.trimmed())
                          .arg(MaxDealNumber));
         return;
     }
-    startGame(deal);
+    startGame(*deal);
 }
 
 // ---- Recording ----

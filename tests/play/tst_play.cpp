@@ -233,12 +233,23 @@ private slots:
         QVERIFY(!menuItem(*window, "mnuResumeGame")->isEnabled());
         const GameState& state = window->game().state();
         const GameState before = state;
-        for (const char* wrong : {"", "0", "4294967296", "x"}) {
-            fixture_.answer = wrong;
+        // Nothing but a whole number from 1 to 4294967295 plays: the rest is refused with the
+        // range, never cut down to a number ("-5" is no deal 5); an empty answer cancels.
+        const QStringList wrong{"",   "0",  "4294967296", "x", "-5", "12345678901234567890",
+                                "7x", "1.5"};
+        for (const QString& answer : wrong) {
+            fixture_.answer = answer;
             menuItem(*window, "mnuPlayDealNumber")->trigger();
-            QVERIFY2(state == before, wrong);
+            QVERIFY2(state == before, qPrintable(answer));
         }
-        QVERIFY(fixture_.questions.size() == 4 && fixture_.messages.size() == 2);
+        QCOMPARE(fixture_.messages.size(), wrong.size() - 1);
+        QCOMPARE(fixture_.messages.value(3), "There is no deal -5: deals are numbered from 1 to "
+                                             "4294967295.");
+        fixture_.messages.clear();
+        fixture_.questions.clear();
+        fixture_.answer = " 42 "; // the blanks around a number do not count
+        menuItem(*window, "mnuPlayDealNumber")->trigger();
+        QCOMPARE(state.dealNumber, 42u);
         fixture_.answer = "123456789";
         menuItem(*window, "mnuPlayDealNumber")->trigger();
         const auto deck = state.deck;
@@ -261,7 +272,7 @@ private slots:
         for (const bool yes : {false, true}) { // a reset only when the player says yes
             fixture_.yes = yes;
             menuItem(*next, "mnuResetStatistics")->trigger();
-            QVERIFY(fixture_.questions.size() == 6 + yes && d.gamesPlayed == !yes);
+            QVERIFY(fixture_.questions.size() == 3 + yes && d.gamesPlayed == !yes);
         }
     }
 };
