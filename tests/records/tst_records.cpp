@@ -135,6 +135,28 @@ private slots:
         }
     }
 
+    // A kept game whose deck its deal did not give (two cards of the draw pile swapped, to make
+    // an easy game) is refused as damaged: put aside, the player told once, and left alone.
+    void aKeptGameWithAnotherDeckIsRefused() {
+        auto window = fixture_.open();
+        click(*window, "Image3");
+        window->close();
+        const QString kept = PlayMenu::savedGamePath();
+        auto saved = readSavedGame(readFile(kept));
+        QVERIFY(saved && saved->state.dealNumber != 0);
+        std::swap(saved->state.deck[50], saved->state.deck[53]);
+        QVERIFY(replaceFileContent(kept, writeSavedGame(*saved)).isEmpty());
+        auto next = fixture_.open();
+        const GameState before = next->game().state();
+        menuItem(*next, "mnuResumeGame")->trigger();
+        QCOMPARE(fixture_.messages.size(), 1);
+        QVERIFY2(fixture_.messages[0].contains("cannot be resumed"),
+                 qPrintable(fixture_.messages[0]));
+        QVERIFY(next->game().state() == before && !QFile::exists(kept));
+        QCOMPARE(readSavedGame(readFile(kept + ".damaged")), saved);
+        QVERIFY(!menuItem(*next, "mnuResumeGame")->isEnabled());
+    }
+
     // "&Play" comes before "&Help"; a deal is played by its number (a wrong or cancelled one
     // changes nothing) and restarted with the same deck (the first try counts as a game); the
     // game in progress as the window closes is resumed in the next, options and all.
