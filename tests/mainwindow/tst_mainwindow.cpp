@@ -914,6 +914,13 @@ private slots:
             "mnuAceKing.Checked=False mnuNoAceKing.Checked=True Scoring=False "
             "mnuScoringOn.Checked=False mnuScoringOff.Checked=True AceKing=False");
         row("Shuffles=2", "Shuffles=2 mnuShuffling1.Checked=False mnuShuffling2.Checked=True");
+        // Both draw choices read as the one item stored as checked; two checked: the default.
+        row("ClickCardPileTo=True|ClickFormAlso=true|mnuDiscardPileB.Checked=True|"
+            "mnuDiscardPileA.Checked=False",
+            "ClickFormAlso=True mnuDiscardPileA.Checked=False mnuDiscardPileB.Checked=True");
+        row("ClickCardPileTo=True|ClickFormAlso=True|mnuDiscardPDrawP.Checked=TRUE|"
+            "mnuDiscardPileB.Checked=True",
+            "");
         for (const QString& bad :
              QString("ClickFormAlso=\" true\"|ClickCardPileTo=yes|mnuShuffling3.Checked=1|"
                      "mnuDiscardPileA.Checked=|ClickFormAlso=True,True|"
