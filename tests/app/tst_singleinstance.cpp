@@ -121,7 +121,8 @@ private slots:
         QFETCH(QByteArray, name);
         QFETCH(QByteArray, kind);
         const QByteArray at = runtime() + '/' + name, aside = runtime() + "/aside";
-        for (const QByteArray& path : {at, aside}) {
+        for (const QByteArray& path :
+             {runtime() + "/corvelle.lock", runtime() + "/corvelle.socket", aside}) {
             (void)(::unlink(path) == 0 || ::rmdir(path) == 0);
         }
         QVERIFY(kind == "directory" ? ::mkdir(at, 0700) == 0
