@@ -16,26 +16,22 @@
 
 namespace {
 
-// A started copy of the real game, killed when the test lets go of it.
-struct Started : std::unique_ptr<QProcess> {
-    Started(std::unique_ptr<QProcess> process) : unique_ptr(std::move(process)) {}
-    ~Started() {
-        if (get() != nullptr) {
-            get()->kill();
-            get()->waitForFinished(5000);
-        }
+// A started copy of the real game; QProcess kills it when the test lets go of it.
+using Started = std::unique_ptr<QProcess>;
+
+bool plays(const Started& copy) {
+    return copy->state() == QProcess::Running;
+}
+
+// Empty when the copy ends at once, with status 0 and not a word; else what it does.
+QString howItEnds(const Started& copy) {
+    if (plays(copy) && !copy->waitForFinished(10000)) {
+        return "it plays on";
     }
-    bool plays() const { return get()->state() == QProcess::Running; }
-    // Empty when the copy ends at once, with status 0 and not a word; else what it does.
-    QString howItEnds() const {
-        if (plays() && !get()->waitForFinished(10000)) {
-            return "it plays on";
-        }
-        const QByteArray said = get()->readAllStandardOutput() + get()->readAllStandardError();
-        return get()->exitCode() != 0 ? QString("status %1: %2").arg(get()->exitCode()).arg(said)
-                                      : QString(said);
-    }
-};
+    const QByteArray said = copy->readAllStandardOutput() + copy->readAllStandardError();
+    return copy->exitCode() != 0 ? QString("status %1: %2").arg(copy->exitCode()).arg(said)
+                                 : QString(said);
+}
 
 // A program of another user (nobody) that takes this user's meeting name, or connects to it,
 // and waits to be killed. Only root can start one.
@@ -132,13 +128,13 @@ private slots:
                     : ::mkfifo(aside, 0600) == 0 && ::symlink("aside", at) == 0);
         const Started first = launch(), second = launch();
         QVERIFY(first && second);
-        QVERIFY2(QTest::qWaitFor([&] { return !first.plays() || !second.plays(); }, 10000),
+        QVERIFY2(QTest::qWaitFor([&] { return !plays(first) || !plays(second); }, 10000),
                  "both copies play");
-        QCOMPARE((first.plays() ? second : first).howItEnds(), QString());
+        QCOMPARE(howItEnds(plays(first) ? second : first), QString());
         const Started third = launch();
         QVERIFY(third);
-        QCOMPARE(third.howItEnds(), QString());
-        QVERIFY(first.plays() || second.plays());
+        QCOMPARE(howItEnds(third), QString());
+        QVERIFY(plays(first) || plays(second));
     }
 
     // A copy of an older version knows only the lock file: while it holds it, a start ends.
@@ -148,7 +144,7 @@ private slots:
         QVERIFY(lock.open(QIODevice::ReadWrite) && ::flock(lock.handle(), LOCK_EX) == 0);
         const Started start = launch();
         QVERIFY(start);
-        QCOMPARE(start.howItEnds(), QString());
+        QCOMPARE(howItEnds(start), QString());
     }
 
     // Anyone may take or reach an abstract name. Another user's program on this user's name
