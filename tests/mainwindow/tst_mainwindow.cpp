@@ -918,8 +918,8 @@ private slots:
         row("ClickCardPileTo=True|ClickFormAlso=true|mnuDiscardPileB.Checked=True|"
             "mnuDiscardPileA.Checked=False",
             "ClickFormAlso=True mnuDiscardPileA.Checked=False mnuDiscardPileB.Checked=True");
-        row("ClickCardPileTo=True|ClickFormAlso=True|mnuDiscardPDrawP.Checked=TRUE|"
-            "mnuDiscardPileB.Checked=True",
+        row("ClickCardPileTo=TRUE|ClickFormAlso=True|mnuDiscardPDrawP.Checked=True|"
+            "mnuDiscardPileB.Checked=True|mnuDiscardPileA.Checked=False",
             "");
         for (const QString& bad :
              QString("ClickFormAlso=\" true\"|ClickCardPileTo=yes|mnuShuffling3.Checked=1|"
