@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 
 namespace corvelle {
 
-// The one copy of the game that plays for this player. It holds an advisory lock on a file in
-// the per-user runtime directory, which the kernel lets go of when the process ends however it
-// ends, so no lock is ever stale; and it listens on a local socket beside it. A later start
-// finds the lock taken, asks the running copy through the socket to come forward and ends.
-// Whatever keeps the lock from being taken or checked at all, the game plays regardless.
+// The one copy of the game that plays for this player. It listens on a Linux abstract socket, a
+// name that lives in no folder, named after the user and the runtime folder: only one socket can
+// hold the name, nothing in the file system can spoil it, and it goes with the process however the
+// process ends, so it is never stale. A later start finds the name taken by a copy of the same
+// user, and connecting to it is the request to come forward; that start then ends. Beside it the
+// copy holds an advisory lock on a file in the runtime folder, when that is a plain file, for a
+// copy that cannot meet it at the name (an older version, another network namespace), and writes
+// its process id there for a person looking. Whatever keeps both from being taken or checked,
+// the game plays regardless.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -16,21 +21,24 @@ public:
     explicit SingleInstance(QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Another copy holds the lock; it has already been asked to come forward.
+    // Another copy plays; it has already been asked to come forward.
     bool anotherCopyPlays() const { return anotherCopyPlays_; }
 
+    // The abstract name at which this user's copies meet, without its leading NUL byte.
+    static QByteArray meetingName();
+
 signals:
-    // A later start asked this copy to show itself.
+    // A later start of the same user asked this copy to show itself.
     void comeForwardRequested();
 
 private:
-    void listen(const QString& name);
-    static bool askToComeForward(const QString& name);
+    bool listen(const QByteArray& name);
+    void answerRequests();
+    void lockFile();
 
+    int server_ = -1;
     int lockFile_ = -1;
     bool anotherCopyPlays_ = false;
-    int server_ = -1;
-    QByteArray socketPath_;
 };
 
 // Shows the application's visible windows again, un-minimised, on top and active.

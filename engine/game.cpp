@@ -210,28 +210,30 @@ void Game::dealGame(DealMode mode) {
     if (state_.dealNumber != 0) {
         random_.startRound(state_.dealNumber, state_.roundIndex);
     }
-    shuffleDeck(state_.options.shuffleCount);
+    state_.deck = shuffledDeck(random_, state_.options.shuffleCount);
     state_.tableCardsLeft = TableSlots;
     dealTable();
     display_.setGameOverPanelVisible(false);
 }
 
-void Game::shuffleDeck(int passes) {
+std::array<int, DeckSize + 1> Game::shuffledDeck(RandomSource& random, int passes) {
     // Each pass builds a whole new permutation by rejection sampling; only the last one counts.
     passes = std::clamp(passes, 1, 3);
+    std::array<int, DeckSize + 1> deck{};
     std::array<bool, DeckSize + 1> usedCodes{};
     for (int pass = 0; pass < passes; ++pass) {
         usedCodes.fill(false);
         for (int j = 1; j <= DeckSize; ++j) {
             int v = 0;
             do {
-                const double x = random_.uniform();
+                const double x = random.uniform();
                 v = std::clamp(static_cast<int>(x * DeckSize) + 1, 1, DeckSize);
             } while (usedCodes[v]);
-            state_.deck[j] = v;
+            deck[j] = v;
             usedCodes[v] = true;
         }
     }
+    return deck;
 }
 
 void Game::dealTable() {

@@ -54,6 +54,11 @@ public:
     bool moveFits(int tableRank, int discardRank) const;
     bool canPlay(int slot) const;
 
+    // The deck that `passes` passes of the shuffle (1 to 3, the "Shuffling" option) make of the
+    // numbers `random` gives next: how every round is dealt, and how a kept game's deck is
+    // checked against its deal.
+    static std::array<int, DeckSize + 1> shuffledDeck(RandomSource& random, int passes);
+
 private:
     enum class DealMode { NewGame = 1, NewRound = 2 };
 
@@ -66,7 +71,6 @@ private:
     // The steps of a game, in the order the rules use them.
     void dealGame(DealMode mode);
     void showWholeGame();
-    void shuffleDeck(int passes);
     void dealTable();
     Outcome playTableCard(int slot);
     SlotCheck checkTableCard(int slot) const;

@@ -1,5 +1,8 @@
 #include "engine/statecheck.h"
 
+#include "engine/game.h"
+#include "engine/randomsource.h"
+
 #include <cmath>
 #include <limits>
 
@@ -20,6 +23,19 @@ bool isPermutation(const std::array<int, DeckSize + 1>& deck) {
         seen[deck[p]] = true;
     }
     return deck[0] == 0;
+}
+
+// Whether the deck is the one that the round of a numbered deal is dealt, by the game's own
+// shuffle, once, twice or three times: the "Shuffling" option may have changed since.
+bool dealtByItsDeal(const GameState& s) {
+    for (int passes = 1; passes <= 3; ++passes) {
+        DealRandom random;
+        random.startRound(s.dealNumber, s.roundIndex);
+        if (Game::shuffledDeck(random, passes) == s.deck) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The table against the deck, the column grids and the count of cards left; the cards of each
@@ -152,6 +168,9 @@ std::string_view whyImpossible(const GameState& s) {
     }
     if (!isPermutation(s.deck)) {
         return "the deck is not a permutation of the 54 cards";
+    }
+    if (s.dealNumber != 0 && !dealtByItsDeal(s)) {
+        return "the deck is not the one its deal number and round give";
     }
     if (const std::string_view problem = tableProblem(s); !problem.empty()) {
         return problem;

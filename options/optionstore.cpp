@@ -27,19 +27,6 @@ QString storedText(const QSettings& settings, const QString& key) {
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
-void applySetting(Options& options, const OptionSetting& setting) {
-    for (const OptionField& field : OptionFields) {
-        if (field.key != setting.key) {
-            continue;
-        }
-        if (field.flag != nullptr) {
-            options.*field.flag = setting.text == "True";
-        } else {
-            options.*field.number = text(setting.text).toInt();
-        }
-    }
-}
-
 // The value stored under `key`: one of the texts the items write for it (in any letter case),
 // or else the text of the default item of its group.
 OptionSetting readSetting(const QSettings& settings, std::string_view key) {
@@ -61,15 +48,10 @@ OptionSetting readSetting(const QSettings& settings, std::string_view key) {
     return fallback;
 }
 
-bool readMark(const QSettings& settings, const OptionItem& item) {
-    const QString stored = storedText(settings, checkedKey(item));
-    if (stored.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
-        return true;
-    }
-    if (stored.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
-        return false;
-    }
-    return item.defaultMark;
+// Whether the item's check mark is stored, and stored as checked ("True" in any letter case).
+bool storedChecked(const QSettings& settings, const OptionItem& item) {
+    return storedText(settings, checkedKey(item))
+               .compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
 }
 
 // The store, opened in its group "Settings". It is the file that QSettings gives organisation
@@ -89,10 +71,7 @@ const QString CardSizeKey = QStringLiteral("CardSize");
 } // namespace
 
 Options OptionStore::withItem(Options options, std::size_t item) {
-    for (const OptionSetting& setting : OptionItems.at(item).settings) {
-        applySetting(options, setting);
-    }
-    return options;
+    return withOptionItem(options, item);
 }
 
 OptionMarks OptionStore::defaultMarks() {
@@ -120,11 +99,14 @@ void OptionStore::loadSettings(Options& options, OptionMarks& marks) {
         return; // nothing in a file that could not be read or is no settings file counts
     }
     for (const OptionField& field : OptionFields) {
-        applySetting(options, readSetting(settings, field.key));
+        options = withOptionSetting(options, readSetting(settings, field.key));
     }
+    OptionMarks checked{};
     for (std::size_t i = 0; i < OptionItems.size(); ++i) {
-        marks[i] = readMark(settings, OptionItems[i]);
+        checked[i] = storedChecked(settings, OptionItems[i]);
     }
+    options = settledOptions(options, checked);
+    marks = optionMarksOf(options);
 }
 
 void OptionStore::choose(std::size_t item, Options& options, OptionMarks& marks) {

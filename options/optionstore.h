@@ -14,8 +14,9 @@ namespace corvelle {
 // texts ("True", "False", "1", ...) in the per-user settings file of the organisation and
 // application "Corvelle", group "Settings". The options are read once at start-up and each
 // group is written the moment the player chooses one of its items; nothing else ever writes.
-// A stored text the game did not write reads as the key's default, and a store that cannot be
-// read or written leaves the game running on the options in memory.
+// A stored text the game did not write reads as the key's default, options no menu could set
+// read as one item of their group, and the check marks always follow the options; a store that
+// cannot be read or written leaves the game running on the options in memory.
 class OptionStore {
 public:
     // The options as choosing OptionItems[item] makes them.
@@ -24,8 +25,9 @@ public:
 
     // The check marks the menus carry before any saved choice is read.
     static OptionMarks defaultMarks();
-    // Reads every option and check mark, each from its own key; missing or unusable texts give
-    // the defaults. Writes nothing.
+    // Reads every option from its own key (a missing or unusable text gives the key's default),
+    // settles what no menu could have set as settledOptions does, with the marks stored as
+    // checked as its tie-break, and marks the items the options then hold. Writes nothing.
     void loadSettings(Options& options, OptionMarks& marks);
     // The player chose OptionItems[item]: sets its options and the marks of its group, then
     // saves them.

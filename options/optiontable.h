@@ -82,4 +82,18 @@ inline constexpr std::array<OptionField, 6> OptionFields{{
 // The check marks of the option items, by their place in OptionItems.
 using OptionMarks = std::array<bool, OptionItems.size()>;
 
+// The options with one stored value put in, and as choosing OptionItems[item] makes them.
+Options withOptionSetting(Options options, const OptionSetting& setting);
+Options withOptionItem(Options options, std::size_t item);
+
+// The one reading of options that no menu could have set, for the settings store and the kept
+// game alike: each group plays as the item whose values it holds. A group whose values are each
+// one that an item stores, but that together match no item (both draw choices on), plays as the
+// one item marked in `storedChecked` when exactly one is, else as its default item. A value that
+// no item stores (a shuffle count of 4) is left as it is, for the game's own check to refuse.
+Options settledOptions(Options options, const OptionMarks& storedChecked = {});
+
+// The check marks that go with `options`: in each group, the item whose values they hold.
+OptionMarks optionMarksOf(const Options& options);
+
 } // namespace corvelle

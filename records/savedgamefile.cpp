@@ -1,5 +1,6 @@
 #include "records/savedgamefile.h"
 
+#include "options/optiontable.h"
 #include "records/jsonfields.h"
 
 #include <QJsonDocument>
@@ -65,6 +66,7 @@ void readOptions(JsonFields& f, const QJsonObject& object, Options& o) {
     o.scoringOn = g.flag("scoringOn");
     o.showHighScoresPopup = g.flag("showHighScoresPopup");
     o.shuffleCount = g.int32("shuffleCount");
+    o = settledOptions(o); // a kept game stores no check marks
     g.ok() ? void() : void(f.fail());
 }
 

@@ -23,8 +23,9 @@ struct SavedGame {
 QByteArray writeSavedGame(const SavedGame& game);
 // The kept game in `bytes`, field for field, or nothing when they are no savedgame.json this
 // program wrote: not JSON, a field missing or of the wrong kind, a number out of the range of
-// its field, a game without a deal number. Whether the state could have come from play is the
-// game's own check (whyImpossible). Never fails in any other way, whatever the bytes.
+// its field, a game without a deal number. Options that no menu could set (both draw choices,
+// as older versions kept them) read as settledOptions reads them. Whether the state could have
+// come from play is the game's own check (whyImpossible). Never fails in any other way.
 std::optional<SavedGame> readSavedGame(const QByteArray& bytes);
 
 } // namespace corvelle

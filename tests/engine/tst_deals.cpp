@@ -132,6 +132,45 @@ private slots:
         const auto shown = t.display.slotPicture;
         QVERIFY(!t.game.resume(broken) && t.state == before && t.display.slotPicture == shown);
     }
+
+    // A numbered deal's deck follows from its number and round, shuffled once, twice or three
+    // times (the option may have changed since the round was dealt); a deck that play was not
+    // dealt is refused, however well the rest agrees with it.
+    void aDeckItsDealDidNotGiveIsRefused() {
+        const std::pair<const char*, void (*)(GameState&)> changes[] = {
+            {"two draw pile cards", [](GameState& s) { std::swap(s.deck[50], s.deck[53]); }},
+            {"two table cards",
+             [](GameState& s) {
+                 std::swap(s.deck[1], s.deck[6]);
+                 std::swap(s.tableCards[0], s.tableCards[5]);
+                 std::swap(s.columnCards[0][0], s.columnCards[1][0]);
+             }},
+            {"another round", [](GameState& s) { ++s.roundIndex; }},
+            {"another deal", [](GameState& s) { s.dealNumber = 123456788; }},
+        };
+        for (const int passes : {1, 2, 3}) {
+            for (const int round : {1, 2}) {
+                FakeDisplay display;
+                DealRandom random;
+                Game game(display, random);
+                game.setOptions({.shuffleCount = passes});
+                game.newGame(123456789);
+                if (round == 2 && game.resume(nearlyCleared(game.state()))) {
+                    game.clickTableSlot(0);
+                }
+                QCOMPARE(game.state().roundIndex, round);
+                GameState dealt = game.state();
+                dealt.options.shuffleCount = passes % 3 + 1;
+                QCOMPARE(QString::fromLatin1(whyImpossible(dealt)), QString());
+                for (const auto& [what, change] : changes) {
+                    GameState changed = dealt;
+                    change(changed);
+                    const QString why = QString::fromLatin1(whyImpossible(changed));
+                    QVERIFY2(why.contains("deal"), qPrintable(what + (": " + why)));
+                }
+            }
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDeals)

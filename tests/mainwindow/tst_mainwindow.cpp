@@ -945,13 +945,28 @@ private slots:
                 << (reads ? QString(reads) : QString(file).replace('|', ' '));
         };
         QTest::newRow("first run") << QByteArray() << QString();
+        // The marks follow the values; both draw choices, with no mark stored as checked, read
+        // as the group's default item.
         row("ShowHighScores=False|mnuShowHSa.Checked=True|mnuShowHSb.Checked=True|Shuffles=3|"
             "mnuShuffling2.Checked=True|Scoring=False|AceKing=False|mnuAceKing.Checked=True|"
-            "ClickCardPileTo=True|ClickFormAlso=True|mnuDiscardPileA.Checked=False");
+            "ClickCardPileTo=True|ClickFormAlso=True|mnuDiscardPileA.Checked=False",
+            "ShowHighScores=False mnuShowHSa.Checked=False mnuShowHSb.Checked=True Shuffles=3 "
+            "mnuShuffling1.Checked=False mnuShuffling3.Checked=True Scoring=False "
+            "mnuScoringOn.Checked=False mnuScoringOff.Checked=True AceKing=False "
+            "mnuAceKing.Checked=False mnuNoAceKing.Checked=True");
         // "True" and "False" in any letter case; other texts read as the key's default.
         row("ClickFormAlso=TRUE|mnuNoAceKing.Checked=true|Scoring=fALSE|AceKing=  False  ",
-            "ClickFormAlso=True mnuNoAceKing.Checked=True Scoring=False AceKing=False");
-        row("Shuffles=2");
+            "ClickFormAlso=True mnuDiscardPileA.Checked=False mnuDiscardPileB.Checked=True "
+            "mnuAceKing.Checked=False mnuNoAceKing.Checked=True Scoring=False "
+            "mnuScoringOn.Checked=False mnuScoringOff.Checked=True AceKing=False");
+        row("Shuffles=2", "Shuffles=2 mnuShuffling1.Checked=False mnuShuffling2.Checked=True");
+        // Both draw choices read as the one item stored as checked; two checked: the default.
+        row("ClickCardPileTo=True|ClickFormAlso=true|mnuDiscardPileB.Checked=True|"
+            "mnuDiscardPileA.Checked=False",
+            "ClickFormAlso=True mnuDiscardPileA.Checked=False mnuDiscardPileB.Checked=True");
+        row("ClickCardPileTo=TRUE|ClickFormAlso=True|mnuDiscardPDrawP.Checked=True|"
+            "mnuDiscardPileB.Checked=True|mnuDiscardPileA.Checked=False",
+            "");
         for (const QString& bad :
              QString("ClickFormAlso=\" true\"|ClickCardPileTo=yes|mnuShuffling3.Checked=1|"
                      "mnuDiscardPileA.Checked=|ClickFormAlso=True,True|"

@@ -1,4 +1,5 @@
 #include "mainwindow/cardpicture.h"
+#include "options/optionstore.h"
 #include "play/playmenu.h"
 #include "records/scorechart.h"
 #include "storage/datadirectory.h"
@@ -99,6 +100,53 @@ private slots:
             QVERIFY2(resumed.state() == game.state(), qPrintable(QString::number(step)));
             QVERIFY(step > 0 || game.state().roundIndex == 2);
         }
+    }
+
+    // Settings no menu writes (both draw choices on) play as one choice of the menus, so the
+    // game kept at the close resumes in the next window as it was. A kept game that an older
+    // version wrote with both reads by the same rule (it keeps no marks: the default item).
+    void aGameOfContradictorySettingsResumes() {
+        QVERIFY(QDir().mkpath(QFileInfo(OptionStore::fileName()).path()) &&
+                writeFile(OptionStore::fileName(),
+                          "[Settings]\nClickCardPileTo=True\nClickFormAlso=True\n"));
+        auto window = fixture_.open();
+        click(*window, "Image3");
+        const GameState kept = window->game().state();
+        window->close();
+        auto saved = readSavedGame(readFile(KeptGame(dataDirectory()).filePath()));
+        auto next = fixture_.open();
+        menuItem(*next, "mnuResumeGame")->trigger();
+        QCOMPARE(fixture_.messages.join(' '), QString());
+        QVERIFY(next->game().state() == kept && kept.options == Options{} &&
+                menuItem(*next, "mnuDiscardPileA")->isChecked());
+        QVERIFY(saved && saved->state.options == Options{});
+        const SavedGame settled = *saved;
+        saved->state.options.drawPileClickDraws = saved->state.options.backgroundClickDraws = true;
+        QCOMPARE(readSavedGame(writeSavedGame(*saved)), settled);
+        saved->state.options.shuffleCount = 4; // damage, not a contradiction: refused
+        QVERIFY(!whyImpossible(readSavedGame(writeSavedGame(*saved))->state).empty());
+    }
+
+    // A kept game whose deck its deal did not give (two cards of the draw pile swapped, to make
+    // an easy game) is refused as damaged: put aside, the player told once, and left alone.
+    void aKeptGameWithAnotherDeckIsRefused() {
+        auto window = fixture_.open();
+        click(*window, "Image3");
+        window->close();
+        const QString kept = KeptGame(dataDirectory()).filePath();
+        auto saved = readSavedGame(readFile(kept));
+        QVERIFY(saved && saved->state.dealNumber != 0);
+        std::swap(saved->state.deck[50], saved->state.deck[53]);
+        QVERIFY(replaceFileContent(kept, writeSavedGame(*saved)).isEmpty());
+        auto next = fixture_.open();
+        const GameState before = next->game().state();
+        menuItem(*next, "mnuResumeGame")->trigger();
+        QCOMPARE(fixture_.messages.size(), 1);
+        QVERIFY2(fixture_.messages[0].contains("cannot be resumed"),
+                 qPrintable(fixture_.messages[0]));
+        QVERIFY(next->game().state() == before && !QFile::exists(kept));
+        QCOMPARE(readSavedGame(readFile(kept + ".damaged")), saved);
+        QVERIFY(!menuItem(*next, "mnuResumeGame")->isEnabled());
     }
 };
 

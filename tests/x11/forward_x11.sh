@@ -2,11 +2,14 @@
 # A second start brings the running game forward: in a real X server with a window manager,
 # the game's window is minimised, then another window takes the focus from it; each time a
 # second copy must end at once with status 0 and the first copy's window must be shown and
-# active again.
+# active again. Nothing in the file system spoils it: a FIFO lies where the lock file used to be,
+# and a directory where the socket did.
 #   usage: forward_x11.sh CORVELLE_EXECUTABLE PICTURE_WRITER
 source "$(dirname "$0")/common.sh"
 x11_start openbox xmessage
 x11_game "$1" "$2"
+mkfifo "$XDG_RUNTIME_DIR/corvelle.lock" && mkdir "$XDG_RUNTIME_DIR/corvelle.socket" ||
+    fail "could not spoil the runtime folder"
 x11_launch
 
 # Waits up to ten seconds for the game's window to reach a state: three digits, each 1 or 0,
