@@ -462,8 +462,9 @@ void MainWindow::onHighScoresCleared() {
 // A resumed game brings its own options and wild cards: the menus show them, and the options are
 // kept as if the player had chosen them.
 void MainWindow::onGameResumed() {
-    for (const std::size_t item : PlayMenu::optionItemsOf(game_.state().options)) {
-        if (!optionMarks_[item]) {
+    const OptionMarks held = optionMarksOf(game_.state().options);
+    for (std::size_t item = 0; item < OptionItems.size(); ++item) {
+        if (held[item] && !optionMarks_[item]) {
             onOptionChosen(item);
         }
     }

@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <string>
 
 namespace corvelle {
 
@@ -110,28 +109,6 @@ void PlayMenu::createMenu(QAction* before) {
     connect(statistics, &QAction::triggered, this, &PlayMenu::onShowStatistics);
     connect(reset, &QAction::triggered, this, &PlayMenu::onResetStatistics);
     connect(&statistics_, &Statistics::saveFailed, this, &PlayMenu::message);
-}
-
-std::vector<std::size_t> PlayMenu::optionItemsOf(const Options& options) {
-    const auto valueText = [&options](std::string_view key) -> std::string {
-        for (const OptionField& field : OptionFields) {
-            if (field.key == key) {
-                return field.flag != nullptr ? (options.*field.flag ? "True" : "False")
-                                             : std::to_string(options.*field.number);
-            }
-        }
-        return {};
-    };
-    std::vector<std::size_t> items;
-    for (std::size_t i = 0; i < OptionItems.size(); ++i) {
-        const auto& settings = OptionItems[i].settings;
-        if (std::all_of(settings.begin(), settings.end(), [&](const OptionSetting& setting) {
-                return setting.key.empty() || valueText(setting.key) == setting.text;
-            })) {
-            items.push_back(i);
-        }
-    }
-    return items;
 }
 
 // ---- New games ----

@@ -10,7 +10,6 @@
 #include <QDate>
 #include <QObject>
 
-#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -35,9 +34,6 @@ class PlayMenu : public QObject {
 public:
     // Puts the menu into `window`'s menu bar just before `before`.
     PlayMenu(QMainWindow* window, Game& game, QAction* before);
-
-    // The option items (by their place in OptionItems) whose values are those of `options`.
-    static std::vector<std::size_t> optionItemsOf(const Options& options);
 
     Statistics& statistics() { return statistics_; }
     // Reads the statistics; what the player must be told about them, or an empty text.
