@@ -271,7 +271,9 @@ void PlayMenu::onResumeGame() {
         dealtOn_ = QDate();
         kept.game->state.highScoreToBeat = game_.state().highScoreToBeat;
         game_.resume(kept.game->state);
-        startTracking(kept.game->roundStartScore, kept.game->gameSerial, false);
+        startTracking(kept.game->roundStartScore,
+                      statistics_.adoptGame(kept.game->gameSerial, kept.game->state.dealNumber),
+                      false);
         solver_->dropQuestion();
         solver_->roundResumed();
     }

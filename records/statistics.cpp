@@ -100,6 +100,25 @@ bool Statistics::takeBackGameOver() {
     return true;
 }
 
+std::int64_t Statistics::adoptGame(std::int64_t game, std::uint64_t deal) {
+    if (game <= 0) {
+        return 0;
+    }
+    const bool taken =
+        std::any_of(data_.rounds.begin(), data_.rounds.end(),
+                    [&](const RoundRecord& r) { return r.game == game && r.deal != deal; }) ||
+        std::any_of(data_.games.begin(), data_.games.end(),
+                    [&](const GameRecord& g) { return g.serial == game && g.deal != deal; });
+    if (taken) {
+        return 0;
+    }
+    if (game >= data_.nextSerial) {
+        data_.nextSerial = game + 1;
+        save();
+    }
+    return game;
+}
+
 void Statistics::gameLeft(std::int64_t game, std::uint64_t deal, std::int32_t score) {
     beforeGameOver_.reset();
     addGame({game, deal, score, 0, std::nullopt});

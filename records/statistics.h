@@ -43,6 +43,11 @@ public:
     // changed): its end is taken back as if it had never been recorded. False when nothing
     // has been recorded since that could be taken back.
     bool takeBackGameOver();
+    // A kept game of deal `deal` with serial `game` is taken up again. Returns the serial it
+    // goes on with: its own, which the statistics then never give another game, or 0 (a new
+    // serial at its next round's end) when the statistics were lost or reset since and gave its
+    // serial to a game of another deal meanwhile.
+    std::int64_t adoptGame(std::int64_t game, std::uint64_t deal);
     // A game left unfinished for another: it counts as played, with the score it had.
     void gameLeft(std::int64_t game, std::uint64_t deal, std::int32_t score);
     // The most the round with `key` could have given; the first answer for a round counts.

@@ -1,7 +1,9 @@
+#include "engine/solver.h"
 #include "mainwindow/cardpicture.h"
 #include "options/optionstore.h"
 #include "play/playmenu.h"
 #include "records/scorechart.h"
+#include "scores/hscorecodec.h"
 #include "storage/datadirectory.h"
 #include "tests/support/enginefakes.h"
 #include "tests/support/windowdriver.h"
@@ -147,6 +149,41 @@ private slots:
         QVERIFY(next->game().state() == before && !QFile::exists(kept));
         QCOMPARE(readSavedGame(readFile(kept + ".damaged")), saved);
         QVERIFY(!menuItem(*next, "mnuResumeGame")->isEnabled());
+    }
+
+    // The statistics and the kept game agree however either was lost: a kept game that has a
+    // serial already (a round of it was won) is resumed and ended after the statistics were
+    // lost, and what the statistics then write reads back.
+    void aKeptGameOutlivesLostStatistics() {
+        std::array<TableValue, 5> unbeatable; // no game enters it, so no other game follows
+        unbeatable.fill(TableValue::int32(1000000000));
+        QVERIFY(
+            writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(unbeatable, {}))));
+        auto window = fixture_.open();
+        fixture_.answer = "2"; // a deal whose first round can be cleared
+        menuItem(*window, "mnuPlayDealNumber")->trigger();
+        const ClearResult clearing = canClearTable(positionOf(window->game().state()));
+        QVERIFY(clearing.canClear);
+        for (const SolverMove& move : clearing.line) {
+            move.isDraw() ? click(*window, "Image3") : click(*window, "Image1", move.slot);
+        }
+        QCOMPARE(window->game().state().roundIndex, 2);
+        click(*window, "Image3");
+        window->close();
+        const QString file = Statistics(dataDirectory()).filePath();
+        QVERIFY(QFile::remove(file));
+        auto next = fixture_.open();
+        menuItem(*next, "mnuResumeGame")->trigger();
+        QVERIFY(next->game().state().roundIndex == 2 && fixture_.messages.isEmpty());
+        QVERIFY(playUntil(*next, [&] { return next->game().state().gameOver; }));
+        next->close();
+        Statistics again(dataDirectory());
+        QCOMPARE(again.load(), QString());
+        QVERIFY(again.data().gamesPlayed == 1 && again.data().rounds.size() == 1);
+        // A serial that statistics started again gave to a game of another deal is not shared.
+        std::int64_t other = 0;
+        again.roundEnded(other, 99, 1, 10, true);
+        QVERIFY(again.adoptGame(other, 2) == 0 && again.adoptGame(other, 99) == other);
     }
 };
 
