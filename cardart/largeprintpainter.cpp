@@ -213,11 +213,12 @@ void LargePrintPainter::drawJoker(QPainter& painter, const QColor& colour) const
 // The back: a navy field with a bold light lattice, a white frame and a gold diamond in the
 // middle; no white face and no index, so it is never taken for a card's face.
 void LargePrintPainter::drawBack(QPainter& painter) const {
-    const QRectF field(OutlineWidth, OutlineWidth, Width - 2 * OutlineWidth,
-                       Height - 2 * OutlineWidth);
+    // A narrow white margin keeps the navy from the card's corners, which the game cuts away:
+    // JPEG would smear its colour into them.
+    constexpr qreal Margin = OutlineWidth + 6;
+    const QRectF field(Margin, Margin, Width - 2 * Margin, Height - 2 * Margin);
     QPainterPath inside;
-    inside.addRoundedRect(field, CardPainter::CornerRadius - OutlineWidth,
-                          CardPainter::CornerRadius - OutlineWidth);
+    inside.addRoundedRect(field, 8, 8);
     painter.fillPath(inside, Navy);
     painter.save();
     painter.setClipPath(inside);
@@ -230,7 +231,7 @@ void LargePrintPainter::drawBack(QPainter& painter) const {
     painter.restore();
     painter.setPen(QPen(Qt::white, 8));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(field.adjusted(14, 14, -14, -14), 8, 8);
+    painter.drawRoundedRect(field.adjusted(10, 10, -10, -10), 6, 6);
     const QPointF centre(Width / 2.0, Height / 2.0);
     QPolygonF diamond;
     diamond << centre + QPointF(0, -70) << centre + QPointF(50, 0) << centre + QPointF(0, 70)
