@@ -1,6 +1,7 @@
 #include "cardart/cardpainter.h"
 
-#include <QFont>
+#include "cardart/letterpaths.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -35,73 +36,6 @@ constexpr qreal PipSize = 44;
 constexpr qreal AceSize = 156;
 
 const QRectF CourtPanel(74, 22, 128, 376);
-
-// The outlines of the font's letters at 100 pixels, baseline at y = 0. DejaVu Sans Bold's
-// capitals are 72.9 units high.
-constexpr qreal FontCapHeight = 72.9;
-
-QFont letterFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(100);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
-QPainterPath glyphs(const QString& text) {
-    static const QFont font = letterFont();
-    QPainterPath p;
-    p.addText(0, 0, font, text);
-    return p;
-}
-
-// A "1" in the font's weight without its foot, so that "10" is no wider than a letter.
-QPainterPath narrowOne() {
-    QPainterPath p;
-    p.moveTo(28.3, 0);
-    p.lineTo(28.3, -60.1);
-    p.lineTo(16, -57.6);
-    p.lineTo(16, -69.9);
-    p.lineTo(28.2, -72.9);
-    p.lineTo(46.1, -72.9);
-    p.lineTo(46.1, 0);
-    p.closeSubpath();
-    return p;
-}
-
-// The rank as it stands in the index, in font units. The tails of J and Q are pulled up to a
-// third of their depth, so the suit can sit close below every rank; "10" is a narrow one
-// close against a slightly condensed nought.
-QPainterPath rankGlyphs(int rank) {
-    QPainterPath p;
-    if (rank == 10) {
-        const QPainterPath nought = glyphs(QStringLiteral("0"));
-        p = narrowOne();
-        p.addPath(nought.translated(46.1 + 4 - nought.boundingRect().left(), 0));
-        p = QTransform::fromScale(0.86, 1).map(p);
-    } else {
-        const std::string_view text = corvelle::rankIndex(rank);
-        p = glyphs(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-    }
-    for (int i = 0; i < p.elementCount(); ++i) {
-        const QPainterPath::Element e = p.elementAt(i);
-        if (e.y > 0) {
-            p.setElementPositionAt(i, e.x, e.y / 3);
-        }
-    }
-    return p;
-}
-
-// Text in the letter font, capital letters capHeight high, hanging from topCentre.
-QPainterPath textPath(const QString& text, QPointF topCentre, qreal capHeight) {
-    const QPainterPath p = glyphs(text);
-    const qreal scale = capHeight / FontCapHeight;
-    return QTransform()
-        .translate(topCentre.x(), topCentre.y() + capHeight)
-        .scale(scale, scale)
-        .translate(-p.boundingRect().center().x(), 0)
-        .map(p);
-}
 
 // Where the pips of the cards 2 to 10 lie: column -1, 0 or 1, and the height from 0 (top) to
 // 1 (bottom) of the pip area.

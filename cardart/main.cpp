@@ -1,5 +1,6 @@
 #include "cardart/appicon.h"
 #include "cardart/cardpainter.h"
+#include "cardart/largeprintpainter.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,15 +11,15 @@
 
 namespace {
 
-// The 55 card pictures as 1.jpg to 55.jpg.
-bool writeCards(const QDir& dir, QTextStream& err) {
+// The 55 card pictures of one face set as 1.jpg to 55.jpg.
+template <typename Painter> bool writeCards(const QDir& dir, QTextStream& err) {
     const QFontInfo font(QFont(QStringLiteral("DejaVu Sans")));
     if (font.family() != QStringLiteral("DejaVu Sans")) {
         err << "cardart: warning: DejaVu Sans is not installed, letters drawn in " << font.family()
             << '\n';
     }
-    const CardPainter painter;
-    for (int n = 1; n <= CardPainter::PictureCount; ++n) {
+    const Painter painter;
+    for (int n = 1; n <= Painter::PictureCount; ++n) {
         const QString file = dir.filePath(QStringLiteral("%1.jpg").arg(n));
         if (!painter.picture(n).save(file, "JPG", 92)) {
             err << "cardart: cannot write " << file << '\n';
@@ -48,8 +49,9 @@ bool writeIcons(const QDir& dir, QTextStream& err) {
 
 } // namespace
 
-// Draws the 55 card pictures, or with --icons the application icon, into the directory named
-// on the command line. Exits with 1 when any file could not be written.
+// Draws the 55 classic card pictures, with --large the 55 Large Print ones, or with --icons the
+// application icon, into the directory named on the command line. Exits with 1 when any file
+// could not be written.
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -57,12 +59,14 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments();
-    const bool icons = args.size() == 3 && args.at(1) == QStringLiteral("--icons");
-    if (icons) {
-        args.removeAt(1);
+    QString what;
+    if (args.size() == 3 && args.at(1).startsWith(QStringLiteral("--"))) {
+        what = args.takeAt(1);
     }
-    if (args.size() != 2) {
-        err << "usage: cardart [--icons] DIRECTORY\n";
+    if (args.size() != 2 || args.at(1).startsWith(QStringLiteral("--")) ||
+        !(what.isEmpty() || what == QStringLiteral("--large") ||
+          what == QStringLiteral("--icons"))) {
+        err << "usage: cardart [--large | --icons] DIRECTORY\n";
         return 2;
     }
     const QDir dir(args.at(1));
@@ -70,5 +74,13 @@ int main(int argc, char* argv[]) {
         err << "cardart: cannot create " << dir.path() << '\n';
         return 1;
     }
-    return (icons ? writeIcons(dir, err) : writeCards(dir, err)) ? 0 : 1;
+    bool written = false;
+    if (what == QStringLiteral("--icons")) {
+        written = writeIcons(dir, err);
+    } else if (what == QStringLiteral("--large")) {
+        written = writeCards<LargePrintPainter>(dir, err);
+    } else {
+        written = writeCards<CardPainter>(dir, err);
+    }
+    return written ? 0 : 1;
 }

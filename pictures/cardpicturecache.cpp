@@ -25,12 +25,27 @@ std::shared_ptr<CardPictureLoad>& waitingHandOver() {
     return load;
 }
 
+// The load waiting for a cache of `directory`, taken; null when there is none.
+std::shared_ptr<CardPictureLoad> takeHandOver(const QString& directory) {
+    std::shared_ptr<CardPictureLoad>& waiting = waitingHandOver();
+    if (waiting && waiting->directory() == directory) {
+        return std::exchange(waiting, nullptr);
+    }
+    return nullptr;
+}
+
 } // namespace
 
-CardPictureCache::CardPictureCache(QString directory) : directory_(std::move(directory)) {
-    std::shared_ptr<CardPictureLoad>& waiting = waitingHandOver();
-    if (waiting && waiting->directory() == directory_) {
-        handedOver_ = std::exchange(waiting, nullptr);
+CardPictureCache::CardPictureCache(QString directory)
+    : directory_(std::move(directory)), handedOver_(takeHandOver(directory_)) {}
+
+void CardPictureCache::setDirectory(QString directory) {
+    directory_ = std::move(directory);
+    pixmaps_.clear();
+    if (auto waiting = takeHandOver(directory_)) {
+        handedOver_ = std::move(waiting);
+    } else if (handedOver_ && handedOver_->directory() != directory_) {
+        handedOver_.reset();
     }
 }
 
@@ -80,21 +95,24 @@ std::shared_ptr<CardPictureLoad> handOverCardPictures(const QString& directory, 
     return load;
 }
 
-std::shared_ptr<CardPictureLoad> startCardPictureLoad(QSize logicalSize) {
-    return handOverCardPictures(cardPictureDirectory(), logicalSize,
-                                dataFilePath(QStringLiteral("cardpictures.cache")));
+std::shared_ptr<CardPictureLoad> startCardPictureLoad(QSize logicalSize, CardFaces faces) {
+    const QString cacheFile = faces == CardFaces::LargePrint
+                                  ? QStringLiteral("cardpictures-large.cache")
+                                  : QStringLiteral("cardpictures.cache");
+    return handOverCardPictures(cardPictureDirectory(faces), logicalSize, dataFilePath(cacheFile));
 }
 
-QString cardPictureDirectory() {
-    const QString& chosen = pictureDirectoryOverride();
-    if (!chosen.isEmpty()) {
-        return chosen;
+QString cardPictureDirectory(CardFaces faces) {
+    QString directory = pictureDirectoryOverride();
+    if (directory.isEmpty()) {
+        const QDir programDir(QCoreApplication::applicationDirPath());
+        directory =
+            programDir.exists(QStringLiteral("images"))
+                ? programDir.filePath(QStringLiteral("images"))
+                : QDir::cleanPath(programDir.filePath(QStringLiteral("../share/corvelle/images")));
     }
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    if (programDir.exists(QStringLiteral("images"))) {
-        return programDir.filePath(QStringLiteral("images"));
-    }
-    return QDir::cleanPath(programDir.filePath(QStringLiteral("../share/corvelle/images")));
+    return faces == CardFaces::LargePrint ? QDir(directory).filePath(QStringLiteral("large"))
+                                          : directory;
 }
 
 void setCardPictureDirectory(const QString& directory) {

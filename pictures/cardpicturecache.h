@@ -11,6 +11,10 @@ namespace corvelle {
 
 class CardPictureLoad;
 
+// The two sets of card pictures the game can show: the classic faces, or the Large Print faces
+// drawn for players who see poorly. Both have the same 55 files, by the same numbers.
+enum class CardFaces { Classic, LargePrint };
+
 // The decoded card pictures of one window, by picture number and by the size they are shown at.
 // A picture is read from images/N.jpg the first time it is needed and decoded straight to the
 // size it covers on the screen in device pixels (JPEG decoding scales down almost for free), so
@@ -27,6 +31,11 @@ public:
     QPixmap pixmap(int number, QSize logicalSize, qreal devicePixelRatio);
 
     QString directory() const { return directory_; }
+    // Reads the pictures from `directory` from now on, for example the other face set: every
+    // pixmap kept so far is dropped, and so are start-up's decodes of another directory, so the
+    // next paint of each control shows the new faces. A start-up load of `directory` that no
+    // cache has taken yet (handOverCardPictures) is taken over. The controls must be repainted.
+    void setDirectory(QString directory);
     // How many files this cache has decoded itself so far.
     int decodeCount() const { return decodes_; }
 
@@ -47,14 +56,20 @@ private:
 std::shared_ptr<CardPictureLoad> handOverCardPictures(const QString& directory, QSize logicalSize,
                                                       const QString& cacheFile = {});
 
-// Starts the load above for the game's own pictures (cardPictureDirectory()), keeping the decoded
-// pictures from one start to the next in the per-user data directory.
-std::shared_ptr<CardPictureLoad> startCardPictureLoad(QSize logicalSize);
+// Starts the load above for the game's own pictures of `faces` (cardPictureDirectory(faces)),
+// keeping the decoded pictures from one start to the next in the per-user data directory, in a
+// file of each face set's own (cardpictures.cache, cardpictures-large.cache): a start with the
+// one set never throws away what was kept of the other.
+std::shared_ptr<CardPictureLoad> startCardPictureLoad(QSize logicalSize,
+                                                      CardFaces faces = CardFaces::Classic);
 
-// The directory the card pictures are read from: images/ beside the executable, unless a test
-// pointed it elsewhere with setCardPictureDirectory.
-QString cardPictureDirectory();
-// Points every window created from now on at another picture directory; empty restores images/.
+// The directory the card pictures of `faces` are read from: images/ beside the executable for
+// the classic faces, images/large/ for the Large Print ones; for an installed copy, without
+// images/ beside it, share/corvelle/images and share/corvelle/images/large. A test's
+// setCardPictureDirectory takes the place of images/.
+QString cardPictureDirectory(CardFaces faces = CardFaces::Classic);
+// Points every window created from now on at another picture directory (its large/ subfolder
+// for the Large Print faces); empty restores images/.
 void setCardPictureDirectory(const QString& directory);
 
 } // namespace corvelle

@@ -1,4 +1,5 @@
 #include "cardart/cardpainter.h"
+#include "cardart/largeprintpainter.h"
 #include "mainwindow/cardpicture.h"
 #include "pictures/cardpicturecache.h"
 
@@ -6,16 +7,97 @@
 
 #include <QSvgRenderer>
 
+#include <array>
+#include <cmath>
+
 // The card pictures and the icon the build draws: files the game can load, one distinct
 // picture per card with a readable corner and a middle that keeps clear of it, the same bytes
 // on every build (which stops when they cannot be written), corners that the card controls cut
-// away, an icon whose files agree.
+// away, an icon whose files agree; Large Print faces legible at the smallest size.
 class TestCardArt : public QObject {
     Q_OBJECT
 
     static QString file(int number, const QString& dir = QString()) {
         return (dir.isEmpty() ? QCoreApplication::applicationDirPath() + "/images" : dir) +
                QStringLiteral("/%1.jpg").arg(number);
+    }
+    static QString largeFile(int number) {
+        return file(number, QCoreApplication::applicationDirPath() + "/images/large");
+    }
+    // What is wrong with the picture file at `path`, or nothing: it must be a 276 x 420 JPEG, a
+    // rounded card with neutral corners and a dark edge, with red pixels if it is `red` and
+    // none otherwise.
+    static QString problemWith(const QString& path, bool red, QImage& image) {
+        QImageReader reader(path);
+        if (reader.format() != "jpeg" || reader.size() != QSize(276, 420)) {
+            return path + ": not a card-sized JPEG";
+        }
+        image = reader.read();
+        const auto grey = [&](int x, int y) {
+            const QRgb p = image.pixel(x, y);
+            return qAbs(qRed(p) - qGreen(p)) < 16 && qAbs(qGreen(p) - qBlue(p)) < 16;
+        };
+        if (!grey(0, 0) || !grey(275, 419) || !inked(image.pixel(1, 210)) ||
+            !inked(image.pixel(138, 1))) {
+            return path + ": no rounded card with a dark edge";
+        }
+        int reds = 0;
+        for (int i = 0; i < 276 * 420; ++i) {
+            const QRgb p = image.pixel(i % 276, i / 276);
+            reds += qRed(p) > 150 && qGreen(p) < 90 && qBlue(p) < 90;
+        }
+        return (red ? reds > 500 : reds == 0) ? QString() : path + QString(": %1 red").arg(reds);
+    }
+    // How many pixels of two pictures of one size differ by more than a quarter of the range in
+    // some colour: far above JPEG noise.
+    static int differingPixels(const QImage& a, const QImage& b) {
+        int differing = 0;
+        for (int i = 0; i < a.width() * a.height(); ++i) {
+            const QRgb p = a.pixel(i % a.width(), i / a.width());
+            const QRgb q = b.pixel(i % a.width(), i / a.width());
+            differing += qMax(qMax(qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q))),
+                              qAbs(qBlue(p) - qBlue(q))) > 64;
+        }
+        return differing;
+    }
+    static bool inked(QRgb p) { return qGray(p) < 160; }
+    // The top strip that a covered card shows, at the game's smallest size (69 x 105).
+    static QImage shownStrip(const QImage& picture) {
+        const int strip = qRound(LargePrintPainter::CoveredStripHeight);
+        return picture.copy(0, 0, 276, strip)
+            .scaled(69, strip / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    // The tallest run of rows with ink in the first `columns` columns of a shown strip, inside
+    // its edge: the height of the index's rank (the classic index is 17 pixels wide, ours 38).
+    static int rankHeight(const QImage& strip, int columns) {
+        int tallest = 0;
+        for (int y = 3, run = 0; y < strip.height(); ++y) {
+            int x = 3;
+            while (x < columns && !inked(strip.pixel(x, y))) {
+                ++x;
+            }
+            run = x < columns ? run + 1 : 0;
+            tallest = qMax(tallest, run);
+        }
+        return tallest;
+    }
+    // How many separate inked shapes lie below the strip (each is painted out once counted).
+    static int shapesBelowStrip(const QImage& picture) {
+        QImage body = picture.copy(12, qCeil(LargePrintPainter::CoveredStripHeight), 252, 230);
+        int shapes = 0;
+        for (int i = 0; i < body.width() * body.height(); ++i) {
+            QList<QPoint> open{QPoint(i % body.width(), i / body.width())};
+            shapes += inked(body.pixel(open.first()));
+            while (!open.isEmpty()) {
+                const QPoint p = open.takeLast();
+                if (body.rect().contains(p) && inked(body.pixel(p))) {
+                    body.setPixel(p, qRgb(255, 255, 255));
+                    open << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1)
+                         << p - QPoint(0, 1);
+                }
+            }
+        }
+        return shapes;
     }
     static int runCardArt(const QStringList& arguments) {
         QProcess process;
@@ -28,38 +110,18 @@ private slots:
     // Rounded cards with neutral corners, red pixels on red cards and jokers only; the top-left
     // corner, as the game shows a covered card, tells all 55 pictures apart.
     void picturesAreDistinctCardSizedJpegs() {
-        const auto grey = [](QRgb p) {
-            return qAbs(qRed(p) - qGreen(p)) < 16 && qAbs(qGreen(p) - qBlue(p)) < 16;
-        };
         QList<QImage> corners;
         for (int n = 1; n <= 55; ++n) {
-            QImageReader reader(file(n));
-            QVERIFY2(reader.format() == "jpeg" && reader.size() == QSize(276, 420),
-                     qPrintable(file(n)));
-            const QImage image = reader.read();
-            QVERIFY(grey(image.pixel(0, 0)) && grey(image.pixel(275, 419)));
-            QVERIFY(qGray(image.pixel(1, 210)) < 160 && qGray(image.pixel(138, 1)) < 160);
-            int red = 0;
-            for (int i = 0; i < 276 * 420; ++i) {
-                const QRgb p = image.pixel(i % 276, i / 276);
-                red += qRed(p) > 150 && qGreen(p) < 90 && qBlue(p) < 90;
-            }
-            const bool redCard = (n >= 27 && n <= 52) || n == 54;
-            QVERIFY2(redCard ? red > 500 : red == 0, qPrintable(QString("%1: %2").arg(n).arg(red)));
+            QImage image;
+            const QString problem = problemWith(file(n), (n >= 27 && n <= 52) || n == 54, image);
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
             corners << image.copy(0, 0, 64, 150)
                            .scaled(16, 37, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
         for (int a = 0; a < 55; ++a) {
             for (int b = a + 1; b < 55; ++b) {
-                // Pixels apart by more than a quarter of the range: far above JPEG noise.
-                int difference = 0;
-                for (int i = 0; i < 16 * 37; ++i) {
-                    const QRgb p = corners[a].pixel(i % 16, i / 16),
-                               q = corners[b].pixel(i % 16, i / 16);
-                    difference += qMax(qMax(qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q))),
-                                       qAbs(qBlue(p) - qBlue(q))) > 64;
-                }
-                QVERIFY2(difference >= 5, qPrintable(QString("%1 %2").arg(a + 1).arg(b + 1)));
+                QVERIFY2(differingPixels(corners[a], corners[b]) >= 5,
+                         qPrintable(QString("%1 %2").arg(a + 1).arg(b + 1)));
             }
         }
     }
@@ -95,28 +157,111 @@ private slots:
         }
     }
 
-    // A card control cuts its picture's corners away: the table, or the card below, shows there.
+    // Every Large Print picture is a rounded card in a dark outline, red only on the Hearts and
+    // the red joker. In the strip a covered card shows, at 69 pixels wide, every two pictures
+    // differ clearly, the rank stands beside its suit, and it is well over twice as tall as the
+    // classic index's. The pips below count the rank.
+    void largePrintTellsEveryCardApartInTheShownStrip() {
+        QList<QImage> strips;
+        for (int n = 1; n <= 55; ++n) {
+            QImage image;
+            const QString problem =
+                problemWith(largeFile(n), (n >= 40 && n <= 52) || n == 54, image);
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+            strips << shownStrip(image);
+            if (n > 52) {
+                continue;
+            }
+            const QRectF rank = LargePrintPainter::indexRank(n).boundingRect();
+            const QRectF suit = LargePrintPainter::indexSuit(n).boundingRect();
+            QVERIFY(QRectF(8, 8, 260, 164).contains(rank | suit) && rank.right() + 8 < suit.left());
+            const int height = rankHeight(strips.last(), 38);
+            const int classic = rankHeight(shownStrip(QImage(file(n))), 17);
+            QVERIFY2(height >= 28 && height > 2 * classic,
+                     qPrintable(QString("%1: %2 against %3").arg(n).arg(height).arg(classic)));
+            if (corvelle::faceRank(n) <= 10) {
+                QCOMPARE(shapesBelowStrip(image), corvelle::faceRank(n));
+            }
+        }
+        for (int a = 0; a < 55; ++a) {
+            for (int b = a + 1; b < 55; ++b) {
+                const int differing = differingPixels(strips[a], strips[b]);
+                QVERIFY2(differing >= 100,
+                         qPrintable(QString("%1 %2: %3").arg(a + 1).arg(b + 1).arg(differing)));
+            }
+        }
+    }
+
+    // The four suits' ink, as the Large Print index shows it, under normal sight and as
+    // protanopes, deuteranopes and tritanopes see it (the simulation of Machado, Oliveira and
+    // Fernandes at full severity): every two suits at least 30 CIELAB units apart, and each
+    // at 4.5:1 contrast or more against the white face.
+    void largePrintSuitColoursStayApartForColourBlindSight() {
+        const std::array<std::array<double, 9>, 4> sights{
+            {{1, 0, 0, 0, 1, 0, 0, 0, 1},
+             {.152286, 1.052583, -.204868, .114503, .786281, .099216, -.003882, -.048116, 1.051998},
+             {.367322, .860646, -.227968, .280085, .672501, .047413, -.01182, .04294, .968881},
+             {1.255528, -.076749, -.178779, -.078411, .930809, .147602, .004733, .691367, .3039}}};
+        // The colour as sight `m` sees it in CIELAB, and its luminance last.
+        const auto seen = [](const std::array<double, 9>& m, QColor colour) {
+            std::array<double, 3> v{colour.redF(), colour.greenF(), colour.blueF()}, s{};
+            for (double& c : v) {
+                c = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            }
+            for (int r = 0; r < 3; ++r) {
+                s[r] = m[3 * r] * v[0] + m[3 * r + 1] * v[1] + m[3 * r + 2] * v[2];
+            }
+            const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 0.138; };
+            const double y = 0.2126 * s[0] + 0.7152 * s[1] + 0.0722 * s[2];
+            const double x = (0.4124 * s[0] + 0.3576 * s[1] + 0.1805 * s[2]) / 0.95047;
+            const double z = (0.0193 * s[0] + 0.1192 * s[1] + 0.9505 * s[2]) / 1.08883;
+            return std::array{116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z)), y};
+        };
+        QList<QColor> inks;
+        for (const Suit suit : corvelle::AllSuits) {
+            const int ace = corvelle::cardCode(suit, 1);
+            const QPointF middle = LargePrintPainter::indexSuit(ace).boundingRect().center();
+            inks << QImage(largeFile(ace)).pixelColor(middle.toPoint());
+            QVERIFY2(1.05 / (seen(sights[0], inks.last())[3] + 0.05) >= 4.5,
+                     qPrintable(inks.last().name()));
+        }
+        for (const auto& sight : sights) {
+            for (int a = 0; a < 4; ++a) {
+                const auto p = seen(sight, inks[a]);
+                for (int b = a + 1; b < 4; ++b) {
+                    const auto q = seen(sight, inks[b]);
+                    QVERIFY2(std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]) >= 30,
+                             qPrintable(inks[a].name() + " " + inks[b].name()));
+                }
+            }
+        }
+    }
+
+    // A card control cuts its picture's corners away, in either face set: the table, or the
+    // card below, shows there.
     void cornersShowWhatLiesBelow() {
-        QWidget table;
-        QPalette green;
-        green.setColor(QPalette::Window, QColor(0, 128, 0));
-        table.setPalette(green);
-        table.setAutoFillBackground(true);
-        table.resize(100, 170);
-        corvelle::CardPictureCache cache(QCoreApplication::applicationDirPath() + "/images");
-        corvelle::CardPicture below(cache, &table), above(cache, &table);
-        below.setGeometry(10, 10, 69, 105);
-        above.setGeometry(20, 54, 69, 105);
-        below.setPicture(55);
-        above.setPicture(1);
-        above.hide();
-        const QImage without = table.grab().toImage();
-        above.show();
-        const QImage with = table.grab().toImage();
-        QCOMPARE(with.pixelColor(10, 10), QColor(0, 128, 0));
-        QCOMPARE(with.pixelColor(88, 158), QColor(0, 128, 0));
-        QCOMPARE(with.pixelColor(20, 54), without.pixelColor(20, 54));
-        QVERIFY(with.pixelColor(24, 58) != without.pixelColor(24, 58));
+        for (const char* folder : {"/images", "/images/large"}) {
+            QWidget table;
+            QPalette green;
+            green.setColor(QPalette::Window, QColor(0, 128, 0));
+            table.setPalette(green);
+            table.setAutoFillBackground(true);
+            table.resize(100, 170);
+            corvelle::CardPictureCache cache(QCoreApplication::applicationDirPath() + folder);
+            corvelle::CardPicture below(cache, &table), above(cache, &table);
+            below.setGeometry(10, 10, 69, 105);
+            above.setGeometry(20, 54, 69, 105);
+            below.setPicture(55);
+            above.setPicture(1);
+            above.hide();
+            const QImage without = table.grab().toImage();
+            above.show();
+            const QImage with = table.grab().toImage();
+            QCOMPARE(with.pixelColor(10, 10), QColor(0, 128, 0));
+            QCOMPARE(with.pixelColor(88, 158), QColor(0, 128, 0));
+            QCOMPARE(with.pixelColor(20, 54), without.pixelColor(20, 54));
+            QVERIFY(with.pixelColor(24, 58) != without.pixelColor(24, 58));
+        }
     }
 
     // The SVG icon drawn at each size looks like the PNG of that size, and both are clear
@@ -143,16 +288,17 @@ private slots:
         }
     }
 
-    // Drawn again, every file has the same bytes; the build stops when the pictures cannot be
-    // written, instead of going on without them.
+    // Drawn again, every file of both face sets and the icon has the same bytes; the build
+    // stops when the pictures cannot be written, instead of going on without them.
     void drawingAgainGivesTheSameBytesOrFails() {
         QTemporaryDir dir;
         QCOMPARE(runCardArt({dir.path()}), 0);
         QCOMPARE(runCardArt({"--icons", dir.path()}), 0);
+        QCOMPARE(runCardArt({"--large", dir.filePath("large")}), 0);
         QStringList built, again;
         for (int n = 1; n <= 55; ++n) {
-            built << file(n);
-            again << file(n, dir.path());
+            built << file(n) << largeFile(n);
+            again << file(n, dir.path()) << file(n, dir.filePath("large"));
         }
         for (const char* name :
              {"corvelle.svg", "corvelle-48.png", "corvelle-128.png", "corvelle-256.png"}) {
@@ -168,6 +314,7 @@ private slots:
         QVERIFY(runCardArt({}) > 0);
         QVERIFY(runCardArt({dir.filePath("plain/images")}) > 0);
         QVERIFY(runCardArt({"--icons", dir.filePath("plain/icons")}) > 0);
+        QVERIFY(runCardArt({"--large", dir.filePath("plain/large")}) > 0);
     }
 };
 

@@ -52,7 +52,10 @@ expected=("-rwxr-xr-x ./usr/bin/corvelle"
 for size in 48 128 256; do
     expected+=("-rw-r--r-- ./usr/share/icons/hicolor/${size}x$size/apps/$id.png")
 done
-for n in $(seq 55); do expected+=("-rw-r--r-- ./usr/share/corvelle/images/$n.jpg"); done
+for n in $(seq 55); do
+    expected+=("-rw-r--r-- ./usr/share/corvelle/images/$n.jpg"
+               "-rw-r--r-- ./usr/share/corvelle/images/large/$n.jpg")
+done
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && $3 > 0 { print $1, $6 }' | sort >"$out/files"
 printf '%s\n' "${expected[@]}" | sort >"$out/expected"
 diff "$out/expected" "$out/files" >&2 || fail "the package's files differ from the expected (< missing, > extra)"

@@ -27,7 +27,7 @@ prefix=$run/prefix
 files=(bin/corvelle "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
        "share/icons/hicolor/scalable/apps/$id.svg")
 for size in 48 128 256; do files+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
-for n in $(seq 55); do files+=("share/corvelle/images/$n.jpg"); done
+for n in $(seq 55); do files+=("share/corvelle/images/$n.jpg" "share/corvelle/images/large/$n.jpg"); done
 for f in "${files[@]}"; do [ -s "$prefix/$f" ] || fail "$f was not installed"; done
 [ -x "$prefix/bin/corvelle" ] || fail "bin/corvelle is not executable"
 [ -e "$prefix/bin/images" ] && fail "pictures were installed beside the program"

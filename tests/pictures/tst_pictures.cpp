@@ -1,6 +1,7 @@
 #include "options/optionstore.h"
 #include "pictures/cardpicturecache.h"
 #include "pictures/cardpictureload.h"
+#include "storage/datadirectory.h"
 #include "tests/support/windowdriver.h"
 
 using namespace corvelle;
@@ -115,6 +116,38 @@ private slots:
         QVERIFY(start(kept, QSize(104, 158)).fromCache);
         QVERIFY(QFile::resize(twelve, QFileInfo(twelve).size() / 2));
         QCOMPARE(start(kept, QSize(104, 158)).problems, QStringList{"12.jpg (damaged)"});
+    }
+
+    // Each face set has its folder (large/ in the classic one) and its own kept copy, so a start
+    // of the one never throws the other's away. A cache switched to the other folder drops what
+    // it holds and shows the other faces, from start-up's decodes of that folder while they last.
+    void faceSetsHaveTheirOwnFolderAndKeptCopy() {
+        setCardPictureDirectory({});
+        QCOMPARE(cardPictureDirectory(CardFaces::LargePrint), cardPictureDirectory() + "/large");
+        QTemporaryDir dir;
+        const QString large = dir.filePath("large");
+        setCardPictureDirectory(dir.path());
+        QCOMPARE(cardPictureDirectory(CardFaces::LargePrint), large);
+        QVERIFY(writeFixturePictures(dir.path()) && writeFixturePictures(large, 4));
+        QDir(dataDirectory()).removeRecursively();
+        for (const bool again : {false, true}) {
+            for (const CardFaces faces : {CardFaces::Classic, CardFaces::LargePrint}) {
+                const auto load = startCardPictureLoad(QSize(69, 105), faces);
+                QVERIFY(load->problems().isEmpty() && load->fromCache() == again);
+                QTRY_VERIFY(QFile::exists(dataFilePath(faces == CardFaces::Classic
+                                                           ? "cardpictures.cache"
+                                                           : "cardpictures-large.cache")));
+            }
+        }
+        CardPictureCache cache(dir.path());
+        const auto shown = [&](int n) { return cache.pixmap(n, QSize(69, 105), 2).toImage(); };
+        QVERIFY(sameColour(shown(9).pixelColor(60, 100), fixtureColour(9)));
+        cache.setDirectory(large);
+        QVERIFY(sharpestStep(shown(9), 20) > 200 && cache.decodeCount() == 1);
+        cache.setDirectory(dir.path());
+        QVERIFY(sameColour(shown(10).pixelColor(60, 100), fixtureColour(10)));
+        QCOMPARE(cache.decodeCount(), 2);
+        setCardPictureDirectory({});
     }
 
     // The window keeps its logical layout and its card pictures stay sharp: they are drawn
