@@ -29,7 +29,8 @@ int main(int argc, char* argv[]) {
     // The card pictures are decoded on worker threads while the window is built (or read from
     // the pictures the last start decoded, when their files have not changed); its cache takes
     // them over, and the check of the files waits for them before anything shows.
-    const auto load = corvelle::startCardPictureLoad(corvelle::MainWindow::cardPictureSize());
+    const auto load = corvelle::startCardPictureLoad(corvelle::MainWindow::cardPictureSize(),
+                                                     corvelle::MainWindow::cardFaces());
     corvelle::GameWindows windows;
     corvelle::MainWindow* window = windows.openMainWindow();
     if (const QStringList problems = load->problems(); !problems.isEmpty()) {

@@ -10,6 +10,7 @@
 #include "mainwindow/cardsizes.h"
 #include "mainwindow/moveannouncer.h"
 #include "mainwindow/tableaccessible.h"
+#include "pictures/cardpictureload.h"
 #include "play/playmenu.h"
 #include "scores/halloffamewindow.h"
 #include "scores/namerequest.h"
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -70,7 +72,7 @@ QLabel* scoreLabel(QWidget* parent, const char* name, const char* text) {
 } // namespace
 
 MainWindow::MainWindow(const QString& highScoreDir, QWidget* parent, RandomSource* random)
-    : QMainWindow(parent), pictures_(cardPictureDirectory()),
+    : QMainWindow(parent), pictures_(cardPictureDirectory(cardFaces())),
       game_(*this, random != nullptr ? *random : dealRandom_),
       highScores_(highScoreDir.isEmpty() ? highScoreDirectory() : highScoreDir,
                   highScoreDir.isEmpty() ? QCoreApplication::applicationDirPath() : QString()) {
@@ -84,6 +86,10 @@ MainWindow::MainWindow(const QString& highScoreDir, QWidget* parent, RandomSourc
 MainWindow::~MainWindow() {
     // The card pictures draw from the cache, a member: they go first.
     delete takeCentralWidget();
+}
+
+CardFaces MainWindow::cardFaces() {
+    return OptionStore().loadLargePrint() ? CardFaces::LargePrint : CardFaces::Classic;
 }
 
 // Before the window exists its menu bar and frame are not known: a menu bar as high as its
@@ -211,6 +217,30 @@ void MainWindow::showFittingCardSize() {
     }
 }
 
+// The card faces the player chose: their pictures are checked (a set that cannot be shown is
+// refused, and the faces stay as they were), then shown, and the choice is kept.
+void MainWindow::setCardFaces(CardFaces faces) {
+    const auto load =
+        startCardPictureLoad(pixels(DiscardPilePlace, shownCardSize_ / 100.0).size(), faces);
+    const QStringList problems = load->problems();
+    const bool large =
+        problems.isEmpty() ? faces == CardFaces::LargePrint : cardFaces() == CardFaces::LargePrint;
+    classicFacesItem_->setChecked(!large);
+    largeFacesItem_->setChecked(large);
+    if (!problems.isEmpty()) {
+        tell(tr("These card faces cannot be shown because some of their pictures are missing "
+                "or damaged, so the cards keep the faces they have.\n\nPicture folder: %1\n\n%2")
+                 .arg(QDir::toNativeSeparators(QDir(load->directory()).absolutePath()),
+                      problems.join(QStringLiteral(", "))));
+        return;
+    }
+    optionStore_.saveLargePrint(large);
+    pictures_.setDirectory(load->directory());
+    for (CardPicture* card : findChildren<CardPicture*>()) {
+        card->update();
+    }
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (QWindow* handle = windowHandle(); handle != nullptr && !watchingScreen_) {
@@ -312,6 +342,19 @@ QMenu* MainWindow::createViewMenu() {
             showFittingCardSize();
         });
     }
+    addSeparator(view, "mnuViewSeparator1");
+    QMenu* faces = makeMenu(view, "mnuCardFaces", tr("Card &Faces"));
+    auto* facesGroup = new QActionGroup(faces);
+    const bool large = cardFaces() == CardFaces::LargePrint;
+    classicFacesItem_ = addCheckItem(faces, "mnuClassicFaces", tr("&Classic"), !large);
+    largeFacesItem_ = addCheckItem(faces, "mnuLargePrintFaces", tr("&Large Print"), large);
+    for (QAction* item : {classicFacesItem_, largeFacesItem_}) {
+        facesGroup->addAction(item);
+        connect(item, &QAction::triggered, this, [this, item] {
+            setCardFaces(item == largeFacesItem_ ? CardFaces::LargePrint : CardFaces::Classic);
+        });
+    }
+    view->addMenu(faces);
     return view;
 }
 

@@ -49,6 +49,8 @@ public:
     // The logical size of the card picture controls at the player's card size, for start-up to
     // decode the pictures at before the window exists.
     static QSize cardPictureSize();
+    // The card faces the player chose, for start-up to decode before the window exists.
+    static CardFaces cardFaces();
 
     const Game& game() const { return game_; }
     const HighScores& highScores() const { return highScores_; }
@@ -84,6 +86,7 @@ private:
     void loadHighScores();
     void setCardSize(int percent);
     void showFittingCardSize();
+    void setCardFaces(CardFaces faces);
     bool keyOnTable(const QKeyEvent* key);
     void playChosenCard();
 
@@ -140,6 +143,8 @@ private:
     int wantedCardSize_ = 100; // as the player chose it
     int shownCardSize_ = 0;    // as the window shows it
     bool watchingScreen_ = false;
+    QAction* classicFacesItem_ = nullptr;
+    QAction* largeFacesItem_ = nullptr;
     MoveAnnouncer* announcer_ = nullptr;
     bool backgroundPressed_ = false;
     KeyboardPlay keyboard_{game_, tableCards_};

@@ -67,6 +67,9 @@ public:
 
 const QString ViewGroup = QStringLiteral("View");
 const QString CardSizeKey = QStringLiteral("CardSize");
+const QString CardsGroup = QStringLiteral("Cards");
+const QString FacesKey = QStringLiteral("Faces");
+const QString LargePrintText = QStringLiteral("LargePrint");
 
 } // namespace
 
@@ -140,6 +143,19 @@ void OptionStore::saveCardSize(int percent) {
     if (usable()) {
         Store settings(ViewGroup);
         settings.setValue(CardSizeKey, QString::number(percent));
+        settings.sync();
+        status_ = settings.status();
+    }
+}
+
+bool OptionStore::loadLargePrint() {
+    return usable() && storedText(Store(CardsGroup), FacesKey) == LargePrintText;
+}
+
+void OptionStore::saveLargePrint(bool largePrint) {
+    if (usable()) {
+        Store settings(CardsGroup);
+        settings.setValue(FacesKey, largePrint ? LargePrintText : QStringLiteral("Classic"));
         settings.sync();
         status_ = settings.status();
     }

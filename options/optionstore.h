@@ -43,6 +43,11 @@ public:
     int loadCardSize();
     void saveCardSize(int percent);
 
+    // The card faces, "Classic" or "LargePrint", kept in a group of its own, "Cards" (key
+    // "Faces"); anything else reads as Classic.
+    bool loadLargePrint();
+    void saveLargePrint(bool largePrint);
+
     // A setting of the game's own beyond the classic options, each in a group of its own (for
     // example "Review"/"ShowAtRoundEnd"), kept as "True" or "False"; anything else reads as
     // `fallback`.

@@ -1,5 +1,6 @@
 #include "play/tablepicture.h"
 
+#include "options/optionstore.h"
 #include "pictures/cardcorners.h"
 #include "ui/cardwords.h"
 
@@ -20,7 +21,10 @@ constexpr int BackStep = 5;
 
 } // namespace
 
-TablePicture::TablePicture(QWidget* parent) : QWidget(parent), pictures_(cardPictureDirectory()) {
+TablePicture::TablePicture(QWidget* parent)
+    : QWidget(parent),
+      pictures_(cardPictureDirectory(OptionStore().loadLargePrint() ? CardFaces::LargePrint
+                                                                    : CardFaces::Classic)) {
     setAccessibleName(tr("Table"));
 }
 

@@ -394,6 +394,8 @@ private slots:
                 "mnuView|&View|; >mnuCardSize|&Normal Cards (100%)|cx; "
                 ">mnuCardSize|&Bigger Cards (125%)|c; >mnuCardSize|&Large Cards (150%)|c; "
                 ">mnuCardSize|&Very Large Cards (175%)|c; >mnuCardSize|&Huge Cards (200%)|c; "
+                ">mnuViewSeparator1|-|; >mnuCardFaces|Card &Faces|; "
+                ">>mnuClassicFaces|&Classic|cx; >>mnuLargePrintFaces|&Large Print|c; "
                 "mnuPlay|&Play|; >mnuHint|&Hint|; >mnuBestPossible|&Best Possible Score|; "
                 ">mnuPlaySeparator0|-|; >mnuRestartDeal|&Restart This Deal|; "
                 ">mnuPlayDealNumber|Play &Deal Number...|; >mnuDealOfTheDay|Deal of the Da&y|; "
@@ -592,6 +594,25 @@ private slots:
             QVERIFY(offered.contains(QString::number(shown[i])) &&
                     shown[i] <= sizes[i]->data().toInt());
         }
+    }
+
+    // Large Print faces show once their pictures check out (a set that cannot be shown is
+    // refused and told, and the cards keep their faces), and the choice is kept.
+    void cardFacesSwitchAndAreKept() {
+        auto window = fixture_.open();
+        menuItem(*window, "mnuLargePrintFaces")->trigger();
+        QVERIFY(fixture_.messages.size() == 1 && fixture_.messages[0].contains("55.jpg (missing)"));
+        QVERIFY(menuItem(*window, "mnuClassicFaces")->isChecked());
+        const QString large = fixture_.path("large");
+        QVERIFY(writeFixturePictures(large, 16)); // wide black and white stripes
+        menuItem(*window, "mnuLargePrintFaces")->trigger();
+        QVERIFY(menuItem(*window, "mnuLargePrintFaces")->isChecked());
+        QVERIFY(sharpestStep(control(*window, "Image3")->grab().toImage(), 10) > 200);
+        auto again = fixture_.open();
+        QVERIFY(menuItem(*again, "mnuLargePrintFaces")->isChecked());
+        menuItem(*again, "mnuClassicFaces")->trigger();
+        QVERIFY(sharpestStep(control(*again, "Image3")->grab().toImage(), 10) < 100);
+        QDir(large).removeRecursively();
     }
 
     void optionsTakeEffectAndSurviveARestart() {
