@@ -53,7 +53,7 @@ KeptGame::Taken KeptGame::take() const {
                 refused(QString::fromLatin1(why.data(), static_cast<qsizetype>(why.size())))};
     }
     QFile::remove(filePath());
-    return {std::move(kept), {}};
+    return {kept, {}};
 }
 
 // A kept game that cannot be played on is put aside, never lost.
