@@ -111,6 +111,11 @@ void CardPictureLoad::readCache() {
     }
     settled_ = true;
     decoded_.notify_all();
+    lock.unlock();
+    // A start that can use the kept pictures saves none, so it clears what killed saves left.
+    if (usable) {
+        removeSaveLeftovers(cacheFile_);
+    }
 }
 
 void CardPictureLoad::writeCache() {

@@ -163,6 +163,11 @@ QString replaceFileContent(const QString& path, const QByteArray& bytes) {
     return syncDirectory(target);
 }
 
+void removeSaveLeftovers(const QString& path) {
+    const QFileInfo info(path);
+    removeLeftovers(info.isSymLink() ? info.symLinkTarget() : path);
+}
+
 ReadResult readSmallFile(const QString& path, qint64 maxBytes) {
     const QByteArray name = encoded(path);
     struct stat st {};

@@ -15,6 +15,10 @@ namespace corvelle {
 // it was, unless only the directory sync after the rename failed, which the reason says).
 QString replaceFileContent(const QString& path, const QByteArray& bytes);
 
+// Removes the temporary files that killed saves of the file at `path` left behind, as
+// replaceFileContent does first: for a file that is read far more often than it is saved.
+void removeSaveLeftovers(const QString& path);
+
 enum class ReadStatus { Read, Missing, NotRegular, Unreadable };
 
 // What reading one of the game's small files found. Only Read carries bytes; NotRegular (a
