@@ -87,8 +87,9 @@ void CardPictureLoad::readCache() {
     for (int i = 0; i < CardBackPicture; ++i) {
         stamps[i] = pictureFileStamp(filePath(i));
     }
+    // One byte more than a usable file has, so that a longer one is not read as its beginning.
     const ReadResult file =
-        readSmallFile(cacheFile_, decodedPicturesFileSize(deviceSize_, CardBackPicture));
+        readSmallFile(cacheFile_, decodedPicturesFileSize(deviceSize_, CardBackPicture) + 1);
     std::optional<DecodedPictures> cached;
     if (file.status == ReadStatus::Read) {
         cached = readDecodedPictures(file.bytes);
