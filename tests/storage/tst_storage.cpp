@@ -232,7 +232,11 @@ private slots:
                 runChild(writer, newer,
                          {"-o", "/dev/null", "-e",
                           QString("inject=%1:signal=KILL:when=%2").arg(name).arg(nth)});
-            QVERIFY2(err.contains("begin\n") && !err.contains("end\n"),
+            // How often a new thread maps memory or waits on a lock differs from run to run: such a
+            // call may not come, and the save then ends; every other call must kill.
+            const bool touchesNoFile =
+                QRegularExpression("^(mmap|munmap|mprotect|madvise|futex)$").match(name).hasMatch();
+            QVERIFY2(err.contains("begin\n") && (touchesNoFile || !err.contains("end\n")),
                      qPrintable("not killed at " + at + ": " + err));
             const QByteArray content = nextStart(writer);
             QVERIFY2(content == oldContent || content == newContent, qPrintable(at));
