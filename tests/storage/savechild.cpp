@@ -6,15 +6,17 @@
 // that other threads made while the program started.
 //   tst_storage_savechild PATH SIZE FILL [FILE-SIZE-LIMIT]
 //       SIZE bytes of FILL, through replaceFileContent.
-//   tst_storage_savechild --statistics|--keptgame|--pictures FOLDER VARIANT [FILE-SIZE-LIMIT]
-//       the game's own writer of statistics.json, savedgame.json or cardpictures.cache in
-//       FOLDER, with content that depends on VARIANT: the statistics of FOLDER with one game of
+//   tst_storage_savechild --halloffame|--statistics|--keptgame|--pictures FOLDER VARIANT [LIMIT]
+//       the game's own writer of hscores.dat, statistics.json, savedgame.json or
+//       cardpictures.cache in FOLDER, with content that depends on VARIANT: the Hall of Fame of
+//       FOLDER with a best score of VARIANT entered; the statistics of FOLDER with one game of
 //       deal VARIANT more; a game of deal VARIANT with three cards drawn; the pictures of
 //       FOLDER/images decoded VARIANT pixels wide.
 #include "engine/game.h"
 #include "pictures/cardpictureload.h"
 #include "records/keptgame.h"
 #include "records/statistics.h"
+#include "scores/highscores.h"
 #include "storage/savefile.h"
 #include "tests/support/enginefakes.h"
 
@@ -38,7 +40,12 @@ void begin() {
 
 QStringList save(const QString& mode, const QString& folder, int variant) {
     QStringList told;
-    if (mode == "--statistics") {
+    if (mode == "--halloffame") {
+        HighScores scores(folder);
+        told << scores.loadHighScores();
+        begin();
+        told << scores.record(0, variant, variant, "Kim");
+    } else if (mode == "--statistics") {
         Statistics statistics(folder);
         told << statistics.load();
         QObject::connect(&statistics, &Statistics::saveFailed,
