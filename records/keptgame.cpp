@@ -52,7 +52,13 @@ KeptGame::Taken KeptGame::take() const {
         return {std::nullopt,
                 refused(QString::fromLatin1(why.data(), static_cast<qsizetype>(why.size())))};
     }
-    QFile::remove(filePath());
+    // Taken off the disk before it is played on, or it could be resumed twice.
+    if (QFile onDisk(filePath()); !onDisk.remove()) {
+        return {std::nullopt,
+                QStringLiteral("The kept game in %1 cannot be resumed: it could not be taken off "
+                               "the disk (%2), so it stays kept.")
+                    .arg(native(filePath()), onDisk.errorString())};
+    }
     return {kept, {}};
 }
 
