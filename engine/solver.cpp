@@ -1,5 +1,7 @@
 #include "engine/solver.h"
 
+#include "engine/rules.h"
+
 #include <algorithm>
 #include <bit>
 #include <limits>
@@ -131,29 +133,23 @@ public:
             }
         }
         const bool on = position.scoringOn;
-        const bool fresh = position.antyPhase == 1;
-        afterDraw_ = {on ? (position.antyPhase == 0 ? 10 : 5) : 0, on ? 5 : 0};
-        current_ = {on ? (fresh ? 5 : std::int64_t{position.anty} + 5) : 0, on ? 5 : 0};
+        const auto phase = static_cast<RunPhase>(position.antyPhase);
+        afterDraw_ = {on ? antyAfterPlay(phaseAfterDraw(phase), RunStep) : 0, on ? RunStep : 0};
+        current_ = {on ? antyAfterPlay(phase, position.anty) : 0, on ? RunStep : 0};
     }
 
     int card(int slot) const { return position_.table[slot]; }
     SlotMask fitsOn(int top) const { return fitsOn_[top]; }
     int drawPileSize() const { return position_.drawPileSize; }
     int drawnCard(int drawn) const { return position_.drawPile[drawn - 1]; }
-    int bonus(int drawn) const { return 5 * (position_.drawPileSize - drawn); }
+    int bonus(int drawn) const { return roundBonus(position_.drawPileSize - drawn); }
     const RunScore& afterDraw() const { return afterDraw_; }
     const RunScore& current() const { return current_; }
 
 private:
-    int rank(int code) const {
-        const bool wild = isJoker(code) || (code > 0 && (position_.wild >> code & 1) != 0);
-        return wild ? 0 : faceRank(code);
-    }
+    int rank(int code) const { return playRank(code, (position_.wild >> code & 1) != 0); }
     bool fits(int code, int top) const {
-        const int a = rank(code);
-        const int b = rank(top);
-        const int apart = a > b ? a - b : b - a;
-        return a == 0 || b == 0 || apart == 1 || (position_.aceKingWrap && apart == 12);
+        return ranksFit(rank(code), rank(top), position_.aceKingWrap);
     }
 
     const SolverPosition& position_;
@@ -825,11 +821,7 @@ SolverPosition positionOf(const GameState& state) {
     SolverPosition position =
         dealtPosition(std::span(state.deck).subspan(1), state.options.aceKingWrap);
     for (int column = 0; column < Columns; ++column) {
-        int height = 0;
-        while (height < Rows && state.onTable[Rows * column + height]) {
-            ++height;
-        }
-        position.heights[column] = height;
+        position.heights[column] = columnHeight(state.onTable, column);
     }
     position.drawn = state.deckPosition - TableSlots - 1;
     position.discardTop = state.discardTop;
@@ -837,7 +829,7 @@ SolverPosition positionOf(const GameState& state) {
     position.antyPhase = static_cast<int>(state.antyPhase);
     position.scoringOn = state.options.scoringOn;
     for (int code = 1; code <= OrdinaryCards; ++code) {
-        if (state.cheat.cheatsEnabled && state.cheat.wildMark[code] == 1) {
+        if (isChosenWild(state.cheat, code)) {
             position.wild |= std::uint64_t{1} << code;
         }
     }
