@@ -133,7 +133,7 @@ public:
             }
         }
         const bool on = position.scoringOn;
-        const auto phase = static_cast<RunPhase>(position.antyPhase);
+        const RunPhase phase = position.antyPhase;
         afterDraw_ = {on ? antyAfterPlay(phaseAfterDraw(phase), RunStep) : 0, on ? RunStep : 0};
         current_ = {on ? antyAfterPlay(phase, position.anty) : 0, on ? RunStep : 0};
     }
@@ -800,8 +800,8 @@ bool isValid(const SolverPosition& position) {
            std::all_of(position.drawPile.begin(), position.drawPile.end(), isCode) &&
            isCode(position.discardTop) && position.drawPileSize >= 0 &&
            position.drawPileSize <= MaxDrawPile && position.drawn >= 0 &&
-           position.drawn <= position.drawPileSize && position.antyPhase >= 0 &&
-           position.antyPhase <= 2 && position.anty >= 0;
+           position.drawn <= position.drawPileSize && static_cast<int>(position.antyPhase) >= 0 &&
+           static_cast<int>(position.antyPhase) <= 2 && position.anty >= 0;
 }
 
 } // namespace
@@ -826,7 +826,7 @@ SolverPosition positionOf(const GameState& state) {
     position.drawn = state.deckPosition - TableSlots - 1;
     position.discardTop = state.discardTop;
     position.anty = state.anty;
-    position.antyPhase = static_cast<int>(state.antyPhase);
+    position.antyPhase = state.antyPhase;
     position.scoringOn = state.options.scoringOn;
     for (int code = 1; code <= OrdinaryCards; ++code) {
         if (isChosenWild(state.cheat, code)) {

@@ -26,7 +26,7 @@ struct SolverPosition {
     int drawn = 0;
     int discardTop = 0;
     std::int32_t anty = 5;
-    int antyPhase = 1;
+    RunPhase antyPhase = RunPhase::Starting;
     bool scoringOn = true;
     bool aceKingWrap = true;
     std::uint64_t wild = 0;

@@ -49,7 +49,8 @@ long residentKilobytes() {
 struct Round {
     const SolverPosition* p;
     std::array<int, Columns> heights;
-    int drawn, top, antyPhase;
+    int drawn, top;
+    RunPhase antyPhase;
     std::int64_t anty, score = 0;
 
     explicit Round(const SolverPosition& position)
@@ -71,15 +72,15 @@ struct Round {
             score += 5 * (p->drawPileSize - drawn);
         }
         if (p->scoringOn) {
-            anty = antyPhase == 1 ? 5 : anty + 5;
-            antyPhase = antyPhase == 1 ? 2 : antyPhase;
+            anty = antyPhase == RunPhase::Starting ? 5 : anty + 5;
+            antyPhase = antyPhase == RunPhase::Starting ? RunPhase::Running : antyPhase;
             score += anty;
         }
     }
     void draw() {
         top = p->drawPile[drawn++];
         if (p->scoringOn) {
-            antyPhase = antyPhase == 2 ? 1 : antyPhase;
+            antyPhase = antyPhase == RunPhase::Running ? RunPhase::Starting : antyPhase;
             anty = 5;
         }
     }
@@ -133,7 +134,7 @@ public:
     }
 
 private:
-    std::map<std::tuple<std::array<int, Columns>, int, int, std::int64_t, int>,
+    std::map<std::tuple<std::array<int, Columns>, int, int, std::int64_t, RunPhase>,
              std::pair<std::int64_t, bool>>
         seen_;
 };
@@ -148,7 +149,9 @@ std::array<int, DeckSize> shuffledDeck(std::mt19937& random) {
 struct Shape {
     int maxHeight, maxPile;
     bool wrap, scoring;
-    int extraWild, antyPhase, jokers, ranks;
+    int extraWild;
+    RunPhase antyPhase;
+    int jokers, ranks;
 };
 
 // A random position of the given shape: heights up to maxHeight, a draw pile of up to maxPile
@@ -585,14 +588,14 @@ private slots:
 
     void agreesWithPlainSearch_data() {
         QTest::addColumn<Shape>("shape");
-        QTest::newRow("all ranks") << Shape{2, 6, true, true, 0, 1, 0, 13};
-        QTest::newRow("wrap") << Shape{2, 6, true, true, 0, 1, 0, 4};
-        QTest::newRow("no wrap") << Shape{2, 6, false, true, 0, 1, 0, 4};
-        QTest::newRow("deeper columns") << Shape{3, 5, true, true, 0, 2, 0, 5};
-        QTest::newRow("jokers") << Shape{2, 6, false, true, 0, 2, 2, 6};
-        QTest::newRow("extra wild cards") << Shape{2, 6, false, true, 3, 1, 1, 13};
-        QTest::newRow("phase 0") << Shape{2, 6, true, true, 1, 0, 0, 5};
-        QTest::newRow("scoring off") << Shape{2, 6, false, false, 0, 1, 1, 5};
+        QTest::newRow("all ranks") << Shape{2, 6, true, true, 0, RunPhase::Starting, 0, 13};
+        QTest::newRow("wrap") << Shape{2, 6, true, true, 0, RunPhase::Starting, 0, 4};
+        QTest::newRow("no wrap") << Shape{2, 6, false, true, 0, RunPhase::Starting, 0, 4};
+        QTest::newRow("deeper columns") << Shape{3, 5, true, true, 0, RunPhase::Running, 0, 5};
+        QTest::newRow("jokers") << Shape{2, 6, false, true, 0, RunPhase::Running, 2, 6};
+        QTest::newRow("extra wild cards") << Shape{2, 6, false, true, 3, RunPhase::Starting, 1, 13};
+        QTest::newRow("phase unset") << Shape{2, 6, true, true, 1, RunPhase::Unset, 0, 5};
+        QTest::newRow("scoring off") << Shape{2, 6, false, false, 0, RunPhase::Starting, 1, 5};
     }
 
     void agreesWithPlainSearch() {
@@ -669,7 +672,7 @@ private slots:
         p.drawPileSize = int(pile.size());
         std::transform(pile.begin(), pile.end(), p.drawPile.begin(), [](int r) { return 13 + r; });
         p.anty = 20;
-        p.antyPhase = part[4].toInt();
+        p.antyPhase = static_cast<RunPhase>(part[4].toInt());
         p.aceKingWrap = part[5].contains("wrap");
         p.scoringOn = part[5].contains("scoring");
         const SolverResult result = solve(p);
