@@ -874,14 +874,6 @@ SolverResult solve(const SolverPosition& position, const SolverLimits& limits,
     const auto plays = std::count_if(result.line.begin(), result.line.end(),
                                      [](SolverMove move) { return !move.isDraw(); });
     result.bestLineClears = plays == cardsIn(start.code);
-    result.canClear = result.bestLineClears;
-    result.canClearExact = result.canClear;
-    if (!result.canClear) {
-        ClearSearch clear(position, start, budget);
-        result.canClear = clear.search();
-        result.canClearExact = result.canClear || !budget.stopped();
-        result.peakBytes = std::max(result.peakBytes, clear.bytes());
-    }
     result.states = budget.used();
     return result;
 }

@@ -55,16 +55,14 @@ struct SolverLimits {
 
 // The answer of `solve`. `best` is what `line` scores from the position (card points and the
 // round bonus); it is proven the most the round can give only when `exact`, otherwise it is
-// the best line found before the budget or a cancel stopped the search. `canClear` answers
-// separately whether any line clears the table, proven when `canClearExact`. `states` is the
-// work done in positions, `peakBytes` the largest size of the search's own tables, all of it
-// released when `solve` returns.
+// the best line found before the budget or a cancel stopped the search. Whether any line at all
+// clears the table is canClearTable's question, not this one's. `states` is the work done in
+// positions, `peakBytes` the largest size of the search's own tables, all of it released when
+// `solve` returns.
 struct SolverResult {
     std::int64_t best = 0;
     bool exact = false;
     bool bestLineClears = false;
-    bool canClear = false;
-    bool canClearExact = false;
     std::vector<SolverMove> line;
     std::uint64_t states = 0;
     std::size_t peakBytes = 0;

@@ -185,13 +185,12 @@ SolverPosition randomPosition(std::mt19937& random, const Shape& shape) {
     return p;
 }
 
-// The result's line is legal and scores its best; the clearing answers agree with it.
+// The result's line is legal, scores its best and clears the table when the result says so.
 void checkLine(const SolverPosition& p, const SolverResult& result) {
     Round round(p);
     QVERIFY(round.replay(result.line));
     QCOMPARE(round.score, result.best);
     QCOMPARE(result.bestLineClears, round.cardsLeft() == 0);
-    QVERIFY(!result.bestLineClears || result.canClear);
 }
 
 } // namespace
@@ -607,7 +606,6 @@ private slots:
             const SolverResult result = solve(p);
             QVERIFY(result.exact);
             QCOMPARE(result.best, best);
-            QCOMPARE(result.canClear, clears);
             checkLine(p, result);
             if (QTest::currentTestFailed()) {
                 return;
