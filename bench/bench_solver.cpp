@@ -282,22 +282,31 @@ void benchReview() {
     constexpr int Actions = 60;
     constexpr int Rounds = 20;
     Dealer dealer(false);
-    std::vector<double> times;
+    std::vector<double> apart;
+    std::vector<double> together;
     std::uint64_t firstDeal = 0;
-    for (std::uint64_t deal = 1; times.size() < Rounds; ++deal) {
+    for (std::uint64_t deal = 1; apart.size() < Rounds; ++deal) {
         const std::vector<SolverPosition> positions = roundPositions(dealer, deal, Actions);
         if (positions.empty()) {
             continue;
         }
         firstDeal = firstDeal == 0 ? deal : firstDeal;
-        const double start = threadSeconds();
+        double start = threadSeconds();
         for (const SolverPosition& position : positions) {
             corvelle::solve(position);
         }
-        times.push_back(threadSeconds() - start);
+        apart.push_back(threadSeconds() - start);
+        start = threadSeconds();
+        corvelle::RoundSolver round;
+        for (const SolverPosition& position : positions) {
+            round.solve(position);
+        }
+        together.push_back(threadSeconds() - start);
     }
     std::printf("review of a %d-action round (%d rounds from deal %llu), one solve each  %s\n",
-                Actions, Rounds, static_cast<unsigned long long>(firstDeal), spread(times).c_str());
+                Actions, Rounds, static_cast<unsigned long long>(firstDeal), spread(apart).c_str());
+    std::printf("review of a %d-action round, one RoundSolver for the round           %s\n",
+                Actions, spread(together).c_str());
 }
 
 } // namespace
