@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <limits>
+#include <memory>
 #include <optional>
 
 namespace corvelle {
@@ -331,18 +332,19 @@ private:
 // ---- Bounds ----
 
 // The longest run any table below a limit can still hold. For every heights code below the
-// limit's it keeps the longest chain that begins with each column's free card, and the longest
-// chain of that table or any table below it (a later run plays on what is left, so only this
-// maximum bounds it). Built bottom up over the heights codes; a cancel stops the building.
+// limit's it keeps, in one word, the longest chain that begins with each column's free card
+// (a byte each) and the longest chain of that table or any table below it (a later run plays
+// on what is left, so only this maximum bounds it; the last byte). Built bottom up over the
+// heights codes; a cancel stops the building.
 class LongestRuns {
 public:
     // False when `budget` was stopped before the table was complete.
     bool build(const Round& round, const Heights& limit, Budget& budget) {
         limit_ = limit;
-        const std::size_t size = static_cast<std::size_t>(tableOf(limit).code) + 1;
+        const auto size = static_cast<std::size_t>(tableOf(limit).code) + 1;
         if (size > capacity_) {
-            byColumn_.reset(new std::uint64_t[size]);
-            belowOrAt_.reset(new std::uint8_t[size]);
+            // Every entry a search reads is written first, so the words need no clearing.
+            runs_.reset(new std::uint64_t[size]);
             capacity_ = size;
         }
         int count = 0;
@@ -353,55 +355,56 @@ public:
         return complete_;
     }
 
+    // Whether the table covers every table below `heights`.
     bool covers(const Heights& heights) const {
         return complete_ && std::equal(heights.begin(), heights.end(), limit_.begin(),
                                        [](int height, int limit) { return height <= limit; });
     }
     const Heights& limit() const { return limit_; }
 
+    // The longest run that can follow on `table` after a card that the slots of `fitting` fit.
     int after(const Table& table, SlotMask fitting) const {
-        const std::uint64_t byColumn = byColumn_[table.code];
+        return longestOf(runs_[table.code], fitting & table.free);
+    }
+    // The longest run of `code` or of any table below it.
+    int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
+    std::size_t bytes() const { return capacity_ * sizeof(std::uint64_t); }
+
+private:
+    static constexpr int AnyBelowShift = 8 * Columns;
+
+    // The longest of the chains of `runs` that begin with the free cards of `slots`.
+    static int longestOf(std::uint64_t runs, SlotMask slots) {
         int longest = 0;
-        for (SlotMask m = fitting & table.free; m != 0; m &= m - 1) {
-            longest = std::max(
-                longest, static_cast<int>(byColumn >> (8 * columnOf(std::countr_zero(m))) & 0xFF));
+        for (; slots != 0; slots &= slots - 1) {
+            const int column = columnOf(std::countr_zero(slots));
+            longest = std::max(longest, static_cast<int>(runs >> (8 * column) & 0xFF));
         }
         return longest;
     }
-    int anyBelow(int code) const { return belowOrAt_[code]; }
-    std::size_t bytes() const { return capacity_ * 9; }
 
-private:
     void fill(const Round& round, const Table& table) {
         std::uint64_t mine = 0;
         int best = 0;
         for (SlotMask m = table.free; m != 0; m &= m - 1) {
             const int slot = std::countr_zero(m);
             const int column = columnOf(slot);
-            const int nextCode = table.code - ColumnWeight[column];
+            const std::uint64_t next = runs_[table.code - ColumnWeight[column]];
             SlotMask nextFree = table.free & ~slotBit(slot);
             if (rowOf(slot) > 0) {
                 nextFree |= slotBit(slot - 1);
             }
-            const std::uint64_t next = byColumn_[nextCode];
-            int run = 0;
-            for (SlotMask f = round.fitsAfter(slot) & nextFree; f != 0; f &= f - 1) {
-                run = std::max(
-                    run, static_cast<int>(next >> (8 * columnOf(std::countr_zero(f))) & 0xFF));
-            }
-            ++run;
+            const int run = 1 + longestOf(next, round.fitsAfter(slot) & nextFree);
             mine |= static_cast<std::uint64_t>(run) << (8 * column);
-            best = std::max({best, run, static_cast<int>(belowOrAt_[nextCode])});
+            best = std::max({best, run, static_cast<int>(next >> AnyBelowShift)});
         }
-        byColumn_[table.code] = mine;
-        belowOrAt_[table.code] = static_cast<std::uint8_t>(best);
+        runs_[table.code] = mine | static_cast<std::uint64_t>(best) << AnyBelowShift;
     }
 
     Heights limit_{};
     bool complete_ = false;
     std::size_t capacity_ = 0;
-    std::unique_ptr<std::uint64_t[]> byColumn_;
-    std::unique_ptr<std::uint8_t[]> belowOrAt_;
+    std::unique_ptr<std::uint64_t[]> runs_;
 };
 
 // The fewest runs that can clear each table below the start if every run could begin on any
@@ -664,20 +667,13 @@ private:
             Choice choice{end, drawn, score.points(end.played), 0, end.code == 0 || lastSegment};
             choice.key = choice.run + (end.code == 0 ? round_.bonus(drawn) : 0);
             if (!choice.final) {
-                choice.key += bound(end, drawn + 1);
+                choice.key += rest(end, drawn + 1);
             }
             choices.push_back(choice);
         }
         std::sort(choices.begin(), choices.end(),
                   [](const Choice& a, const Choice& b) { return a.key > b.key; });
         return leftOut;
-    }
-
-    // An upper bound of the segments from `table` right after `drawn` draws.
-    int bound(const Table& table, int drawn) const {
-        const ValueTable::Entry known = values_.at(table.code, drawn);
-        const int limit = rest(table, drawn);
-        return known.known ? std::min(known.value, limit) : limit;
     }
 
     // The most `table` could give after `drawn` draws if every run were as long as the longest
