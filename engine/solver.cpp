@@ -487,7 +487,7 @@ public:
         int value = 0;
     };
 
-    ValueTable() : slots_(4096, 0), mask_(slots_.size() - 1) {}
+    ValueTable() : slots_(1 << 15, 0), mask_(slots_.size() - 1) {}
 
     Entry at(int code, int drawn) const {
         const std::uint32_t key = keyOf(code, drawn);
@@ -530,12 +530,15 @@ private:
     static std::uint32_t keyOf(int code, int drawn) {
         return static_cast<std::uint32_t>(code) << 5 | static_cast<std::uint32_t>(drawn);
     }
+    // The entries of one table lie side by side, so the draws after another of the same table
+    // are mostly in the same cache line.
     static std::size_t hash(std::uint32_t key) {
-        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 29);
+        const std::uint64_t code = key >> 5;
+        return static_cast<std::size_t>((code * 0x9E3779B97F4A7C15u) >> 29 << 5 | (key & 31));
     }
 
     void grow() {
-        std::vector<std::uint64_t> old(slots_.size() * 2, 0);
+        std::vector<std::uint64_t> old(slots_.size() * 4, 0);
         old.swap(slots_);
         mask_ = slots_.size() - 1;
         count_ = 0;
