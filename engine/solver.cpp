@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -334,25 +335,49 @@ private:
 // The longest run any table below a limit can still hold. For every heights code below the
 // limit's it keeps, in one word, the longest chain that begins with each column's free card
 // (a byte each) and the longest chain of that table or any table below it (a later run plays
-// on what is left, so only this maximum bounds it; the last byte). Built bottom up over the
-// heights codes; a cancel stops the building.
+// on what is left, so only this maximum bounds it; the last byte). A cancel stops the
+// building.
+//
+// The six tables that differ only in the height of column 0 are built together, a byte each
+// in one 64-bit word: for the free card of any other column, whether a free card fits it is
+// the same for all six, except for column 0's own, which a mask per card settles. So most of
+// the work is a few word-wide maxima per column for six tables at once.
 class LongestRuns {
 public:
     // False when `budget` was stopped before the table was complete.
     bool build(const Round& round, const Heights& limit, Budget& budget) {
         limit_ = limit;
-        const auto size = static_cast<std::size_t>(tableOf(limit).code) + 1;
+        complete_ = false;
+        Heights full = limit;
+        full[0] = Rows; // whole groups of six
+        const auto size = static_cast<std::size_t>(tableOf(full).code) + 1;
         if (size > capacity_) {
-            // Every entry a search reads is written first, so the words need no clearing.
+            // Nothing is read before it is written, so nothing needs clearing.
             runs_.reset(new std::uint64_t[size]);
+            for (auto& column : byColumn_) {
+                column.reset(new std::uint8_t[size + 8]);
+            }
+            below_.reset(new std::uint8_t[size + 8]);
             capacity_ = size;
         }
-        int count = 0;
-        complete_ = forEachTableBelow(limit, [&](const Table& table) {
-            fill(round, table);
-            return (++count & 4095) != 0 || budget.poll();
-        });
-        return complete_;
+        prepareLaneMasks(round);
+        Heights height{}; // columns 1..6; column 0 is the lane
+        for (int count = 0;;) {
+            fillGroup(round, groupOf(height), height);
+            if ((++count & 255) == 0 && !budget.poll()) {
+                return false;
+            }
+            int column = 1;
+            for (; column < Columns && height[column] == limit[column]; ++column) {
+                height[column] = 0;
+            }
+            if (column == Columns) {
+                break;
+            }
+            ++height[column];
+        }
+        complete_ = true;
+        return true;
     }
 
     // Whether the table covers every table below `heights`.
@@ -368,10 +393,141 @@ public:
     }
     // The longest run of `code` or of any table below it.
     int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
-    std::size_t bytes() const { return capacity_ * sizeof(std::uint64_t); }
+    std::size_t bytes() const { return capacity_ * (sizeof(std::uint64_t) + Columns + 1); }
 
 private:
     static constexpr int AnyBelowShift = 8 * Columns;
+    static constexpr std::uint64_t HighBits = 0x8080808080808080u;
+    static constexpr std::uint64_t LaneOnes = 0x0000010101010101u;
+
+    static int groupOf(const Heights& height) {
+        int group = 0;
+        for (int column = Columns - 1; column >= 1; --column) {
+            group = group * 6 + height[column];
+        }
+        return group;
+    }
+
+    // The six lanes of a group (written eight bytes at a time, so two spill into the next
+    // group, which writes them again).
+    static std::uint64_t load(const std::uint8_t* bytes) {
+        std::uint32_t low = 0;
+        std::uint16_t high = 0;
+        std::memcpy(&low, bytes, sizeof low);
+        std::memcpy(&high, bytes + sizeof low, sizeof high);
+        return std::uint64_t{high} << 32 | low;
+    }
+    static void store(std::uint8_t* bytes, std::uint64_t word) {
+        std::memcpy(bytes, &word, sizeof word);
+    }
+    // The larger of each pair of bytes, all below 128.
+    static std::uint64_t maxBytes(std::uint64_t a, std::uint64_t b) {
+        const std::uint64_t aAtLeastB = (((a | HighBits) - b) & HighBits) >> 7;
+        const std::uint64_t mask = aAtLeastB * 0xFF;
+        return (a & mask) | (b & ~mask);
+    }
+
+    // For the card of every slot, the lanes (heights of column 0) whose free card of column 0
+    // fits it, as 0xFF bytes.
+    void prepareLaneMasks(const Round& round) {
+        for (int slot = 0; slot < TableSlots; ++slot) {
+            std::uint64_t mask = 0;
+            for (int lane = 1; lane <= Rows; ++lane) {
+                if ((round.fitsAfter(slot) >> freeSlot(0, lane) & 1) != 0) {
+                    mask |= std::uint64_t{0xFF} << (8 * lane);
+                }
+            }
+            laneMask_[static_cast<std::size_t>(slot)] = mask;
+        }
+    }
+
+    // The six tables with the heights `height` of columns 1..6 and every height of column 0.
+    void fillGroup(const Round& round, int group, const Heights& height) {
+        const std::size_t base = static_cast<std::size_t>(group) * 6;
+        SlotMask free = 0; // the free cards of columns 1..6
+        for (int column = 1; column < Columns; ++column) {
+            if (height[column] > 0) {
+                free |= slotBit(freeSlot(column, height[column]));
+            }
+        }
+        std::uint64_t own = 0;
+        std::array<std::uint64_t, 8> rows{}; // by column, and the tables below last
+        for (int column = 1; column < Columns; ++column) {
+            if (height[column] == 0) {
+                continue;
+            }
+            const int slot = freeSlot(column, height[column]);
+            const std::size_t before = base - static_cast<std::size_t>(ColumnWeight[column]);
+            SlotMask fitting = round.fitsAfter(slot) & free & ~slotBit(slot);
+            if (height[column] > 1) {
+                fitting |= round.fitsAfter(slot) & slotBit(slot - 1);
+            }
+            std::uint64_t longest = load(&byColumn_[0][before]) & laneMask_[slot];
+            for (; fitting != 0; fitting &= fitting - 1) {
+                const int other = columnOf(std::countr_zero(fitting));
+                longest = maxBytes(longest, load(&byColumn_[other][before]));
+            }
+            const std::uint64_t runs = (longest + LaneOnes) & 0x0000FFFFFFFFFFFFu;
+            store(&byColumn_[column][base], runs);
+            own = maxBytes(own, runs);
+            rows[static_cast<std::size_t>(column)] = runs;
+        }
+        // Column 0, lane by lane: each lane's table is the one below it, one lane down.
+        std::array<std::uint8_t, 8> zero{};
+        for (int lane = 1; lane <= Rows; ++lane) {
+            const int slot = freeSlot(0, lane);
+            SlotMask fitting = round.fitsAfter(slot) & free;
+            int longest = 0;
+            for (; fitting != 0; fitting &= fitting - 1) {
+                const int other = columnOf(std::countr_zero(fitting));
+                longest = std::max<int>(longest, byColumn_[other][base + lane - 1]);
+            }
+            if (lane > 1 && (round.fitsAfter(slot) >> (slot - 1) & 1) != 0) {
+                longest = std::max<int>(longest, zero[lane - 1]);
+            }
+            zero[lane] = static_cast<std::uint8_t>(longest + 1);
+        }
+        rows[0] = load(zero.data());
+        store(&byColumn_[0][base], rows[0]);
+        own = maxBytes(own, rows[0]);
+        std::uint64_t below = own;
+        for (int column = 1; column < Columns; ++column) {
+            if (height[column] > 0) {
+                below = maxBytes(
+                    below, load(&below_[base - static_cast<std::size_t>(ColumnWeight[column])]));
+            }
+        }
+        below = maxBytes(below, below << 8);
+        below = maxBytes(below, below << 16);
+        below = maxBytes(below, below << 32);
+        below &= 0x0000FFFFFFFFFFFFu;
+        store(&below_[base], below);
+        rows[Columns] = below;
+        transpose(rows);
+        std::copy_n(rows.begin(), Rows + 1, &runs_[base]);
+    }
+
+    // Turns eight words of eight bytes around: byte b of word w becomes byte w of word b.
+    static void transpose(std::array<std::uint64_t, 8>& a) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::uint64_t x = a[i];
+            const std::uint64_t y = a[i + 4];
+            a[i] = (x & 0x00000000FFFFFFFFu) | y << 32;
+            a[i + 4] = x >> 32 | (y & 0xFFFFFFFF00000000u);
+        }
+        for (std::size_t i : {0, 1, 4, 5}) {
+            const std::uint64_t x = a[i];
+            const std::uint64_t y = a[i + 2];
+            a[i] = (x & 0x0000FFFF0000FFFFu) | (y & 0x0000FFFF0000FFFFu) << 16;
+            a[i + 2] = (x >> 16 & 0x0000FFFF0000FFFFu) | (y & 0xFFFF0000FFFF0000u);
+        }
+        for (std::size_t i : {0, 2, 4, 6}) {
+            const std::uint64_t x = a[i];
+            const std::uint64_t y = a[i + 1];
+            a[i] = (x & 0x00FF00FF00FF00FFu) | (y & 0x00FF00FF00FF00FFu) << 8;
+            a[i + 1] = (x >> 8 & 0x00FF00FF00FF00FFu) | (y & 0xFF00FF00FF00FF00u);
+        }
+    }
 
     // The longest of the chains of `runs` that begin with the free cards of `slots`.
     // Most often no card or one or two fit, so those are taken without a loop, whose exit
@@ -392,28 +548,13 @@ private:
                    : static_cast<int>(runs >> (8 * columnOf(std::countr_zero(slots))) & 0xFF);
     }
 
-    void fill(const Round& round, const Table& table) {
-        std::uint64_t mine = 0;
-        int best = 0;
-        for (SlotMask m = table.free; m != 0; m &= m - 1) {
-            const int slot = std::countr_zero(m);
-            const int column = columnOf(slot);
-            const std::uint64_t next = runs_[table.code - ColumnWeight[column]];
-            SlotMask nextFree = table.free & ~slotBit(slot);
-            if (rowOf(slot) > 0) {
-                nextFree |= slotBit(slot - 1);
-            }
-            const int run = 1 + longestOf(next, round.fitsAfter(slot) & nextFree);
-            mine |= static_cast<std::uint64_t>(run) << (8 * column);
-            best = std::max({best, run, static_cast<int>(next >> AnyBelowShift)});
-        }
-        runs_[table.code] = mine | static_cast<std::uint64_t>(best) << AnyBelowShift;
-    }
-
     Heights limit_{};
     bool complete_ = false;
     std::size_t capacity_ = 0;
     std::unique_ptr<std::uint64_t[]> runs_;
+    std::array<std::unique_ptr<std::uint8_t[]>, Columns> byColumn_;
+    std::unique_ptr<std::uint8_t[]> below_;
+    std::array<std::uint64_t, TableSlots> laneMask_{};
 };
 
 // The fewest runs that can clear each table below the start if every run could begin on any
@@ -487,7 +628,7 @@ public:
         int value = 0;
     };
 
-    ValueTable() : slots_(1 << 15, 0), mask_(slots_.size() - 1) {}
+    ValueTable() : slots_(1 << 12, 0), mask_(slots_.size() - 1) {}
 
     Entry at(int code, int drawn) const {
         const std::uint32_t key = keyOf(code, drawn);
@@ -751,8 +892,16 @@ bool BestSearch::appendTailRun(Table& table, int drawn, std::int64_t& value,
                                std::vector<SolverMove>& line) {
     std::vector<Table> ends{table};
     const int top = round_.drawnCard(drawn);
-    tracer_.findEnds(table, top, ends, [](const Table&, int) { return true; });
     const bool lastSegment = drawn == round_.drawPileSize();
+    // Only a run whose bound reaches `value` can be the one; past the others nothing is.
+    auto reaching = [&](const Table& end, int lastSlot) {
+        const int more = runs_.after(end, round_.fitsAfter(lastSlot));
+        const int later = lastSegment ? 0 : rest(end, drawn + 1);
+        return round_.afterDraw().points(end.played + more) +
+                   std::max(later, round_.bonus(drawn)) >=
+               value;
+    };
+    tracer_.findEnds(table, top, ends, reaching);
     for (const Table& end : ends) {
         const std::int64_t run = round_.afterDraw().points(end.played);
         if (end.code == 0 || lastSegment) {
