@@ -66,7 +66,7 @@ Heights heightsOf(int code) {
 }
 
 // The table after the free card of `slot` is played.
-Table afterPlay(const Table& table, int slot) {
+inline Table afterPlay(const Table& table, int slot) {
     Table next{table.code - ColumnWeight[columnOf(slot)], table.free & ~slotBit(slot),
                table.cards - 1, table.played + 1};
     if (rowOf(slot) > 0) {
@@ -671,11 +671,8 @@ private:
     static std::uint32_t keyOf(int code, int drawn) {
         return static_cast<std::uint32_t>(code) << 5 | static_cast<std::uint32_t>(drawn);
     }
-    // The entries of one table lie side by side, so the draws after another of the same table
-    // are mostly in the same cache line.
     static std::size_t hash(std::uint32_t key) {
-        const std::uint64_t code = key >> 5;
-        return static_cast<std::size_t>((code * 0x9E3779B97F4A7C15u) >> 29 << 5 | (key & 31));
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 29);
     }
 
     void grow() {
