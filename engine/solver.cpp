@@ -558,13 +558,14 @@ private:
 };
 
 // The fewest runs that can clear each table below the start if every run could begin on any
-// card: a run that starts on a drawn card can only do worse, so a table that needs more runs
-// than draws are left (and the run in hand) cannot be cleared. Per heights code it keeps that
-// number for a fresh run and, per column, for a run whose last card came from that column.
+// of the cards of `startable`: a run that starts on a drawn card can only do worse, so a table
+// that needs more runs than draws are left (and the run in hand) cannot be cleared. Per heights
+// code it keeps that number for a fresh run and, per column, for a run whose last card came
+// from that column.
 class FewestRuns {
 public:
-    FewestRuns(const Round& round, int startCode)
-        : fresh_(static_cast<std::size_t>(startCode + 1), 0),
+    FewestRuns(const Round& round, int startCode, SlotMask startable = ~SlotMask{0})
+        : startable_(startable), fresh_(static_cast<std::size_t>(startCode + 1), 0),
           afterColumn_(static_cast<std::size_t>(startCode + 1) * Columns, 0) {
         forEachTableBelow(heightsOf(startCode), [&](const Table& table) {
             fill(round, table);
@@ -583,11 +584,13 @@ private:
             return;
         }
         std::array<int, TableSlots> afterSlot{};
-        int fewest = TableSlots;
+        int fewest = TableSlots; // more than any table needs: no run can begin
         for (SlotMask m = table.free; m != 0; m &= m - 1) {
             const int slot = std::countr_zero(m);
             afterSlot[slot] = afterColumn(afterPlay(table, slot).code, columnOf(slot));
-            fewest = std::min(fewest, 1 + afterSlot[slot]);
+            if ((startable_ >> slot & 1) != 0) {
+                fewest = std::min(fewest, 1 + afterSlot[slot]);
+            }
         }
         fresh_[table.code] = static_cast<std::uint8_t>(fewest);
         for (int column = 0; column < Columns; ++column) {
@@ -609,6 +612,7 @@ private:
         return afterColumn_[static_cast<std::size_t>(code) * Columns + column];
     }
 
+    SlotMask startable_;
     std::vector<std::uint8_t> fresh_;
     std::vector<std::uint8_t> afterColumn_;
 };
@@ -984,8 +988,8 @@ private:
         ends.push_back(table);
         budget_.spend(1);
         chains_.findEnds(table, top, ends, [](const Table&, int) { return true; });
-        auto rank = [this](const Table& end) {
-            return fewestRuns_ ? fewestRuns_->toClear(end.code) * 64 - end.played : -end.played;
+        auto rank = [&](const Table& end) {
+            return fewestRuns_ ? runsToClear(end.code, drawn + 1) * 64 - end.played : -end.played;
         };
         std::sort(ends.begin(), ends.end(),
                   [&](const Table& a, const Table& b) { return rank(a) < rank(b); });
@@ -1018,11 +1022,49 @@ private:
     // fewest runs takes time in proportion to the tables below the start: for a full table a
     // few milliseconds, more than most searches take, so then it is built only once the search
     // has run a while.
+    // The fewest runs that `code` needs after `drawn` draws, as far as the tables built so far
+    // tell.
+    int runsToClear(int code, int drawn) const {
+        for (std::size_t k = lateRuns_.size(); k-- > 0;) {
+            if (lateRuns_[k] && lateFrom_[k] <= drawn) {
+                return lateRuns_[k]->toClear(code);
+            }
+        }
+        return fewestRuns_->toClear(code);
+    }
+
     bool tooManyRuns(int code, int drawn) {
         if (!fewestRuns_ && budget_.used() >= fewestRunsAfter_) {
             fewestRuns_.emplace(round_, start_.code);
         }
-        return fewestRuns_ && fewestRuns_->toClear(code) > round_.drawPileSize() - drawn + 1;
+        const int runsLeft = round_.drawPileSize() - drawn + 1;
+        if (!fewestRuns_ || fewestRuns_->toClear(code) > runsLeft) {
+            return fewestRuns_.has_value();
+        }
+        if (!lateRuns_[0] && budget_.used() >= lateRunsAfter_) {
+            buildLateRuns();
+        }
+        for (std::size_t k = lateRuns_.size(); k-- > 0;) {
+            if (lateRuns_[k] && lateFrom_[k] <= drawn) {
+                return lateRuns_[k]->toClear(code) > runsLeft;
+            }
+        }
+        return false;
+    }
+
+    // Late in the pile few cards are left to draw, and a run can only begin on a card that
+    // one of them fits: the fewest runs counted with only those cards as beginnings, from
+    // three points of the pile on.
+    void buildLateRuns() {
+        const int pile = round_.drawPileSize();
+        for (std::size_t k = 0; k < lateRuns_.size(); ++k) {
+            lateFrom_[k] = pile - 9 + 3 * static_cast<int>(k);
+            SlotMask startable = 0;
+            for (int drawn = std::max(1, lateFrom_[k]); drawn <= pile; ++drawn) {
+                startable |= round_.fitsOn(round_.drawnCard(drawn));
+            }
+            lateRuns_[k].emplace(round_, start_.code, startable);
+        }
     }
 
     static std::uint64_t tablesBelow(int code) {
@@ -1041,6 +1083,9 @@ private:
     std::vector<std::uint8_t> hopelessFrom_;
     std::optional<FewestRuns> fewestRuns_;
     std::uint64_t fewestRunsAfter_ = tablesBelow(start_.code) <= 20000 ? 0 : 100000;
+    std::array<std::optional<FewestRuns>, 3> lateRuns_;
+    std::array<int, 3> lateFrom_{};
+    std::uint64_t lateRunsAfter_ = 10 * fewestRunsAfter_;
     std::vector<std::vector<Table>> pool_;
     std::vector<Step> path_;
 };
