@@ -1138,7 +1138,7 @@ SolverResult RoundSolver::solve(const SolverPosition& position, const SolverLimi
     Budget budget(limits.maxStates, cancel);
     if (!tables_->runs.covers(position.heights)) {
         Heights limit = position.heights;
-        if (tables_->runs.covers({})) { // a table below the old limit and the new one
+        if (tables_->runs.covers({})) { // grown to hold the tables of both
             std::transform(limit.begin(), limit.end(), tables_->runs.limit().begin(), limit.begin(),
                            [](int a, int b) { return std::max(a, b); });
         }
