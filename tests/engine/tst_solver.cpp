@@ -221,7 +221,7 @@ private slots:
     void agreesWithPlainSearch() {
         QFETCH(Shape, shape);
         std::mt19937 random(std::hash<std::string_view>{}(QTest::currentDataTag()) & 0xFFFF);
-        for (int i = 0; i < 50; ++i) {
+        for (int i = 0; i < 75; ++i) {
             const SolverPosition p = randomPosition(random, shape);
             const auto [best, clears] = PlainSearch().best(Round(p));
             const SolverResult result = solve(p);
@@ -304,7 +304,7 @@ private slots:
     // line played in the game itself is legal all along and scores exactly the solver's best.
     void lineScoresItsBestInTheRealGame() {
         std::mt19937 random(5);
-        for (int round = 0; round < 40; ++round) {
+        for (int round = 0; round < 48; ++round) {
             std::seed_seq seed{round};
             StdRandomSource deals(seed);
             FakeDisplay display;
