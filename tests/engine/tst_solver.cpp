@@ -123,11 +123,12 @@ struct Shape {
     int extraWild;
     RunPhase antyPhase;
     int jokers, ranks;
+    int firstColumn = 0; // the most cards column 0 may hold, when more than maxHeight
 };
 
-// A random position of the given shape: heights up to maxHeight, a draw pile of up to maxPile
-// cards partly drawn, a run in progress. With fewer ranks (King, Ace, 2, ..) runs are longer
-// and more tables can be cleared.
+// A random position of the given shape: heights up to maxHeight (column 0's up to firstColumn
+// when that is more), a draw pile of up to maxPile cards partly drawn, a run in progress. With
+// fewer ranks (King, Ace, 2, ..) runs are longer and more tables can be cleared.
 SolverPosition randomPosition(std::mt19937& random, const Shape& shape) {
     auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     std::array<int, DeckSize> deck = shuffledDeck(random);
@@ -138,6 +139,9 @@ SolverPosition randomPosition(std::mt19937& random, const Shape& shape) {
     SolverPosition p = dealtPosition(deck, shape.wrap);
     for (int& height : p.heights) {
         height = below(shape.maxHeight + 1);
+    }
+    if (shape.firstColumn > shape.maxHeight) {
+        p.heights[0] = below(shape.firstColumn + 1);
     }
     p.drawPileSize = below(shape.maxPile + 1);
     p.drawn = below(p.drawPileSize + 1);
@@ -216,6 +220,8 @@ private slots:
         QTest::newRow("extra wild cards") << Shape{2, 6, false, true, 3, RunPhase::Starting, 1, 13};
         QTest::newRow("phase unset") << Shape{2, 6, true, true, 1, RunPhase::Unset, 0, 5};
         QTest::newRow("scoring off") << Shape{2, 6, false, false, 0, RunPhase::Starting, 1, 5};
+        QTest::newRow("a tall first column")
+            << Shape{2, 6, false, true, 0, RunPhase::Starting, 1, 5, Rows};
     }
 
     void agreesWithPlainSearch() {
