@@ -1085,7 +1085,7 @@ private:
     std::uint64_t fewestRunsAfter_ = tablesBelow(start_.code) <= 20000 ? 0 : 100000;
     std::array<std::optional<FewestRuns>, 3> lateRuns_;
     std::array<int, 3> lateFrom_{};
-    std::uint64_t lateRunsAfter_ = 10 * fewestRunsAfter_;
+    std::uint64_t lateRunsAfter_ = 40 * fewestRunsAfter_;
     std::vector<std::vector<Table>> pool_;
     std::vector<Step> path_;
 };
