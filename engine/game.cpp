@@ -182,9 +182,12 @@ void Game::dealGame(DealMode mode) {
             state_.antyPhase = RunPhase::Starting;
         }
     } else {
-        state_.roundIndex = state_.roundIndex < std::numeric_limits<std::int32_t>::max()
-                                ? state_.roundIndex + 1
-                                : state_.roundIndex;
+        const std::int32_t after = state_.roundIndex;
+        state_.roundIndex = after < std::numeric_limits<std::int32_t>::max() ? after + 1 : after;
+        if (roundChooser_ != nullptr && state_.dealNumber != 0) {
+            state_.roundIndex =
+                std::max(state_.roundIndex, roundChooser_->nextRound(state_, after));
+        }
         state_.lastMoveWild = false;
         state_.undo.undoAvailable = false;
         addToScore(roundBonus(state_.drawPileCount));

@@ -7,6 +7,16 @@
 
 namespace corvelle {
 
+// Chooses the round a game deals when its table is cleared; a game without one deals the next
+// round in order.
+class RoundChooser {
+public:
+    virtual ~RoundChooser() = default;
+    // The round to deal after round `after` of the game in `state` (a deal number other than
+    // 0): at least after + 1.
+    virtual std::int32_t nextRound(const GameState& state, std::int32_t after) = 0;
+};
+
 // The game engine: the rules of Corvelle acting on one GameState. Every player action enters
 // through one of the public operations below, changes the state and reports what must be shown
 // through the Display; an action that ends a round or the game says so in its Outcome and
@@ -44,6 +54,9 @@ public:
     void undoLastMove();              // the "Undo Last Card Move" button
 
     void setOptions(const Options& options) { state_.options = options; }
+    // Who chooses the round dealt when a numbered deal's table is cleared; nullptr (the
+    // default) deals the next one in order.
+    void setRoundChooser(RoundChooser* chooser) { roundChooser_ = chooser; }
     void setCheatChoice(const CheatChoice& choice) { state_.cheat = choice; }
     // The best Hall of Fame entry, as a number a score must pass to be shown as the highest.
     void setHighScoreToBeat(double best) { state_.highScoreToBeat = best; }
@@ -90,6 +103,7 @@ private:
     GameState state_;
     Display& display_;
     RandomSource& random_;
+    RoundChooser* roundChooser_ = nullptr;
 };
 
 } // namespace corvelle

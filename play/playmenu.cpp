@@ -1,7 +1,7 @@
 #include "play/playmenu.h"
 
 #include "options/optiontable.h"
-#include "play/productionrandom.h"
+#include "play/clearabletables.h"
 #include "play/reviewwindow.h"
 #include "play/solvercommands.h"
 #include "records/statisticswindow.h"
@@ -28,6 +28,8 @@ const QString ResetQuestion =
     QStringLiteral("Reset the statistics? Every game and round recorded so far is forgotten.");
 const QString ReviewGroup = QStringLiteral("Review");
 const QString ShowAtRoundEndKey = QStringLiteral("ShowAtRoundEnd");
+const QString DealsGroup = QStringLiteral("Deals");
+const QString ClearableOnlyKey = QStringLiteral("ClearableOnly");
 
 std::int32_t dateNumber(const QDate& date) {
     return date.year() * 10000 + date.month() * 100 + date.day();
@@ -71,6 +73,8 @@ void PlayMenu::createMenu(QAction* before) {
     QAction* dealNumber =
         addMenuItem(menu, "mnuPlayDealNumber", QStringLiteral("Play &Deal Number..."));
     QAction* daily = addMenuItem(menu, "mnuDealOfTheDay", tr("Deal of the Da&y"));
+    QAction* clearableOnly = addCheckItem(menu, "mnuClearableOnly", tr("Only &Clearable Tables"),
+                                          settings_.loadFlag(DealsGroup, ClearableOnlyKey, false));
     resumeItem_ = addMenuItem(menu, "mnuResumeGame", QStringLiteral("Resume &Last Game"));
     addSeparator(menu, "mnuPlaySeparator1");
     QAction* statistics = addMenuItem(menu, "mnuStatistics", QStringLiteral("&Statistics"));
@@ -87,6 +91,15 @@ void PlayMenu::createMenu(QAction* before) {
     solver_ = new SolverCommands(menu, restart, game_, statistics_);
     connect(solver_, &SolverCommands::hintChanged, this, &PlayMenu::hintChanged);
     connect(solver_, &SolverCommands::message, this, &PlayMenu::message);
+    clearable_ = new ClearableTables(this);
+    clearable_->setOn(clearableOnly->isChecked());
+    game_.setRoundChooser(clearable_);
+    connect(clearable_, &ClearableTables::message, this, &PlayMenu::message);
+    connect(clearableOnly, &QAction::triggered, this, [this](bool on) {
+        settings_.saveFlag(DealsGroup, ClearableOnlyKey, on);
+        clearable_->setOn(on);
+        clearable_->dealt(game_.state());
+    });
     // Any command but the solver's own drops the hint shown or asked for.
     connect(window_->menuBar(), &QMenuBar::triggered, this, [this](QAction* action) {
         if (!solver_->isOwnCommand(action)) {
@@ -114,13 +127,14 @@ void PlayMenu::createMenu(QAction* before) {
 // ---- New games ----
 
 void PlayMenu::newGame() {
-    startGame(freshDealNumber());
+    startGame(clearable_->freshDeal(game_.state()), false);
 }
 
-void PlayMenu::startGame(std::uint64_t dealNumber) {
+void PlayMenu::startGame(std::uint64_t dealNumber, bool asked) {
     leaveGame();
     dealtOn_ = QDate::currentDate();
     game_.newGame(dealNumber);
+    clearable_->dealt(game_.state(), asked);
     startTracking(game_.state().score, 0);
     solver_->dropQuestion();
     solver_->roundDealt();
@@ -128,6 +142,7 @@ void PlayMenu::startGame(std::uint64_t dealNumber) {
 
 void PlayMenu::startTracking(std::int32_t roundStartScore, std::int64_t gameSerial, bool dealt) {
     roundStartScore_ = roundStartScore;
+    roundsPlayed_ = game_.state().roundIndex;
     gameSerial_ = gameSerial;
     gameRecorded_ = false;
     statistics_.setCurrentDeal(game_.state().dealNumber);
@@ -168,7 +183,7 @@ void PlayMenu::recordDailyScore() {
 
 void PlayMenu::onRestartDeal() {
     const std::uint64_t deal = game_.state().dealNumber;
-    startGame(deal != 0 ? deal : freshDealNumber());
+    startGame(deal != 0 ? deal : clearable_->freshDeal(game_.state()), deal != 0);
 }
 
 void PlayMenu::onDealOfTheDay() {
@@ -205,15 +220,18 @@ void PlayMenu::afterAction(const PlayerAction& action, const GameState& before, 
         gameRecorded_ = false;
     }
     if (outcome == Outcome::RoundWon) {
-        solver_->roundEnded(statistics_.roundEnded(gameSerial_, s.dealNumber, s.roundIndex - 1,
+        solver_->roundEnded(statistics_.roundEnded(gameSerial_, s.dealNumber, before.roundIndex,
                                                    difference(s.score, roundStartScore_), true));
         roundStartScore_ = s.score;
+        ++roundsPlayed_;
         solver_->roundDealt();
+        clearable_->dealt(s);
         lastRound_ = std::exchange(round_, {s, true, {}});
         roundEnded();
     } else if (outcome == Outcome::GameOver && !gameRecorded_) {
         solver_->roundEnded(statistics_.gameOver(gameSerial_, s.dealNumber, s.roundIndex,
-                                                 difference(s.score, roundStartScore_), s.score));
+                                                 difference(s.score, roundStartScore_), s.score,
+                                                 roundsPlayed_));
         recordDailyScore();
         gameRecorded_ = true;
         lastRound_ = round_;
@@ -276,6 +294,7 @@ void PlayMenu::onResumeGame() {
                       false);
         solver_->dropQuestion();
         solver_->roundResumed();
+        clearable_->dealt(game_.state());
     }
     showResumeItem();
     if (kept.game) {

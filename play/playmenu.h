@@ -16,6 +16,7 @@ class QMenu;
 
 namespace corvelle {
 
+class ClearableTables;
 class SolverCommands;
 
 // The "&Play" menu of the main window and what it keeps of the player's games: numbered deals
@@ -67,7 +68,7 @@ private:
     void onResumeGame();
     void onShowStatistics();
     void onResetStatistics();
-    void startGame(std::uint64_t dealNumber);
+    void startGame(std::uint64_t dealNumber, bool asked = true);
     void startTracking(std::int32_t roundStartScore, std::int64_t gameSerial, bool dealt = true);
     void leaveGame();
     bool played() const;
@@ -78,6 +79,7 @@ private:
     Statistics statistics_;
     KeptGame keptGame_;
     SolverCommands* solver_ = nullptr;
+    ClearableTables* clearable_ = nullptr;
     OptionStore settings_;
     QAction* resumeItem_ = nullptr;
     QAction* reviewLastItem_ = nullptr;
@@ -86,6 +88,7 @@ private:
     std::optional<RoundHistory> lastRound_; // the round that ended or was left last
     QDate dealtOn_;                         // the day the game on the table was dealt
     std::int32_t roundStartScore_ = 0;
+    std::int32_t roundsPlayed_ = 1; // the rounds of the game on the table, the one on it too
     std::int64_t gameSerial_ = 0;
     bool gameRecorded_ = false;
 };

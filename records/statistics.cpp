@@ -94,10 +94,10 @@ std::int64_t Statistics::roundEnded(std::int64_t& game, std::uint64_t deal, std:
 }
 
 std::int64_t Statistics::gameOver(std::int64_t& game, std::uint64_t deal, std::int32_t round,
-                                  std::int32_t points, std::int32_t score) {
+                                  std::int32_t points, std::int32_t score, std::int32_t rounds) {
     StatisticsData before = data_;
     const std::int64_t key = addRound(game, deal, round, points, false);
-    addGame({game, deal, score, round, std::nullopt});
+    addGame({game, deal, score, rounds, std::nullopt});
     save();
     beforeGameOver_ = std::move(before);
     return key;

@@ -36,9 +36,11 @@ public:
     // over). A game without a serial yet gets one here. Returns the round's key for its best.
     std::int64_t roundEnded(std::int64_t& game, std::uint64_t deal, std::int32_t round,
                             std::int32_t points, bool cleared);
-    // The game is over: its last round and the game itself, which takeBackGameOver undoes.
+    // The game is over: its last round (round `round` of the deal) and the game itself, which
+    // lasted `rounds` rounds (fewer than `round` when rounds that cannot be cleared were passed
+    // over) and which takeBackGameOver undoes.
     std::int64_t gameOver(std::int64_t& game, std::uint64_t deal, std::int32_t round,
-                          std::int32_t points, std::int32_t score);
+                          std::int32_t points, std::int32_t score, std::int32_t rounds);
     // The game that was over goes on after all (an undo, or a move found after an option
     // changed): its end is taken back as if it had never been recorded. False when nothing
     // has been recorded since that could be taken back.

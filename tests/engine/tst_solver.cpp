@@ -1,3 +1,4 @@
+#include "engine/clearabledeals.h"
 #include "engine/solver.h"
 #include "play/solverrunner.h"
 #include "tests/support/enginefakes.h"
@@ -333,6 +334,61 @@ private slots:
             }
             QCOMPARE(game.state().score - before, result.best);
         }
+    }
+
+    // Only clearable tables: a deal or round whose table cannot be cleared moves on to the first
+    // that can, and a game whose chooser picks a round deals that round, as its number deals it.
+    void clearableTablesMoveOnToTheFirstThatClears() {
+        const Options options{.aceKingWrap = false, .shuffleCount = 2};
+        const CheatChoice cheat;
+        auto clears = [&](std::uint64_t deal, std::int32_t round) {
+            const ClearResult result =
+                canClearTable(roundStartPosition(deal, round, options, cheat));
+            return result.exact && result.canClear;
+        };
+        int stuckDeals = 0, stuckRounds = 0;
+        for (std::uint64_t deal = 1; stuckDeals < 1 || stuckRounds < 1; ++deal) {
+            if (stuckDeals < 1 && !clears(deal, 1)) {
+                ++stuckDeals;
+                const std::uint64_t next = firstClearableDeal(deal, options, cheat)->deal;
+                QVERIFY(next > deal && clears(next, 1));
+                for (std::uint64_t between = deal + 1; between < next; ++between) {
+                    QVERIFY(!clears(between, 1));
+                }
+            }
+            if (stuckRounds < 1 && !clears(deal, 3)) {
+                ++stuckRounds;
+                const ClearableFind next = *firstClearableRound(deal, 3, options, cheat);
+                QVERIFY(next.deal == deal && next.round > 3 && clears(deal, next.round));
+                QCOMPARE(firstClearableRound(deal, 2, options, cheat)->round,
+                         clears(deal, 2) ? 2 : next.round);
+            }
+        }
+        QCOMPARE(firstClearableDeal(MaxDealNumber + 1, options, cheat)->deal,
+                 firstClearableDeal(1, options, cheat)->deal);
+
+        struct SkipTwo : RoundChooser {
+            std::int32_t nextRound(const GameState&, std::int32_t after) override {
+                return after + 3;
+            }
+        } skipTwo;
+        FakeDisplay display;
+        DealRandom deals;
+        Game game(display, deals);
+        game.setOptions(options);
+        game.setRoundChooser(&skipTwo);
+        game.newGame(12);
+        const SolverPosition dealt = positionOf(game.state());
+        const SolverPosition numbered = roundStartPosition(12, 1, options, cheat);
+        QVERIFY(dealt.table == numbered.table && dealt.drawPile == numbered.drawPile &&
+                dealt.discardTop == numbered.discardTop);
+        const ClearResult clearing = canClearTable(dealt);
+        QVERIFY(clearing.canClear);
+        for (const SolverMove& move : clearing.line) {
+            move.isDraw() ? game.clickDiscardPile() : game.clickTableSlot(move.slot);
+        }
+        QCOMPARE(game.state().roundIndex, 4);
+        QVERIFY(positionOf(game.state()).table == roundStartPosition(12, 4, options, cheat).table);
     }
 
     // A cancel set before a solve starts is seen within a few hundred states of the search. A

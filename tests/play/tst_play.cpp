@@ -1,3 +1,4 @@
+#include "engine/clearabledeals.h"
 #include "mainwindow/cardpicture.h"
 #include "options/optionstore.h"
 #include "play/playmenu.h"
@@ -222,6 +223,73 @@ private slots:
         menuItem(*window, "mnuStatistics")->trigger();
         QCOMPARE(labelText(*topLevel("FormStatistics"), "DealOfTheDay"),
                  QString("%1, best %2").arg(daily).arg(d.games[0].score));
+    }
+
+    // "Only Clearable Tables" (a setting of its own, kept): every new game and every new round
+    // deals a table that can be cleared; a deal asked for by number is dealt as asked, and the
+    // player hears when its table cannot be cleared. The statistics count the rounds played.
+    void onlyClearableTablesAreDealt() {
+        auto window = fixture_.open();
+        const GameState& state = window->game().state();
+        menuItem(*window, "mnuNoAceKing")->trigger(); // without it, more tables cannot be cleared
+        menuItem(*window, "mnuClearableOnly")->trigger();
+        QCOMPARE(QSettings(OptionStore::fileName(), QSettings::IniFormat)
+                     .value("Deals/ClearableOnly")
+                     .toString(),
+                 "True");
+        auto clears = [](const SolverPosition& position) {
+            const ClearResult result = canClearTable(position);
+            return result.exact && result.canClear;
+        };
+        // One table in twenty-three or so cannot be cleared without Ace-King.
+        for (int game = 0; game < 100; ++game) {
+            menuItem(*window, "mnuNewGame")->trigger();
+            QVERIFY2(clears(positionOf(state)), qPrintable(QString::number(state.dealNumber)));
+            if (game % 10 == 0) {
+                QTest::qWait(50); // now and then, the proof ahead arrives before the next deal
+            }
+        }
+        // A deal whose first table cannot be cleared, and one whose second cannot.
+        std::uint64_t stuck = 0, stuckLater = 0;
+        for (std::uint64_t deal = 1; stuck == 0 || stuckLater == 0; ++deal) {
+            const bool first = clears(roundStartPosition(deal, 1, state.options, state.cheat));
+            stuck = stuck == 0 && !first ? deal : stuck;
+            stuckLater = stuckLater == 0 && first &&
+                                 !clears(roundStartPosition(deal, 2, state.options, state.cheat))
+                             ? deal
+                             : stuckLater;
+        }
+        fixture_.answer = QString::number(stuck);
+        menuItem(*window, "mnuPlayDealNumber")->trigger();
+        QCOMPARE(state.dealNumber, stuck);
+        QTRY_COMPARE(fixture_.messages.value(0),
+                     QString("No way of playing deal %1 clears its table: it is dealt as asked, "
+                             "though only clearable tables are dealt otherwise.")
+                         .arg(stuck));
+        fixture_.answer = QString::number(stuckLater);
+        menuItem(*window, "mnuPlayDealNumber")->trigger();
+        for (const SolverMove& move : canClearTable(positionOf(state)).line) {
+            move.isDraw() ? click(*window, "Image3") : clickAt(*window, slotPoint(move.slot));
+        }
+        const std::int32_t next =
+            firstClearableRound(stuckLater, 2, state.options, state.cheat)->round;
+        QVERIFY(next > 2 && state.roundIndex == next && clears(positionOf(state)));
+        int rounds = 2;
+        std::int32_t last = next;
+        QVERIFY(playUntil(*window, [&] { // to the end of the game (a Hall of Fame deals again)
+            if (state.dealNumber != stuckLater || state.gameOver) {
+                return true;
+            }
+            rounds += state.roundIndex != last;
+            last = state.roundIndex;
+            return false;
+        }));
+        const StatisticsData& d = window->findChild<PlayMenu*>()->statistics().data();
+        QVERIFY(!d.games.empty() && d.games.back().deal == stuckLater);
+        QCOMPARE(d.games.back().rounds, rounds);
+        QCOMPARE(d.rounds.back().round, last);
+        QCOMPARE(d.rounds[d.rounds.size() - rounds].round, 1);
+        QCOMPARE(fixture_.messages.size(), 1);
     }
 
     // "&Play" comes before "&Help"; a deal is played by its number (a wrong or cancelled one

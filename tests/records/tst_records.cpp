@@ -31,10 +31,10 @@ private slots:
         Statistics s(dataDirectory());
         std::int64_t game = 0;
         const std::int64_t first = s.roundEnded(game, 7, 1, 300, true);
-        s.gameOver(game, 7, 2, 100, 400);
+        s.gameOver(game, 7, 2, 100, 400, 2);
         QVERIFY(s.takeBackGameOver()); // an undo, and the game goes on
         QVERIFY(s.data().gamesPlayed == 0 && s.data().roundsPlayed == 1);
-        const std::int64_t last = s.gameOver(game, 7, 2, 90, 390);
+        const std::int64_t last = s.gameOver(game, 7, 2, 90, 390, 2);
         s.gameLeft(0, 8, 10);
         const StatisticsData& d = s.data();
         QVERIFY(d.gamesPlayed == 2 && d.roundsCleared == 1 && d.clearedShare() == 0.5);

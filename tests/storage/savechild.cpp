@@ -52,7 +52,7 @@ QStringList save(const QString& mode, const QString& folder, int variant) {
                          [&](const QString& t) { told << t; });
         std::int64_t game = 0;
         begin();
-        statistics.gameOver(game, std::uint64_t(variant), 1, 100, 100);
+        statistics.gameOver(game, std::uint64_t(variant), 1, 100, 100, 1);
         statistics.flush();
         std::fputs("end\n", stderr);
         QCoreApplication::processEvents();
