@@ -1,5 +1,6 @@
 #include "mainwindow/keyboardplay.h"
 
+#include "engine/rules.h"
 #include "mainwindow/cardpicture.h"
 
 #include <QApplication>
@@ -8,14 +9,10 @@ namespace corvelle {
 
 namespace {
 
-// The lowest card of `column` still on the table, or -1.
-int freeSlot(const GameState& state, int column) {
-    for (int row = Rows - 1; row >= 0; --row) {
-        if (state.onTable[Rows * column + row]) {
-            return Rows * column + row;
-        }
-    }
-    return -1;
+// The free card of `column`, as the rules say, or -1 when the column is empty.
+int freeSlotOf(const GameState& state, int column) {
+    const int height = columnHeight(state.onTable, column);
+    return height > 0 ? freeSlot(column, height) : -1;
 }
 
 } // namespace
@@ -26,7 +23,7 @@ int KeyboardPlay::nextColumn(int from, int step) const {
     const int start = from < 0 ? (step > 0 ? -1 : 0) : from;
     for (int i = 1; i <= Columns; ++i) {
         const int column = ((start + step * i) % Columns + Columns) % Columns;
-        if (freeSlot(game_.state(), column) >= 0) {
+        if (freeSlotOf(game_.state(), column) >= 0) {
             return column;
         }
     }
@@ -46,12 +43,12 @@ void KeyboardPlay::choose(int slot) {
 }
 
 int KeyboardPlay::chosenSlot() const {
-    return column_ < 0 ? -1 : freeSlot(game_.state(), column_);
+    return column_ < 0 ? -1 : freeSlotOf(game_.state(), column_);
 }
 
 // A card a hint points at keeps the hint's outline. A column that empties passes the choice on.
 void KeyboardPlay::refresh() {
-    if (column_ >= 0 && freeSlot(game_.state(), column_) < 0) {
+    if (column_ >= 0 && freeSlotOf(game_.state(), column_) < 0) {
         column_ = nextColumn(column_, 1);
     }
     const int chosen = chosenSlot();

@@ -414,7 +414,7 @@ private slots:
                 "mnuPlay|&Play|; >mnuHint|&Hint|; >mnuBestPossible|&Best Possible Score|; "
                 ">mnuPlaySeparator0|-|; >mnuRestartDeal|&Restart This Deal|; "
                 ">mnuPlayDealNumber|Play &Deal Number...|; >mnuDealOfTheDay|Deal of the Da&y|; "
-                ">mnuResumeGame|Resume &Last Game|d; "
+                ">mnuClearableOnly|Only &Clearable Tables|c; >mnuResumeGame|Resume &Last Game|d; "
                 ">mnuPlaySeparator1|-|; >mnuStatistics|&Statistics|; "
                 ">mnuResetStatistics|R&eset Statistics|; >mnuPlaySeparator2|-|; "
                 ">mnuReviewLastRound|Re&view Last Round|d; >mnuReviewThisRound|Review &This "
