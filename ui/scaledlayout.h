@@ -8,7 +8,14 @@
 
 #include <vector>
 
+class QPushButton;
+
 namespace corvelle {
+
+// The width a button's caption takes (its access key mark aside), and the room the button's
+// frame leaves it.
+int captionWidth(const QPushButton* button);
+int captionRoom(const QPushButton* button);
 
 // The place in pixels of a place in twips on a window drawn `scale` times larger.
 QRect pixels(const Twips& place, qreal scale);
