@@ -1,18 +1,25 @@
-// Solver figures over seeded deals: how often the table can be cleared and how long
-// canClearTable takes, then the best score, its time, states and memory for the game's deals.
-// Times are the thread's processor time, so other work on the machine does not count.
-//   bench_solver [deals]   deals per variant for canClearTable (10000); a tenth of that
-//                          (1000) for the full solve
+// Solver figures over the game's own numbered deals, dealt exactly as the game deals them (the
+// deal's random source, one shuffle pass, round 1): how often canClearTable clears and how long
+// it takes, the best score's solve time, states and memory, the fixed cost of a solve, how soon
+// a cancelled solve returns, and how long a whole round's review takes.
+// Times are the solving thread's processor time, so other work on the machine does not count.
+//   bench_solver [solves [clears]]   deals 1..solves for the best score (3200), deals
+//                                    1..clears for canClearTable (10000)
+#include "engine/display.h"
+#include "engine/game.h"
+#include "engine/randomsource.h"
 #include "engine/solver.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <malloc.h>
-#include <numeric>
-#include <random>
+#include <pthread.h>
 #include <string>
 #include <sys/resource.h>
+#include <thread>
 #include <time.h>
 #include <vector>
 
@@ -20,10 +27,14 @@ namespace {
 
 using corvelle::SolverPosition;
 
-double threadSeconds() {
+double secondsOf(clockid_t clock) {
     timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    clock_gettime(clock, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+double threadSeconds() {
+    return secondsOf(CLOCK_THREAD_CPUTIME_ID);
 }
 
 // The median, the 99th percentile and the worst of some times, in milliseconds.
@@ -39,49 +50,49 @@ std::string spread(std::vector<double> seconds) {
     return text;
 }
 
-// Fresh deals from a fixed seed: a Fisher-Yates shuffle of 54 or 52 cards (no jokers).
+// The game's own deal of a numbered deal's first round, on a table nobody sees.
 class Dealer {
 public:
-    Dealer(std::uint64_t seed, int cards) : random_(seed), deck_(static_cast<std::size_t>(cards)) {}
+    explicit Dealer(bool aceKingWrap) : game_(display_, random_) {
+        game_.setOptions({.aceKingWrap = aceKingWrap, .scoringOn = true, .shuffleCount = 1});
+    }
 
-    SolverPosition next(bool aceKingWrap) {
-        std::iota(deck_.begin(), deck_.end(), 1);
-        for (std::size_t i = deck_.size() - 1; i > 0; --i) {
-            std::swap(deck_[i], deck_[random_() % (i + 1)]);
-        }
-        return corvelle::dealtPosition(deck_, aceKingWrap);
+    corvelle::Game& deal(std::uint64_t number) {
+        game_.newGame(number);
+        return game_;
+    }
+    SolverPosition position(std::uint64_t number) {
+        return corvelle::positionOf(deal(number).state());
     }
 
 private:
-    std::mt19937_64 random_;
-    std::vector<int> deck_;
+    corvelle::NullDisplay display_;
+    corvelle::DealRandom random_;
+    corvelle::Game game_;
 };
 
-struct Variant {
-    const char* name;
-    int cards;
-    bool wrap;
-};
-
-void benchClearing(const Variant& variant, int deals) {
-    Dealer dealer(20240611, variant.cards);
+void benchClearing(bool wrap, int deals) {
+    Dealer dealer(wrap);
     std::vector<double> times;
     int clearable = 0;
     int unsure = 0;
-    for (int i = 0; i < deals; ++i) {
-        const SolverPosition position = dealer.next(variant.wrap);
+    for (int deal = 1; deal <= deals; ++deal) {
+        const SolverPosition position = dealer.position(static_cast<std::uint64_t>(deal));
         const double start = threadSeconds();
         const corvelle::ClearResult result = corvelle::canClearTable(position);
         times.push_back(threadSeconds() - start);
         clearable += result.canClear ? 1 : 0;
         unsure += result.exact ? 0 : 1;
     }
-    std::printf("%-22s %5d deals  clearable %5.1f %%  (%d not proven)  %s\n", variant.name, deals,
-                100.0 * clearable / deals, unsure, spread(times).c_str());
+    std::printf("canClearTable, Ace-King %-3s  deals 1..%d  clearable %5.1f %%  (%d not proven)\n",
+                wrap ? "on" : "off", deals, 100.0 * clearable / deals, unsure);
+    std::printf("canClearTable, Ace-King %-3s  time      %s\n", wrap ? "on" : "off",
+                spread(times).c_str());
 }
 
 // One solve: its figures, and how much more heap is in use once its result is gone.
 struct Solved {
+    std::uint64_t deal = 0;
     double seconds = 0;
     std::int64_t best = 0;
     bool lineClears = false;
@@ -108,12 +119,14 @@ Solved solveOne(const SolverPosition& position) {
     return solved;
 }
 
-void benchSolving(const Variant& variant, int deals) {
-    Dealer dealer(20240612, variant.cards);
+// Solves deals 1..deals; returns the deal numbers, slowest first.
+std::vector<std::uint64_t> benchSolving(bool wrap, int deals) {
+    Dealer dealer(wrap);
     std::vector<Solved> all;
     all.reserve(static_cast<std::size_t>(deals));
-    for (int i = 0; i < deals; ++i) {
-        all.push_back(solveOne(dealer.next(variant.wrap)));
+    for (int deal = 1; deal <= deals; ++deal) {
+        all.push_back(solveOne(dealer.position(static_cast<std::uint64_t>(deal))));
+        all.back().deal = static_cast<std::uint64_t>(deal);
     }
     std::vector<double> times;
     double scores = 0;
@@ -131,36 +144,194 @@ void benchSolving(const Variant& variant, int deals) {
         most.peakBytes = std::max(most.peakBytes, solved.peakBytes);
         most.heapLeft = std::max(most.heapLeft, solved.heapLeft);
     }
-    std::printf("%-22s %5d deals  mean best %7.1f  best line clears %5.1f %%  over budget %d\n",
-                variant.name, deals, scores / deals, 100.0 * clears / deals, overBudget);
-    std::printf("%-22s solve     %s\n", "", spread(times).c_str());
-    std::printf("%-22s states    mean %.0f  max %llu\n", "", states / deals,
+    const char* name = wrap ? "on " : "off";
+    std::printf("solve, Ace-King %s  deals 1..%d  mean best %7.1f  best line clears %5.1f %%  "
+                "over budget %d\n",
+                name, deals, scores / deals, 100.0 * clears / deals, overBudget);
+    std::printf("solve, Ace-King %s  time      %s\n", name, spread(times).c_str());
+    std::printf("solve, Ace-King %s  states    mean %.0f  max %llu\n", name, states / deals,
                 static_cast<unsigned long long>(most.states));
-    std::printf("%-22s memory    peak %.1f MB; heap still held after a solve: %ld bytes\n", "",
-                static_cast<double>(most.peakBytes) / (1024.0 * 1024.0), most.heapLeft);
+    std::printf("solve, Ace-King %s  memory    peak %.1f MB; heap still held after a solve: %ld "
+                "bytes\n",
+                name, static_cast<double>(most.peakBytes) / (1024.0 * 1024.0), most.heapLeft);
+    std::sort(all.begin(), all.end(),
+              [](const Solved& a, const Solved& b) { return a.seconds > b.seconds; });
+    std::vector<std::uint64_t> slowest;
+    for (const Solved& solved : all) {
+        slowest.push_back(solved.deal);
+    }
+    return slowest;
+}
+
+// The fixed cost of a solve: the time of solves that have nothing to search, each from cold.
+// One keeps the whole dealt table with the draw pile used up and a discard top that no free card
+// fits: nothing can be played, yet a full table's solve builds its table of the longest runs
+// of all the tables below it, so this is what every solve of a full table pays before it
+// searches. The other leaves one card, in the last column (the highest heights code a single
+// card can have): the cost of a solve's set-up alone.
+void benchFixedCost() {
+    Dealer dealer(false);
+    std::vector<double> full;
+    std::vector<double> oneCard;
+    for (std::uint64_t deal = 1; full.size() < 200; ++deal) {
+        SolverPosition position = dealer.position(deal);
+        position.drawn = position.drawPileSize;
+        position.discardTop = 0;
+        for (int code = 1; code <= corvelle::OrdinaryCards && position.discardTop == 0; ++code) {
+            bool fitsNone = true;
+            for (int column = 0; column < corvelle::Columns; ++column) {
+                const int rank = corvelle::faceRank(position.table[5 * column + 4]);
+                const int apart = std::abs(rank - corvelle::faceRank(code));
+                fitsNone = fitsNone && rank != 0 && apart != 1 && apart != 12;
+            }
+            position.discardTop = fitsNone ? code : 0;
+        }
+        if (position.discardTop == 0) {
+            continue;
+        }
+        double start = threadSeconds();
+        corvelle::solve(position);
+        full.push_back(threadSeconds() - start);
+        position = dealer.position(deal);
+        position.heights = {0, 0, 0, 0, 0, 0, 1};
+        start = threadSeconds();
+        corvelle::solve(position);
+        oneCard.push_back(threadSeconds() - start);
+    }
+    std::printf("fixed cost, full table, nothing to play    %s\n", spread(full).c_str());
+    std::printf("fixed cost, one card left                  %s\n", spread(oneCard).c_str());
+}
+
+// A solve on a thread of its own, cancelled `delay` after it started: the solving thread's
+// processor time from the moment the flag was set to its return, or a negative number when the
+// solve was over before the flag was set.
+double cancelLatency(const SolverPosition& position, std::chrono::microseconds delay) {
+    std::atomic<bool> cancel{false};
+    std::atomic<bool> returned{false};
+    double returnedAt = 0;
+    std::thread worker([&] {
+        corvelle::solve(position, {}, &cancel);
+        returnedAt = threadSeconds();
+        returned = true;
+    });
+    clockid_t workerClock{};
+    pthread_getcpuclockid(worker.native_handle(), &workerClock);
+    std::this_thread::sleep_for(delay);
+    const double setAt = secondsOf(workerClock);
+    cancel = true;
+    const bool early = returned.load();
+    worker.join();
+    return early ? -1.0 : returnedAt - setAt;
+}
+
+void benchCancel(const std::vector<std::uint64_t>& slowest) {
+    Dealer dealer(false);
+    std::vector<double> latencies;
+    int early = 0;
+    for (std::size_t i = 0; i < std::min<std::size_t>(slowest.size(), 8); ++i) {
+        const SolverPosition position = dealer.position(slowest[i]);
+        for (int ms : {1, 3, 10, 30}) {
+            const double latency = cancelLatency(position, std::chrono::milliseconds(ms));
+            latency < 0 ? ++early : (latencies.push_back(latency), 0);
+        }
+    }
+    if (latencies.empty()) {
+        std::printf("cancel: every solve was over before its cancel\n");
+        return;
+    }
+    std::printf("cancel, flag to return (%zu cancels of the 8 slowest deals, %d over before)  %s\n",
+                latencies.size(), early, spread(latencies).c_str());
+}
+
+// The positions of a round as a review sees them: before and after every action of a round
+// played by a fixed simple policy (the first card that fits, a draw when none does, an undo
+// every sixth action, after which the last card that fits is played instead). Empty when the
+// deal's first round ends before `actions` actions.
+std::vector<SolverPosition> roundPositions(Dealer& dealer, std::uint64_t deal, int actions) {
+    corvelle::Game& game = dealer.deal(deal);
+    std::vector<SolverPosition> positions{corvelle::positionOf(game.state())};
+    bool undone = false;
+    for (int action = 0; action < actions; ++action) {
+        const corvelle::GameState& state = game.state();
+        if (action % 6 == 5 && state.undo.undoAvailable) {
+            game.undoLastMove();
+            undone = true;
+        } else {
+            std::vector<int> fitting;
+            for (int slot = 0; slot < corvelle::TableSlots; ++slot) {
+                if (game.canPlay(slot)) {
+                    fitting.push_back(slot);
+                }
+            }
+            if (!fitting.empty()) {
+                game.clickTableSlot(undone ? fitting.back() : fitting.front());
+            } else if (state.drawPileCount > 0) {
+                game.clickDiscardPile();
+            } else {
+                return {};
+            }
+            undone = false;
+        }
+        if (game.state().roundIndex != 1 || game.state().gameOver) {
+            return {};
+        }
+        positions.push_back(corvelle::positionOf(game.state()));
+    }
+    return positions;
+}
+
+void benchReview() {
+    constexpr int Actions = 60;
+    constexpr int Rounds = 20;
+    Dealer dealer(false);
+    std::vector<double> apart;
+    std::vector<double> together;
+    std::uint64_t firstDeal = 0;
+    for (std::uint64_t deal = 1; apart.size() < Rounds; ++deal) {
+        const std::vector<SolverPosition> positions = roundPositions(dealer, deal, Actions);
+        if (positions.empty()) {
+            continue;
+        }
+        firstDeal = firstDeal == 0 ? deal : firstDeal;
+        double start = threadSeconds();
+        for (const SolverPosition& position : positions) {
+            corvelle::solve(position);
+        }
+        apart.push_back(threadSeconds() - start);
+        start = threadSeconds();
+        corvelle::RoundSolver round;
+        for (const SolverPosition& position : positions) {
+            round.solve(position);
+        }
+        together.push_back(threadSeconds() - start);
+    }
+    std::printf("review of a %d-action round (%d rounds from deal %llu), one solve each  %s\n",
+                Actions, Rounds, static_cast<unsigned long long>(firstDeal), spread(apart).c_str());
+    std::printf("review of a %d-action round, one RoundSolver for the round           %s\n",
+                Actions, spread(together).c_str());
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const int deals = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
-    const int solved = std::max(1, deals / 10);
-    const Variant variants[] = {{"54 cards, wrap on", 54, true},
-                                {"54 cards, wrap off", 54, false},
-                                {"52 cards, wrap on", 52, true},
-                                {"52 cards, wrap off", 52, false}};
-    std::printf("canClearTable, fresh deals\n");
-    for (const Variant& variant : variants) {
-        benchClearing(variant, deals);
+    const int solves = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3200;
+    const int clears = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10000;
+    const double start = secondsOf(CLOCK_PROCESS_CPUTIME_ID);
+    for (bool wrap : {false, true}) {
+        benchClearing(wrap, clears);
     }
-    std::printf("\nsolve, fresh deals, scoring on (budget %llu states)\n",
+    std::printf("\nsolve, scoring on, budget %llu states\n",
                 static_cast<unsigned long long>(corvelle::SolverLimits{}.maxStates));
-    for (const Variant& variant : {variants[0], variants[1]}) {
-        benchSolving(variant, solved);
-    }
+    const std::vector<std::uint64_t> slowest = benchSolving(false, solves);
+    benchSolving(true, solves);
+    std::printf("\n");
+    benchFixedCost();
+    benchCancel(slowest);
+    benchReview();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("\nlargest resident set of the process: %.1f MB\n",
-                static_cast<double>(usage.ru_maxrss) / 1024.0);
+    std::printf("\nlargest resident set of the process: %.1f MB; the whole bench took %.0f s\n",
+                static_cast<double>(usage.ru_maxrss) / 1024.0,
+                secondsOf(CLOCK_PROCESS_CPUTIME_ID) - start);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "engine/game.h"
 
+#include "engine/rules.h"
+
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -15,12 +17,6 @@ constexpr std::string_view GameOverMessage =
 constexpr std::string_view NothingToUndoMessage =
     "Sorry, but you may only undo a card movement after it has been completed!";
 
-constexpr int columnOf(int slot) {
-    return slot / Rows;
-}
-constexpr int rowOf(int slot) {
-    return slot % Rows;
-}
 constexpr bool validSlot(int slot) {
     return slot >= 0 && slot < TableSlots;
 }
@@ -150,18 +146,11 @@ void Game::undoLastMove() {
 // ---- Rules ----
 
 int Game::cardRank(int code) const {
-    if (state_.cheat.cheatsEnabled && isCard(code) && state_.cheat.wildMark[code] == 1) {
-        return 0;
-    }
-    return faceRank(code);
+    return playRank(code, isChosenWild(state_.cheat, code));
 }
 
 bool Game::moveFits(int tableRank, int discardRank) const {
-    if (tableRank == 0 || discardRank == 0) {
-        return true;
-    }
-    const int apart = tableRank > discardRank ? tableRank - discardRank : discardRank - tableRank;
-    return apart == 1 || (state_.options.aceKingWrap && apart == 12);
+    return ranksFit(tableRank, discardRank, state_.options.aceKingWrap);
 }
 
 bool Game::canPlay(int slot) const {
@@ -198,7 +187,7 @@ void Game::dealGame(DealMode mode) {
                                 : state_.roundIndex;
         state_.lastMoveWild = false;
         state_.undo.undoAvailable = false;
-        addToScore(5 * state_.drawPileCount);
+        addToScore(roundBonus(state_.drawPileCount));
         showScore();
     }
     for (int s = 0; s < TableSlots; ++s) {
@@ -253,7 +242,7 @@ void Game::dealTable() {
 
 Game::SlotCheck Game::checkTableCard(int slot) const {
     SlotCheck check;
-    check.free = rowOf(slot) == Rows - 1 || !state_.onTable[slot + 1];
+    check.free = isFreeSlot(state_.onTable, slot);
     check.cardRank = cardRank(state_.tableCards[slot]);
     check.discardRank = cardRank(state_.discardTop);
     return check;
@@ -269,7 +258,7 @@ Outcome Game::playTableCard(int slot) {
         return Outcome::Nothing;
     }
     const int card = state_.tableCards[slot];
-    state_.lastMoveWild = state_.cheat.cheatsEnabled && state_.cheat.wildMark[card] == 1;
+    state_.lastMoveWild = isChosenWild(state_.cheat, card);
     if (state_.lastMoveWild) {
         ++state_.wildCardsPlayed;
     }
@@ -314,10 +303,8 @@ void Game::recordSlotCard(int slot) {
 Outcome Game::drawCard() {
     state_.runCards = 0;
     if (state_.options.scoringOn) {
-        if (state_.antyPhase == RunPhase::Running) {
-            state_.antyPhase = RunPhase::Starting;
-        }
-        state_.anty = 5;
+        state_.antyPhase = phaseAfterDraw(state_.antyPhase);
+        state_.anty = RunStep;
     }
     if (state_.deckPosition < DeckSize) {
         turnUpNextCard();
@@ -378,12 +365,8 @@ Outcome Game::checkForGameOver() {
 
 void Game::scoreCardMove() {
     if (state_.options.scoringOn) {
-        if (state_.antyPhase == RunPhase::Starting) {
-            state_.antyPhase = RunPhase::Running;
-            state_.anty = 5;
-        } else {
-            state_.anty = saturatingAdd(state_.anty, 5);
-        }
+        state_.anty = antyAfterPlay(state_.antyPhase, state_.anty);
+        state_.antyPhase = phaseAfterPlay(state_.antyPhase);
         addToScore(state_.anty);
         showScore();
     }

@@ -1,8 +1,12 @@
 #include "engine/solver.h"
 
+#include "engine/rules.h"
+
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <optional>
 
 namespace corvelle {
@@ -23,28 +27,20 @@ constexpr SlotMask slotBit(int slot) {
     return SlotMask{1} << slot;
 }
 
-constexpr int columnOfSlot(int slot) {
-    return slot / Rows;
-}
-
 constexpr int heightIn(int code, int column) {
     return code / ColumnWeight[column] % 6;
 }
 
-int cardsIn(int code) {
-    int cards = 0;
-    for (int column = 0; column < Columns; ++column) {
-        cards += heightIn(code, column);
-    }
-    return cards;
-}
-
-// A table during a search: its heights code, its free slots and how many cards the current
-// run has played to reach it.
+// A table during a search: its heights code, its free slots, the cards left on it and how many
+// the current run has played to reach it.
 struct Table {
     int code = 0;
     SlotMask free = 0;
+    int cards = 0;
     int played = 0;
+
+    // The same table at the start of a run.
+    Table fresh() const { return {code, free, cards, 0}; }
 };
 
 using Heights = std::array<int, Columns>;
@@ -53,8 +49,9 @@ Table tableOf(const Heights& height) {
     Table table;
     for (int column = 0; column < Columns; ++column) {
         table.code += height[column] * ColumnWeight[column];
+        table.cards += height[column];
         if (height[column] > 0) {
-            table.free |= slotBit(Rows * column + height[column] - 1);
+            table.free |= slotBit(freeSlot(column, height[column]));
         }
     }
     return table;
@@ -68,98 +65,118 @@ Heights heightsOf(int code) {
     return height;
 }
 
-// Calls `visit(table, heights)` for every table whose heights are nowhere above those of
-// `limitCode`, in increasing order of their codes, keeping the code and the free slots up to
-// date step by step.
-template <class Visit> void forEachTableBelow(int limitCode, Visit&& visit) {
-    const Heights limit = heightsOf(limitCode);
-    Heights height{};
-    Table table;
-    for (;;) {
-        visit(table, height);
-        int column = 0;
-        for (; column < Columns && height[column] == limit[column]; ++column) {
-            if (height[column] > 0) {
-                table.free &= ~slotBit(Rows * column + height[column] - 1);
-            }
-            table.code -= height[column] * ColumnWeight[column];
-            height[column] = 0;
-        }
-        if (column == Columns) {
-            return;
-        }
-        if (height[column] > 0) {
-            table.free &= ~slotBit(Rows * column + height[column] - 1);
-        }
-        ++height[column];
-        table.free |= slotBit(Rows * column + height[column] - 1);
-        table.code += ColumnWeight[column];
-    }
-}
-
 // The table after the free card of `slot` is played.
-Table afterPlay(const Table& table, int slot) {
-    Table next{table.code - ColumnWeight[columnOfSlot(slot)], table.free & ~slotBit(slot),
-               table.played + 1};
-    if (slot % Rows > 0) {
+inline Table afterPlay(const Table& table, int slot) {
+    Table next{table.code - ColumnWeight[columnOf(slot)], table.free & ~slotBit(slot),
+               table.cards - 1, table.played + 1};
+    if (rowOf(slot) > 0) {
         next.free |= slotBit(slot - 1);
     }
     return next;
 }
 
+// Calls `visit(table)` for every table whose heights are nowhere above `limit`, in increasing
+// order of their codes, keeping the code and the free slots up to date step by step; stops
+// early, with false, once `visit` returns false.
+template <class Visit> bool forEachTableBelow(const Heights& limit, Visit&& visit) {
+    Heights height{};
+    Table table;
+    for (;;) {
+        if (!visit(table)) {
+            return false;
+        }
+        int column = 0;
+        for (; column < Columns && height[column] == limit[column]; ++column) {
+            if (height[column] > 0) {
+                table.free &= ~slotBit(freeSlot(column, height[column]));
+            }
+            table.code -= height[column] * ColumnWeight[column];
+            table.cards -= height[column];
+            height[column] = 0;
+        }
+        if (column == Columns) {
+            return true;
+        }
+        if (height[column] > 0) {
+            table.free &= ~slotBit(freeSlot(column, height[column]));
+        }
+        ++height[column];
+        table.free |= slotBit(freeSlot(column, height[column]));
+        table.code += ColumnWeight[column];
+        ++table.cards;
+    }
+}
+
 // ---- The round ----
 
 // Points of a run by the number of cards it has played: the first card scores `first`, every
-// next card 5 more (nothing at all with scoring off).
+// next card `step` more (nothing at all with scoring off).
 struct RunScore {
     std::int64_t first = 0;
     std::int64_t step = 0;
     std::int64_t points(int cards) const { return cards * first + step * cards * (cards - 1) / 2; }
 };
 
-// The parts of a position that stay fixed while it is searched: the cards, the move rule
-// turned into masks (for every card code, the slots whose card may be played onto it), the
-// draw pile and the scoring of runs. Everything the searches ask about the rules asks here.
+// The run under way in a position: what its next card scores.
+RunScore currentRun(const SolverPosition& position) {
+    if (!position.scoringOn) {
+        return {};
+    }
+    return {antyAfterPlay(position.antyPhase, position.anty), RunStep};
+}
+
+// What stays the same in every position of a round: the cards, the move rule turned into masks
+// (for every card code, the slots whose card may be played onto it), the draw pile, the scoring
+// of a run after a draw and the round bonus. Everything the searches ask about the rules asks
+// here.
 class Round {
 public:
-    explicit Round(const SolverPosition& position) : position_(position) {
+    explicit Round(const SolverPosition& position)
+        : table_(position.table), drawPile_(position.drawPile),
+          drawPileSize_(position.drawPileSize), aceKingWrap_(position.aceKingWrap),
+          wild_(position.wild), scoringOn_(position.scoringOn),
+          phaseUnset_(position.antyPhase == RunPhase::Unset) {
         for (int top = 0; top <= DeckSize; ++top) {
             for (int slot = 0; slot < TableSlots; ++slot) {
-                if (fits(position.table[slot], top)) {
+                if (ranksFit(rank(table_[slot]), rank(top), aceKingWrap_)) {
                     fitsOn_[top] |= slotBit(slot);
                 }
             }
         }
-        const bool on = position.scoringOn;
-        const bool fresh = position.antyPhase == 1;
-        afterDraw_ = {on ? (position.antyPhase == 0 ? 10 : 5) : 0, on ? 5 : 0};
-        current_ = {on ? (fresh ? 5 : std::int64_t{position.anty} + 5) : 0, on ? 5 : 0};
+        if (scoringOn_) {
+            afterDraw_ = {antyAfterPlay(phaseAfterDraw(position.antyPhase), RunStep), RunStep};
+        }
     }
 
-    int card(int slot) const { return position_.table[slot]; }
+    // Whether `position` is a position of this round, searched by the same rules and scores.
+    bool holds(const SolverPosition& position) const {
+        return position.table == table_ && position.drawPile == drawPile_ &&
+               position.drawPileSize == drawPileSize_ && position.aceKingWrap == aceKingWrap_ &&
+               position.wild == wild_ && position.scoringOn == scoringOn_ &&
+               (position.antyPhase == RunPhase::Unset) == phaseUnset_;
+    }
+
+    int card(int slot) const { return table_[slot]; }
     SlotMask fitsOn(int top) const { return fitsOn_[top]; }
-    int drawPileSize() const { return position_.drawPileSize; }
-    int drawnCard(int drawn) const { return position_.drawPile[drawn - 1]; }
-    int bonus(int drawn) const { return 5 * (position_.drawPileSize - drawn); }
+    // The slots whose card may follow the card of `slot`.
+    SlotMask fitsAfter(int slot) const { return fitsOn_[table_[slot]]; }
+    int drawPileSize() const { return drawPileSize_; }
+    int drawnCard(int drawn) const { return drawPile_[drawn - 1]; }
+    int bonus(int drawn) const { return roundBonus(drawPileSize_ - drawn); }
     const RunScore& afterDraw() const { return afterDraw_; }
-    const RunScore& current() const { return current_; }
 
 private:
-    int rank(int code) const {
-        const bool wild = isJoker(code) || (code > 0 && (position_.wild >> code & 1) != 0);
-        return wild ? 0 : faceRank(code);
-    }
-    bool fits(int code, int top) const {
-        const int a = rank(code);
-        const int b = rank(top);
-        const int apart = a > b ? a - b : b - a;
-        return a == 0 || b == 0 || apart == 1 || (position_.aceKingWrap && apart == 12);
-    }
+    int rank(int code) const { return playRank(code, (wild_ >> code & 1) != 0); }
 
-    const SolverPosition& position_;
+    std::array<int, TableSlots> table_;
+    std::array<int, MaxDrawPile> drawPile_;
+    int drawPileSize_;
+    bool aceKingWrap_;
+    std::uint64_t wild_;
+    bool scoringOn_;
+    bool phaseUnset_;
     std::array<SlotMask, DeckSize + 1> fitsOn_{};
     RunScore afterDraw_;
-    RunScore current_;
 };
 
 // ---- Work budget ----
@@ -175,8 +192,14 @@ public:
         if (used_ > limit_) {
             stopped_ = true;
         }
-        if (cancel_ != nullptr && (used_ & 1023) < states &&
-            cancel_->load(std::memory_order_relaxed)) {
+        if ((used_ & 255) < states) {
+            poll();
+        }
+        return !stopped_;
+    }
+    // Looks at the cancel flag now.
+    bool poll() {
+        if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) {
             stopped_ = true;
         }
         return !stopped_;
@@ -196,21 +219,22 @@ private:
 // Finds every table a run of plays can reach from a table and a discard top: the ends of all
 // chains, each free card fitting the one played before. Different orders often reach the same
 // table with the same last card, so every (table, last column) is expanded once; a small
-// open-addressing set, cleared by a generation count, remembers them within one search.
+// open-addressing set, cleared by a generation count, remembers them within one walk.
 class ChainFinder {
 public:
     ChainFinder(const Round& round, Budget& budget) : round_(round), budget_(budget) {
         keys_.assign(1024, 0);
     }
 
-    // Appends to `ends` every distinct table reachable from `start` (itself included) with the
-    // cards played; `expand(table, lastSlot)` may refuse to look past a table.
+    // Appends to `ends` every distinct table other than `start` that a run from `start` onto
+    // `top` can reach; `expand(table, lastSlot)` may refuse to look past a table.
     template <class Expand>
     void findEnds(const Table& start, int top, std::vector<Table>& ends, Expand&& expand) {
         clear();
-        insert(start.code * 8 + 7);
-        ends.push_back(start);
-        walk(start, top, ends, expand);
+        for (SlotMask m = round_.fitsOn(top) & start.free; m != 0 && !budget_.stopped();
+             m &= m - 1) {
+            step(start, std::countr_zero(m), ends, expand);
+        }
     }
 
     // The slots played, in order, by one run from `start` onto `top` that ends at `target`.
@@ -218,7 +242,7 @@ public:
         clear();
         std::vector<int> slots;
         if (start.code != target) {
-            pathTo(start, top, target, slots);
+            pathTo(start, round_.fitsOn(top), target, slots);
         }
         return slots;
     }
@@ -227,36 +251,29 @@ public:
 
 private:
     template <class Expand>
-    void walk(const Table& from, int top, std::vector<Table>& ends, Expand& expand) {
-        SlotMask candidates = round_.fitsOn(top) & from.free;
-        while (candidates != 0 && !budget_.stopped()) {
-            const int slot = std::countr_zero(candidates);
-            candidates &= candidates - 1;
-            const Table next = afterPlay(from, slot);
-            if (!insert(next.code * 8 + columnOfSlot(slot)) || !budget_.spend(1)) {
-                continue;
-            }
-            if (!expand(next, slot)) {
-                continue;
-            }
-            if (insert(next.code * 8 + 7)) {
-                ends.push_back(next);
-            }
-            walk(next, round_.card(slot), ends, expand);
+    void step(const Table& from, int slot, std::vector<Table>& ends, Expand& expand) {
+        const Table next = afterPlay(from, slot);
+        if (!insert(next.code * 8 + columnOf(slot)) || !budget_.spend(1) || !expand(next, slot)) {
+            return;
+        }
+        if (insert(next.code * 8 + 7)) {
+            ends.push_back(next);
+        }
+        for (SlotMask m = round_.fitsAfter(slot) & next.free; m != 0 && !budget_.stopped();
+             m &= m - 1) {
+            step(next, std::countr_zero(m), ends, expand);
         }
     }
 
-    bool pathTo(const Table& from, int top, int target, std::vector<int>& slots) {
-        SlotMask candidates = round_.fitsOn(top) & from.free;
-        while (candidates != 0) {
-            const int slot = std::countr_zero(candidates);
-            candidates &= candidates - 1;
+    bool pathTo(const Table& from, SlotMask fitting, int target, std::vector<int>& slots) {
+        for (SlotMask m = fitting & from.free; m != 0; m &= m - 1) {
+            const int slot = std::countr_zero(m);
             const Table next = afterPlay(from, slot);
-            if (!insert(next.code * 8 + columnOfSlot(slot))) {
+            if (!insert(next.code * 8 + columnOf(slot))) {
                 continue;
             }
             slots.push_back(slot);
-            if (next.code == target || pathTo(next, round_.card(slot), target, slots)) {
+            if (next.code == target || pathTo(next, round_.fitsAfter(slot), target, slots)) {
                 return true;
             }
             slots.pop_back();
@@ -315,61 +332,244 @@ private:
 
 // ---- Bounds ----
 
-// The longest run any table left from the start can still hold. For every heights code below
-// the start's it keeps the longest chain that begins with each column's free card, and the
-// longest chain of that table or any table below it (a later run plays on what is left, so
-// only this maximum bounds it). Built once per search, bottom up over the heights codes.
+// The longest run any table below a limit can still hold. For every heights code below the
+// limit's it keeps, in one word, the longest chain that begins with each column's free card
+// (a byte each) and the longest chain of that table or any table below it (a later run plays
+// on what is left, so only this maximum bounds it; the last byte). A cancel stops the
+// building.
+//
+// The six tables that differ only in the height of column 0 are built together, a byte each
+// in one 64-bit word: for the free card of any other column, whether a free card fits it is
+// the same for all six, except for column 0's own, which a mask per card settles. So most of
+// the work is a few word-wide maxima per column for six tables at once.
 class LongestRuns {
 public:
-    LongestRuns(const Round& round, int startCode)
-        : byColumn_(static_cast<std::size_t>(startCode + 1) * Columns, 0),
-          belowOrAt_(static_cast<std::size_t>(startCode + 1), 0) {
-        forEachTableBelow(startCode,
-                          [&](const Table& table, const Heights&) { fill(round, table); });
+    // False when `budget` was stopped before the table was complete.
+    bool build(const Round& round, const Heights& limit, Budget& budget) {
+        limit_ = limit;
+        complete_ = false;
+        Heights full = limit;
+        full[0] = Rows; // whole groups of six
+        const auto size = static_cast<std::size_t>(tableOf(full).code) + 1;
+        if (size > capacity_) {
+            // Nothing is read before it is written, so nothing needs clearing.
+            runs_.reset(new std::uint64_t[size]);
+            for (auto& column : byColumn_) {
+                column.reset(new std::uint8_t[size + 8]);
+            }
+            below_.reset(new std::uint8_t[size + 8]);
+            capacity_ = size;
+        }
+        prepareLaneMasks(round);
+        Heights height{}; // columns 1..6; column 0 is the lane
+        for (int count = 0;;) {
+            fillGroup(round, groupOf(height), height);
+            if ((++count & 255) == 0 && !budget.poll()) {
+                return false;
+            }
+            int column = 1;
+            for (; column < Columns && height[column] == limit[column]; ++column) {
+                height[column] = 0;
+            }
+            if (column == Columns) {
+                break;
+            }
+            ++height[column];
+        }
+        complete_ = true;
+        return true;
     }
 
-    // The longest run that can follow `lastSlot` on `table`.
+    // Whether the table covers every table below `heights`.
+    bool covers(const Heights& heights) const {
+        return complete_ && std::equal(heights.begin(), heights.end(), limit_.begin(),
+                                       [](int height, int limit) { return height <= limit; });
+    }
+    const Heights& limit() const { return limit_; }
+
+    // The longest run that can follow on `table` after a card that the slots of `fitting` fit.
     int after(const Table& table, SlotMask fitting) const {
-        const std::uint8_t* byColumn = &byColumn_[static_cast<std::size_t>(table.code) * Columns];
-        int longest = 0;
-        for (SlotMask m = fitting & table.free; m != 0; m &= m - 1) {
-            longest = std::max<int>(longest, byColumn[columnOfSlot(std::countr_zero(m))]);
+        return longestOf(runs_[table.code], fitting & table.free);
+    }
+    // The longest run of `code` or of any table below it.
+    int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
+    std::size_t bytes() const { return capacity_ * (sizeof(std::uint64_t) + Columns + 1); }
+
+private:
+    static constexpr int AnyBelowShift = 8 * Columns;
+    static constexpr std::uint64_t HighBits = 0x8080808080808080u;
+    static constexpr std::uint64_t LaneOnes = 0x0000010101010101u;
+
+    static int groupOf(const Heights& height) {
+        int group = 0;
+        for (int column = Columns - 1; column >= 1; --column) {
+            group = group * 6 + height[column];
+        }
+        return group;
+    }
+
+    // The six lanes of a group (written eight bytes at a time, so two spill into the next
+    // group, which writes them again).
+    static std::uint64_t load(const std::uint8_t* bytes) {
+        std::uint32_t low = 0;
+        std::uint16_t high = 0;
+        std::memcpy(&low, bytes, sizeof low);
+        std::memcpy(&high, bytes + sizeof low, sizeof high);
+        return std::uint64_t{high} << 32 | low;
+    }
+    static void store(std::uint8_t* bytes, std::uint64_t word) {
+        std::memcpy(bytes, &word, sizeof word);
+    }
+    // The larger of each pair of bytes, all below 128.
+    static std::uint64_t maxBytes(std::uint64_t a, std::uint64_t b) {
+        const std::uint64_t aAtLeastB = (((a | HighBits) - b) & HighBits) >> 7;
+        const std::uint64_t mask = aAtLeastB * 0xFF;
+        return (a & mask) | (b & ~mask);
+    }
+
+    // For the card of every slot, the lanes (heights of column 0) whose free card of column 0
+    // fits it, as 0xFF bytes.
+    void prepareLaneMasks(const Round& round) {
+        for (int slot = 0; slot < TableSlots; ++slot) {
+            std::uint64_t mask = 0;
+            for (int lane = 1; lane <= Rows; ++lane) {
+                if ((round.fitsAfter(slot) >> freeSlot(0, lane) & 1) != 0) {
+                    mask |= std::uint64_t{0xFF} << (8 * lane);
+                }
+            }
+            laneMask_[static_cast<std::size_t>(slot)] = mask;
+        }
+    }
+
+    // The six tables with the heights `height` of columns 1..6 and every height of column 0.
+    void fillGroup(const Round& round, int group, const Heights& height) {
+        const std::size_t base = static_cast<std::size_t>(group) * 6;
+        SlotMask free = 0; // the free cards of columns 1..6
+        for (int column = 1; column < Columns; ++column) {
+            if (height[column] > 0) {
+                free |= slotBit(freeSlot(column, height[column]));
+            }
+        }
+        std::uint64_t own = 0;
+        std::array<std::uint64_t, 8> rows{}; // by column, and the tables below last
+        for (int column = 1; column < Columns; ++column) {
+            if (height[column] == 0) {
+                continue;
+            }
+            const int slot = freeSlot(column, height[column]);
+            const std::size_t before = base - static_cast<std::size_t>(ColumnWeight[column]);
+            SlotMask fitting = round.fitsAfter(slot) & free & ~slotBit(slot);
+            if (height[column] > 1) {
+                fitting |= round.fitsAfter(slot) & slotBit(slot - 1);
+            }
+            std::uint64_t longest = load(&byColumn_[0][before]) & laneMask_[slot];
+            for (; fitting != 0; fitting &= fitting - 1) {
+                const int other = columnOf(std::countr_zero(fitting));
+                longest = maxBytes(longest, load(&byColumn_[other][before]));
+            }
+            const std::uint64_t runs = (longest + LaneOnes) & 0x0000FFFFFFFFFFFFu;
+            store(&byColumn_[column][base], runs);
+            own = maxBytes(own, runs);
+            rows[static_cast<std::size_t>(column)] = runs;
+        }
+        // Column 0, lane by lane: each lane's table is the one below it, one lane down.
+        std::array<std::uint8_t, 8> zero{};
+        for (int lane = 1; lane <= Rows; ++lane) {
+            const int slot = freeSlot(0, lane);
+            SlotMask fitting = round.fitsAfter(slot) & free;
+            int longest = 0;
+            for (; fitting != 0; fitting &= fitting - 1) {
+                const int other = columnOf(std::countr_zero(fitting));
+                longest = std::max<int>(longest, byColumn_[other][base + lane - 1]);
+            }
+            if (lane > 1 && (round.fitsAfter(slot) >> (slot - 1) & 1) != 0) {
+                longest = std::max<int>(longest, zero[lane - 1]);
+            }
+            zero[lane] = static_cast<std::uint8_t>(longest + 1);
+        }
+        rows[0] = load(zero.data());
+        store(&byColumn_[0][base], rows[0]);
+        own = maxBytes(own, rows[0]);
+        std::uint64_t below = own;
+        for (int column = 1; column < Columns; ++column) {
+            if (height[column] > 0) {
+                below = maxBytes(
+                    below, load(&below_[base - static_cast<std::size_t>(ColumnWeight[column])]));
+            }
+        }
+        below = maxBytes(below, below << 8);
+        below = maxBytes(below, below << 16);
+        below = maxBytes(below, below << 32);
+        below &= 0x0000FFFFFFFFFFFFu;
+        store(&below_[base], below);
+        rows[Columns] = below;
+        transpose(rows);
+        std::copy_n(rows.begin(), Rows + 1, &runs_[base]);
+    }
+
+    // Turns eight words of eight bytes around: byte b of word w becomes byte w of word b.
+    static void transpose(std::array<std::uint64_t, 8>& a) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::uint64_t x = a[i];
+            const std::uint64_t y = a[i + 4];
+            a[i] = (x & 0x00000000FFFFFFFFu) | y << 32;
+            a[i + 4] = x >> 32 | (y & 0xFFFFFFFF00000000u);
+        }
+        for (std::size_t i : {0, 1, 4, 5}) {
+            const std::uint64_t x = a[i];
+            const std::uint64_t y = a[i + 2];
+            a[i] = (x & 0x0000FFFF0000FFFFu) | (y & 0x0000FFFF0000FFFFu) << 16;
+            a[i + 2] = (x >> 16 & 0x0000FFFF0000FFFFu) | (y & 0xFFFF0000FFFF0000u);
+        }
+        for (std::size_t i : {0, 2, 4, 6}) {
+            const std::uint64_t x = a[i];
+            const std::uint64_t y = a[i + 1];
+            a[i] = (x & 0x00FF00FF00FF00FFu) | (y & 0x00FF00FF00FF00FFu) << 8;
+            a[i + 1] = (x >> 8 & 0x00FF00FF00FF00FFu) | (y & 0xFF00FF00FF00FF00u);
+        }
+    }
+
+    // The longest of the chains of `runs` that begin with the free cards of `slots`.
+    // Most often no card or one or two fit, so those are taken without a loop, whose exit
+    // the processor would guess wrong half the time.
+    static int longestOf(std::uint64_t runs, SlotMask slots) {
+        const int first = runOf(runs, slots);
+        slots &= slots - 1;
+        int longest = std::max(first, runOf(runs, slots));
+        for (slots &= slots - 1; slots != 0; slots &= slots - 1) {
+            longest = std::max(longest, runOf(runs, slots));
         }
         return longest;
     }
-    // The longest run of `code` or of any table below it.
-    int anyBelow(int code) const { return belowOrAt_[code]; }
-    std::size_t bytes() const { return byColumn_.size() + belowOrAt_.size(); }
-
-private:
-    void fill(const Round& round, const Table& table) {
-        int best = 0;
-        for (SlotMask m = table.free; m != 0; m &= m - 1) {
-            const int slot = std::countr_zero(m);
-            const Table next = afterPlay(table, slot);
-            const int run = 1 + after(next, round.fitsOn(round.card(slot)));
-            byColumn_[static_cast<std::size_t>(table.code) * Columns + columnOfSlot(slot)] =
-                static_cast<std::uint8_t>(run);
-            best = std::max({best, run, int{belowOrAt_[next.code]}});
-        }
-        belowOrAt_[table.code] = static_cast<std::uint8_t>(best);
+    // The run of `runs` for the lowest slot of `slots`, 0 for no slot.
+    static int runOf(std::uint64_t runs, SlotMask slots) {
+        return slots == 0
+                   ? 0
+                   : static_cast<int>(runs >> (8 * columnOf(std::countr_zero(slots))) & 0xFF);
     }
 
-    std::vector<std::uint8_t> byColumn_;
-    std::vector<std::uint8_t> belowOrAt_;
+    Heights limit_{};
+    bool complete_ = false;
+    std::size_t capacity_ = 0;
+    std::unique_ptr<std::uint64_t[]> runs_;
+    std::array<std::unique_ptr<std::uint8_t[]>, Columns> byColumn_;
+    std::unique_ptr<std::uint8_t[]> below_;
+    std::array<std::uint64_t, TableSlots> laneMask_{};
 };
 
 // The fewest runs that can clear each table below the start if every run could begin on any
-// card: a run that starts on a drawn card can only do worse, so a table that needs more runs
-// than draws are left (and the run in hand) cannot be cleared. Per heights code it keeps that
-// number for a fresh run and, per column, for a run whose last card came from that column.
+// of the cards of `startable`: a run that starts on a drawn card can only do worse, so a table
+// that needs more runs than draws are left (and the run in hand) cannot be cleared. Per heights
+// code it keeps that number for a fresh run and, per column, for a run whose last card came
+// from that column.
 class FewestRuns {
 public:
-    FewestRuns(const Round& round, int startCode)
-        : fresh_(static_cast<std::size_t>(startCode + 1), 0),
+    FewestRuns(const Round& round, int startCode, SlotMask startable = ~SlotMask{0})
+        : startable_(startable), fresh_(static_cast<std::size_t>(startCode + 1), 0),
           afterColumn_(static_cast<std::size_t>(startCode + 1) * Columns, 0) {
-        forEachTableBelow(startCode, [&](const Table& table, const Heights& height) {
-            fill(round, table, height);
+        forEachTableBelow(heightsOf(startCode), [&](const Table& table) {
+            fill(round, table);
+            return true;
         });
     }
 
@@ -379,25 +579,28 @@ public:
 private:
     // Per free slot, the fewest runs after the one in hand once that slot's card is played;
     // a fresh run begins on any of them, a going one on those that fit its last card.
-    void fill(const Round& round, const Table& table, const Heights& height) {
+    void fill(const Round& round, const Table& table) {
         if (table.code == 0) {
             return;
         }
         std::array<int, TableSlots> afterSlot{};
-        int fewest = TableSlots;
+        int fewest = TableSlots; // more than any table needs: no run can begin
         for (SlotMask m = table.free; m != 0; m &= m - 1) {
             const int slot = std::countr_zero(m);
-            afterSlot[slot] = afterColumn(afterPlay(table, slot).code, columnOfSlot(slot));
-            fewest = std::min(fewest, 1 + afterSlot[slot]);
+            afterSlot[slot] = afterColumn(afterPlay(table, slot).code, columnOf(slot));
+            if ((startable_ >> slot & 1) != 0) {
+                fewest = std::min(fewest, 1 + afterSlot[slot]);
+            }
         }
         fresh_[table.code] = static_cast<std::uint8_t>(fewest);
         for (int column = 0; column < Columns; ++column) {
-            if (height[column] == Rows) {
+            const int height = heightIn(table.code, column);
+            if (height == Rows) {
                 continue;
             }
             int going = fewest;
-            const int top = round.card(Rows * column + height[column]);
-            for (SlotMask m = round.fitsOn(top) & table.free; m != 0; m &= m - 1) {
+            for (SlotMask m = round.fitsOn(round.card(Rows * column + height)) & table.free; m != 0;
+                 m &= m - 1) {
                 going = std::min(going, afterSlot[std::countr_zero(m)]);
             }
             afterColumn_[static_cast<std::size_t>(table.code) * Columns + column] =
@@ -409,15 +612,18 @@ private:
         return afterColumn_[static_cast<std::size_t>(code) * Columns + column];
     }
 
+    SlotMask startable_;
     std::vector<std::uint8_t> fresh_;
     std::vector<std::uint8_t> afterColumn_;
 };
 
 // ---- Values after a draw ----
 
-// What the search knows of every (heights, cards drawn) right after a draw: there the run
-// starts afresh, so the rest of the round is worth the same however the table was reached.
-// An entry is unknown, an upper bound, or the exact value; two bytes each.
+// What the searches of a round know of every (heights, cards drawn) right after a draw: there
+// the run starts afresh, so the rest of the round is worth the same however the table was
+// reached, and from whichever position of the round it was searched. An entry is an upper
+// bound or the exact value; a hash table holds only the entries found, so a search pays for
+// what it visits and nothing more.
 class ValueTable {
 public:
     struct Entry {
@@ -426,27 +632,70 @@ public:
         int value = 0;
     };
 
-    ValueTable(int startCode, int drawPileSize)
-        : layers_(drawPileSize), entries_(static_cast<std::size_t>(startCode + 1) * layers_, 0) {}
+    ValueTable() : slots_(1 << 12, 0), mask_(slots_.size() - 1) {}
 
     Entry at(int code, int drawn) const {
-        const std::uint16_t raw = entries_[index(code, drawn)];
-        return {raw != 0, (raw & ExactBit) != 0, static_cast<int>(raw & ~ExactBit) - 1};
+        const std::uint32_t key = keyOf(code, drawn);
+        for (std::size_t i = hash(key) & mask_;; i = (i + 1) & mask_) {
+            const std::uint64_t slot = slots_[i];
+            if (slot == 0) {
+                return {};
+            }
+            if (static_cast<std::uint32_t>(slot >> 32) == key) {
+                return {true, (slot & ExactBit) != 0, static_cast<int>(slot & ValueBits)};
+            }
+        }
     }
     void store(int code, int drawn, int value, bool exact) {
-        entries_[index(code, drawn)] =
-            static_cast<std::uint16_t>((value + 1) | (exact ? ExactBit : 0));
+        if (2 * (count_ + 1) > slots_.size()) {
+            grow();
+        }
+        const std::uint32_t key = keyOf(code, drawn);
+        const std::uint64_t entry =
+            std::uint64_t{key} << 32 | (exact ? ExactBit : 0) | static_cast<std::uint64_t>(value);
+        for (std::size_t i = hash(key) & mask_;; i = (i + 1) & mask_) {
+            if (slots_[i] == 0) {
+                slots_[i] = entry;
+                ++count_;
+                return;
+            }
+            if (static_cast<std::uint32_t>(slots_[i] >> 32) == key) {
+                slots_[i] = entry;
+                return;
+            }
+        }
     }
-    std::size_t bytes() const { return entries_.size() * sizeof(std::uint16_t); }
+    std::size_t bytes() const { return slots_.capacity() * sizeof(std::uint64_t); }
 
 private:
-    static constexpr unsigned ExactBit = 0x8000;
-    std::size_t index(int code, int drawn) const {
-        return static_cast<std::size_t>(code) * layers_ + drawn - 1;
+    static constexpr std::uint64_t ExactBit = std::uint64_t{1} << 31;
+    static constexpr std::uint64_t ValueBits = ExactBit - 1;
+
+    // Never 0, which marks an empty slot.
+    static std::uint32_t keyOf(int code, int drawn) {
+        return static_cast<std::uint32_t>(code) << 5 | static_cast<std::uint32_t>(drawn);
+    }
+    static std::size_t hash(std::uint32_t key) {
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 29);
     }
 
-    int layers_;
-    std::vector<std::uint16_t> entries_;
+    void grow() {
+        std::vector<std::uint64_t> old(slots_.size() * 4, 0);
+        old.swap(slots_);
+        mask_ = slots_.size() - 1;
+        count_ = 0;
+        for (std::uint64_t entry : old) {
+            if (entry != 0) {
+                const auto key = static_cast<std::uint32_t>(entry >> 32);
+                store(static_cast<int>(key >> 5), static_cast<int>(key & 31),
+                      static_cast<int>(entry & ValueBits), (entry & ExactBit) != 0);
+            }
+        }
+    }
+
+    std::vector<std::uint64_t> slots_;
+    std::size_t mask_ = 0;
+    std::size_t count_ = 0;
 };
 
 // ---- The best score ----
@@ -464,21 +713,23 @@ struct Choice {
 
 // Branch and bound over the segments of a round, a segment being one run of plays and the
 // draw after it. Right after a draw the rest of the round depends only on (heights, cards
-// drawn), so those values go into the ValueTable; within a segment the ChainFinder lists where
-// the run can end, and the ends are tried best key first. A key is the run's points plus an
-// upper bound of what follows: the cards left in runs no longer than the longest run the table
-// still holds, one run per draw left, and the whole bonus. Every new best total is kept as a
-// line: the segments down to it, and below them the exact values of the table.
+// drawn), so those values go into the ValueTable, which the searches of one round share.
+// Within a segment the ChainFinder lists where the run can end, and the ends are tried best
+// key first. A key is the run's points plus an upper bound of what follows: the cards left in
+// runs no longer than the longest run the table still holds, one run per draw left, and the
+// whole bonus. Every new best total is kept as a line: the segments down to it, and below them
+// the exact values of the table.
 class BestSearch {
 public:
-    BestSearch(const SolverPosition& position, const Table& start, Budget& budget)
-        : position_(position), round_(position), budget_(budget), chains_(round_, budget_),
-          start_(start), runs_(round_, start.code), values_(start.code, position.drawPileSize),
-          pool_(position.drawPileSize + 2) {}
+    BestSearch(const SolverPosition& position, const Round& round, const LongestRuns& runs,
+               ValueTable& values, Budget& budget)
+        : position_(position), round_(round), runs_(runs), values_(values), budget_(budget),
+          chains_(round_, budget_), start_(tableOf(position.heights)),
+          pool_(static_cast<std::size_t>(position.drawPileSize) + 2) {}
 
     void searchRoot() {
         std::vector<Choice> choices;
-        collect(start_, position_.drawn, position_.discardTop, round_.current(), 0, choices);
+        collect(start_, position_.drawn, position_.discardTop, currentRun(position_), 0, choices);
         for (const Choice& choice : choices) {
             if (choice.key <= bestTotal_ || budget_.stopped()) {
                 break;
@@ -492,7 +743,7 @@ public:
     std::int64_t bestTotal() const { return bestTotal_; }
     std::vector<SolverMove> bestLine();
     std::size_t bytes() const {
-        std::size_t total = chains_.bytes() + runs_.bytes() + values_.bytes();
+        std::size_t total = chains_.bytes();
         for (const auto& choices : pool_) {
             total += choices.capacity() * sizeof(Choice);
         }
@@ -507,7 +758,7 @@ private:
         if (known.exact || (known.known && known.value <= alpha)) {
             return known.value;
         }
-        std::vector<Choice>& choices = pool_[drawn];
+        std::vector<Choice>& choices = pool_[static_cast<std::size_t>(drawn)];
         std::int64_t best =
             collect(table, drawn, round_.drawnCard(drawn), round_.afterDraw(), alpha, choices);
         for (const Choice& choice : choices) {
@@ -532,8 +783,8 @@ private:
         if (!choice.final) {
             const int alpha =
                 static_cast<int>(std::clamp<std::int64_t>(bar - choice.run, -1, 1 << 20));
-            const Table next{choice.end.code, choice.end.free, 0};
-            total = choice.run + value(next, choice.drawn + 1, alpha, before + choice.run);
+            total = choice.run +
+                    value(choice.end.fresh(), choice.drawn + 1, alpha, before + choice.run);
         }
         if (total > bar && !budget_.stopped() && before + total > bestTotal_) {
             bestTotal_ = before + total;
@@ -542,16 +793,16 @@ private:
         return total;
     }
 
-    // Fills `choices` with the ends of the runs from `table` onto `top`, best key first, and
-    // returns the highest key of the ends left out because they cannot beat `alpha` (-1 if
-    // none); the tables past such an end are not looked at either.
+    // Fills `choices` with the ends of the runs from `table` onto `top` (`table` itself among
+    // them), best key first, and returns the highest key of the ends left out because they
+    // cannot beat `alpha` (-1 if none); the tables past such an end are not looked at either.
     std::int64_t collect(const Table& table, int drawn, int top, const RunScore& score,
                          std::int64_t alpha, std::vector<Choice>& choices) {
         const bool lastSegment = drawn == round_.drawPileSize();
         std::int64_t leftOut = -1;
         auto promising = [&](const Table& end, int lastSlot) {
-            const int more = runs_.after(end, round_.fitsOn(round_.card(lastSlot)));
-            const int later = lastSegment ? 0 : rest(end.code, drawn + 1);
+            const int more = runs_.after(end, round_.fitsAfter(lastSlot));
+            const int later = lastSegment ? 0 : rest(end, drawn + 1);
             const std::int64_t key =
                 score.points(end.played + more) + std::max(later, round_.bonus(drawn));
             if (key > alpha) {
@@ -562,6 +813,7 @@ private:
         };
         std::vector<Table>& ends = endsBuffer_;
         ends.clear();
+        ends.push_back(table);
         budget_.spend(1);
         chains_.findEnds(table, top, ends, promising);
         choices.clear();
@@ -569,7 +821,7 @@ private:
             Choice choice{end, drawn, score.points(end.played), 0, end.code == 0 || lastSegment};
             choice.key = choice.run + (end.code == 0 ? round_.bonus(drawn) : 0);
             if (!choice.final) {
-                choice.key += bound(end.code, drawn + 1);
+                choice.key += rest(end, drawn + 1);
             }
             choices.push_back(choice);
         }
@@ -578,24 +830,16 @@ private:
         return leftOut;
     }
 
-    // An upper bound of the segments from `code` right after `drawn` draws.
-    int bound(int code, int drawn) const {
-        const ValueTable::Entry known = values_.at(code, drawn);
-        const int limit = rest(code, drawn);
-        return known.known ? std::min(known.value, limit) : limit;
-    }
-
-    // The most the table `code` could give after `drawn` draws if every run were as long as
-    // the longest run it holds: one run per draw left and the one in hand, and the bonus.
-    int rest(int code, int drawn) const {
-        const int cards = cardsIn(code);
-        const int longest = std::max(1, runs_.anyBelow(code));
+    // The most `table` could give after `drawn` draws if every run were as long as the longest
+    // run it holds: one run per draw left and the one in hand, and the bonus.
+    int rest(const Table& table, int drawn) const {
+        const int longest = std::max(1, runs_.anyBelow(table.code));
         const int runs = round_.drawPileSize() - drawn + 1;
-        const int full = std::min(runs, cards / longest);
+        const int full = std::min(runs, table.cards / longest);
         const RunScore& score = round_.afterDraw();
         std::int64_t points = full * score.points(longest);
         if (full < runs) {
-            points += score.points(cards - full * longest);
+            points += score.points(table.cards - full * longest);
         }
         return static_cast<int>(points) + round_.bonus(drawn);
     }
@@ -604,12 +848,12 @@ private:
     void appendRun(const Table& from, int top, const Table& to, std::vector<SolverMove>& line);
 
     const SolverPosition& position_;
-    Round round_;
+    const Round& round_;
+    const LongestRuns& runs_;
+    ValueTable& values_;
     Budget& budget_;
     ChainFinder chains_;
     Table start_;
-    LongestRuns runs_;
-    ValueTable values_;
     std::vector<std::vector<Choice>> pool_;
     std::vector<Table> endsBuffer_;
     std::vector<Choice> path_;
@@ -633,7 +877,7 @@ std::vector<SolverMove> BestSearch::bestLine() {
             return line;
         }
         line.push_back({SolverMove::Draw});
-        table = {choice.end.code, choice.end.free, 0};
+        table = choice.end.fresh();
         top = round_.drawnCard(choice.drawn + 1);
     }
     for (int drawn = bestPath_.empty() ? 0 : bestPath_.back().drawn + 1;
@@ -647,10 +891,18 @@ std::vector<SolverMove> BestSearch::bestLine() {
 // moved on to it.
 bool BestSearch::appendTailRun(Table& table, int drawn, std::int64_t& value,
                                std::vector<SolverMove>& line) {
-    std::vector<Table> ends;
+    std::vector<Table> ends{table};
     const int top = round_.drawnCard(drawn);
-    tracer_.findEnds(table, top, ends, [](const Table&, int) { return true; });
     const bool lastSegment = drawn == round_.drawPileSize();
+    // Only a run whose bound reaches `value` can be the one; past the others nothing is.
+    auto reaching = [&](const Table& end, int lastSlot) {
+        const int more = runs_.after(end, round_.fitsAfter(lastSlot));
+        const int later = lastSegment ? 0 : rest(end, drawn + 1);
+        return round_.afterDraw().points(end.played + more) +
+                   std::max(later, round_.bonus(drawn)) >=
+               value;
+    };
+    tracer_.findEnds(table, top, ends, reaching);
     for (const Table& end : ends) {
         const std::int64_t run = round_.afterDraw().points(end.played);
         if (end.code == 0 || lastSegment) {
@@ -664,7 +916,7 @@ bool BestSearch::appendTailRun(Table& table, int drawn, std::int64_t& value,
         if (next.exact && run + next.value == value) {
             appendRun(table, top, end, line);
             line.push_back({SolverMove::Draw});
-            table = {end.code, end.free, 0};
+            table = end.fresh();
             value -= run;
             return true;
         }
@@ -690,7 +942,7 @@ public:
     ClearSearch(const SolverPosition& position, const Table& start, Budget& budget)
         : position_(position), round_(position), budget_(budget), chains_(round_, budget_),
           start_(start), hopelessFrom_(static_cast<std::size_t>(start.code + 1), NeverHopeless),
-          pool_(position.drawPileSize + 2) {}
+          pool_(static_cast<std::size_t>(position.drawPileSize) + 2) {}
 
     bool search() { return reach(start_, position_.drawn, position_.discardTop); }
 
@@ -731,12 +983,13 @@ private:
     };
 
     bool reach(const Table& table, int drawn, int top) {
-        std::vector<Table>& ends = pool_[drawn];
+        std::vector<Table>& ends = pool_[static_cast<std::size_t>(drawn)];
         ends.clear();
+        ends.push_back(table);
         budget_.spend(1);
         chains_.findEnds(table, top, ends, [](const Table&, int) { return true; });
-        auto rank = [this](const Table& end) {
-            return fewestRuns_ ? fewestRuns_->toClear(end.code) * 64 - end.played : -end.played;
+        auto rank = [&](const Table& end) {
+            return fewestRuns_ ? runsToClear(end.code, drawn + 1) * 64 - end.played : -end.played;
         };
         std::sort(ends.begin(), ends.end(),
                   [&](const Table& a, const Table& b) { return rank(a) < rank(b); });
@@ -756,7 +1009,7 @@ private:
         if (hopelessFrom_[table.code] <= drawn || tooManyRuns(table.code, drawn)) {
             return false;
         }
-        if (reach({table.code, table.free, 0}, drawn, round_.drawnCard(drawn))) {
+        if (reach(table.fresh(), drawn, round_.drawnCard(drawn))) {
             return true;
         }
         if (!budget_.stopped()) {
@@ -769,11 +1022,49 @@ private:
     // fewest runs takes time in proportion to the tables below the start: for a full table a
     // few milliseconds, more than most searches take, so then it is built only once the search
     // has run a while.
+    // The fewest runs that `code` needs after `drawn` draws, as far as the tables built so far
+    // tell.
+    int runsToClear(int code, int drawn) const {
+        for (std::size_t k = lateRuns_.size(); k-- > 0;) {
+            if (lateRuns_[k] && lateFrom_[k] <= drawn) {
+                return lateRuns_[k]->toClear(code);
+            }
+        }
+        return fewestRuns_->toClear(code);
+    }
+
     bool tooManyRuns(int code, int drawn) {
         if (!fewestRuns_ && budget_.used() >= fewestRunsAfter_) {
             fewestRuns_.emplace(round_, start_.code);
         }
-        return fewestRuns_ && fewestRuns_->toClear(code) > round_.drawPileSize() - drawn + 1;
+        const int runsLeft = round_.drawPileSize() - drawn + 1;
+        if (!fewestRuns_ || fewestRuns_->toClear(code) > runsLeft) {
+            return fewestRuns_.has_value();
+        }
+        if (!lateRuns_[0] && budget_.used() >= lateRunsAfter_) {
+            buildLateRuns();
+        }
+        for (std::size_t k = lateRuns_.size(); k-- > 0;) {
+            if (lateRuns_[k] && lateFrom_[k] <= drawn) {
+                return lateRuns_[k]->toClear(code) > runsLeft;
+            }
+        }
+        return false;
+    }
+
+    // Late in the pile few cards are left to draw, and a run can only begin on a card that
+    // one of them fits: the fewest runs counted with only those cards as beginnings, from
+    // three points of the pile on.
+    void buildLateRuns() {
+        const int pile = round_.drawPileSize();
+        for (std::size_t k = 0; k < lateRuns_.size(); ++k) {
+            lateFrom_[k] = pile - 9 + 3 * static_cast<int>(k);
+            SlotMask startable = 0;
+            for (int drawn = std::max(1, lateFrom_[k]); drawn <= pile; ++drawn) {
+                startable |= round_.fitsOn(round_.drawnCard(drawn));
+            }
+            lateRuns_[k].emplace(round_, start_.code, startable);
+        }
     }
 
     static std::uint64_t tablesBelow(int code) {
@@ -792,6 +1083,9 @@ private:
     std::vector<std::uint8_t> hopelessFrom_;
     std::optional<FewestRuns> fewestRuns_;
     std::uint64_t fewestRunsAfter_ = tablesBelow(start_.code) <= 20000 ? 0 : 100000;
+    std::array<std::optional<FewestRuns>, 3> lateRuns_;
+    std::array<int, 3> lateFrom_{};
+    std::uint64_t lateRunsAfter_ = 40 * fewestRunsAfter_;
     std::vector<std::vector<Table>> pool_;
     std::vector<Step> path_;
 };
@@ -804,11 +1098,66 @@ bool isValid(const SolverPosition& position) {
            std::all_of(position.drawPile.begin(), position.drawPile.end(), isCode) &&
            isCode(position.discardTop) && position.drawPileSize >= 0 &&
            position.drawPileSize <= MaxDrawPile && position.drawn >= 0 &&
-           position.drawn <= position.drawPileSize && position.antyPhase >= 0 &&
-           position.antyPhase <= 2 && position.anty >= 0;
+           position.drawn <= position.drawPileSize && static_cast<int>(position.antyPhase) >= 0 &&
+           static_cast<int>(position.antyPhase) <= 2 && position.anty >= 0;
 }
 
 } // namespace
+
+// What a RoundSolver has learned of its round: the rules and cards, the longest runs of the
+// tables below the highest position asked about, and the values after a draw.
+class RoundSolver::Tables {
+public:
+    explicit Tables(const SolverPosition& position) : round(position) {}
+
+    Round round;
+    LongestRuns runs;
+    ValueTable values;
+};
+
+RoundSolver::RoundSolver() = default;
+RoundSolver::~RoundSolver() = default;
+RoundSolver::RoundSolver(RoundSolver&&) noexcept = default;
+RoundSolver& RoundSolver::operator=(RoundSolver&&) noexcept = default;
+
+SolverResult RoundSolver::solve(const SolverPosition& position, const SolverLimits& limits,
+                                const std::atomic<bool>* cancel) {
+    SolverResult result;
+    if (!isValid(position)) {
+        return result;
+    }
+    const Table start = tableOf(position.heights);
+    if (start.code == 0) {
+        result.exact = true;
+        result.bestLineClears = true;
+        return result;
+    }
+    if (!tables_ || !tables_->round.holds(position)) {
+        tables_ = std::make_unique<Tables>(position);
+    }
+    Budget budget(limits.maxStates, cancel);
+    if (!tables_->runs.covers(position.heights)) {
+        Heights limit = position.heights;
+        if (tables_->runs.covers({})) { // grown to hold the tables of both
+            std::transform(limit.begin(), limit.end(), tables_->runs.limit().begin(), limit.begin(),
+                           [](int a, int b) { return std::max(a, b); });
+        }
+        if (!tables_->runs.build(tables_->round, limit, budget)) {
+            return result;
+        }
+    }
+    BestSearch best(position, tables_->round, tables_->runs, tables_->values, budget);
+    best.searchRoot();
+    result.best = best.bestTotal();
+    result.exact = !budget.stopped();
+    result.line = best.bestLine();
+    result.peakBytes = best.bytes() + tables_->runs.bytes() + tables_->values.bytes();
+    const auto plays = std::count_if(result.line.begin(), result.line.end(),
+                                     [](SolverMove move) { return !move.isDraw(); });
+    result.bestLineClears = plays == start.cards;
+    result.states = budget.used();
+    return result;
+}
 
 SolverPosition dealtPosition(std::span<const int> deck, bool aceKingWrap) {
     SolverPosition position;
@@ -825,19 +1174,15 @@ SolverPosition positionOf(const GameState& state) {
     SolverPosition position =
         dealtPosition(std::span(state.deck).subspan(1), state.options.aceKingWrap);
     for (int column = 0; column < Columns; ++column) {
-        int height = 0;
-        while (height < Rows && state.onTable[Rows * column + height]) {
-            ++height;
-        }
-        position.heights[column] = height;
+        position.heights[column] = columnHeight(state.onTable, column);
     }
     position.drawn = state.deckPosition - TableSlots - 1;
     position.discardTop = state.discardTop;
     position.anty = state.anty;
-    position.antyPhase = static_cast<int>(state.antyPhase);
+    position.antyPhase = state.antyPhase;
     position.scoringOn = state.options.scoringOn;
     for (int code = 1; code <= OrdinaryCards; ++code) {
-        if (state.cheat.cheatsEnabled && state.cheat.wildMark[code] == 1) {
+        if (isChosenWild(state.cheat, code)) {
             position.wild |= std::uint64_t{1} << code;
         }
     }
@@ -863,35 +1208,7 @@ ClearResult canClearTable(const SolverPosition& position, const SolverLimits& li
 
 SolverResult solve(const SolverPosition& position, const SolverLimits& limits,
                    const std::atomic<bool>* cancel) {
-    SolverResult result;
-    if (!isValid(position)) {
-        return result;
-    }
-    const Table start = tableOf(position.heights);
-    Budget budget(limits.maxStates, cancel);
-    if (start.code != 0) {
-        BestSearch best(position, start, budget);
-        best.searchRoot();
-        result.best = best.bestTotal();
-        result.exact = !budget.stopped();
-        result.line = best.bestLine();
-        result.peakBytes = best.bytes();
-    } else {
-        result.exact = true;
-    }
-    const auto plays = std::count_if(result.line.begin(), result.line.end(),
-                                     [](SolverMove move) { return !move.isDraw(); });
-    result.bestLineClears = plays == cardsIn(start.code);
-    result.canClear = result.bestLineClears;
-    result.canClearExact = result.canClear;
-    if (!result.canClear) {
-        ClearSearch clear(position, start, budget);
-        result.canClear = clear.search();
-        result.canClearExact = result.canClear || !budget.stopped();
-        result.peakBytes = std::max(result.peakBytes, clear.bytes());
-    }
-    result.states = budget.used();
-    return result;
+    return RoundSolver().solve(position, limits, cancel);
 }
 
 } // namespace corvelle

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -26,7 +27,7 @@ struct SolverPosition {
     int drawn = 0;
     int discardTop = 0;
     std::int32_t anty = 5;
-    int antyPhase = 1;
+    RunPhase antyPhase = RunPhase::Starting;
     bool scoringOn = true;
     bool aceKingWrap = true;
     std::uint64_t wild = 0;
@@ -55,16 +56,13 @@ struct SolverLimits {
 
 // The answer of `solve`. `best` is what `line` scores from the position (card points and the
 // round bonus); it is proven the most the round can give only when `exact`, otherwise it is
-// the best line found before the budget or a cancel stopped the search. `canClear` answers
-// separately whether any line clears the table, proven when `canClearExact`. `states` is the
-// work done in positions, `peakBytes` the largest size of the search's own tables, all of it
-// released when `solve` returns.
+// the best line found before the budget or a cancel stopped the search. Whether any line at all
+// clears the table is canClearTable's question, not this one's. `states` is the work done in
+// positions, `peakBytes` the size of the search's tables (those a RoundSolver keeps included).
 struct SolverResult {
     std::int64_t best = 0;
     bool exact = false;
     bool bestLineClears = false;
-    bool canClear = false;
-    bool canClearExact = false;
     std::vector<SolverMove> line;
     std::uint64_t states = 0;
     std::size_t peakBytes = 0;
@@ -85,6 +83,26 @@ struct ClearResult {
 // above 54, more cards drawn than the pile has, a negative anty) gives 0, not exact.
 SolverResult solve(const SolverPosition& position, const SolverLimits& limits = {},
                    const std::atomic<bool>* cancel = nullptr);
+
+// The solver of many positions of one round, as a review of the round asks for the best of the
+// rest of the round before and after each of its actions. What it learns of the round (the
+// longest runs of its tables, the values after every draw it searched) it keeps for the next
+// position; a position of another round, or one whose Ace-King option, wild cards or scoring
+// differ, starts it afresh. Each answer proves the same best as `solve` for that position.
+class RoundSolver {
+public:
+    RoundSolver();
+    ~RoundSolver();
+    RoundSolver(RoundSolver&&) noexcept;
+    RoundSolver& operator=(RoundSolver&&) noexcept;
+
+    SolverResult solve(const SolverPosition& position, const SolverLimits& limits = {},
+                       const std::atomic<bool>* cancel = nullptr);
+
+private:
+    class Tables;
+    std::unique_ptr<Tables> tables_;
+};
 
 // Whether the table can be cleared from `position` at all; much faster than `solve`.
 ClearResult canClearTable(const SolverPosition& position, const SolverLimits& limits = {},

@@ -88,8 +88,9 @@ void CardPictureLoad::readCache() {
     for (int i = 0; i < CardBackPicture; ++i) {
         stamps[i] = pictureFileStamp(filePath(i));
     }
+    // One byte more than a usable file has, so that a longer one is not read as its beginning.
     const ReadResult file =
-        readSmallFile(cacheFile_, decodedPicturesFileSize(deviceSize_, CardBackPicture));
+        readSmallFile(cacheFile_, decodedPicturesFileSize(deviceSize_, CardBackPicture) + 1);
     std::optional<DecodedPictures> cached;
     if (file.status == ReadStatus::Read) {
         cached = readDecodedPictures(file.bytes);
@@ -112,6 +113,11 @@ void CardPictureLoad::readCache() {
     }
     settled_ = true;
     decoded_.notify_all();
+    lock.unlock();
+    // A start that can use the kept pictures saves none, so it clears what killed saves left.
+    if (usable) {
+        removeSaveLeftovers(cacheFile_);
+    }
 }
 
 void CardPictureLoad::writeCache() {

@@ -10,7 +10,6 @@
 #include <QDate>
 #include <QObject>
 
-
 class QAction;
 class QMainWindow;
 class QMenu;

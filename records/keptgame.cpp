@@ -52,8 +52,14 @@ KeptGame::Taken KeptGame::take() const {
     if (const std::string_view why = whyImpossible(kept->state); !why.empty()) {
         return {std::nullopt, refused(engineText(why))};
     }
-    QFile::remove(filePath());
-    return {std::move(kept), {}};
+    // Taken off the disk before it is played on, or it could be resumed twice.
+    if (QFile onDisk(filePath()); !onDisk.remove()) {
+        return {std::nullopt,
+                QStringLiteral("The kept game in %1 cannot be resumed: it could not be taken off "
+                               "the disk (%2), so it stays kept.")
+                    .arg(native(filePath()), onDisk.errorString())};
+    }
+    return {kept, {}};
 }
 
 // A kept game that cannot be played on is put aside, never lost.

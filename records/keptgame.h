@@ -31,7 +31,7 @@ public:
         QString told;                  // why there is none, when a file was there
     };
     // The kept game, taken off the disk; or nothing, with what to tell when a file was there but
-    // could not be played on (then kept aside).
+    // could not be played on (then kept aside) or could not be taken off the disk (then left).
     Taken take() const;
 
 private:

@@ -97,11 +97,13 @@ QString writeAll(int fd, const QByteArray& bytes) {
 }
 
 // Writes the temporary file through to the disk and closes it; the first failure is returned.
+// It gets the old file's permissions, but always the owner's right to read it: a file the game
+// saves and cannot read back would be lost to it at every start.
 QString fillTemporary(int fd, const QString& target, const QByteArray& bytes) {
     struct stat old {};
     QString why;
     if (::stat(encoded(target).constData(), &old) == 0 && S_ISREG(old.st_mode) &&
-        ::fchmod(fd, old.st_mode & 07777) != 0) {
+        ::fchmod(fd, (old.st_mode & 07777) | S_IRUSR) != 0) {
         why = reason(QT_TRANSLATE_NOOP("corvelle::SaveFile",
                                        "giving the new file the old one's permissions failed"),
                      errno);
@@ -181,6 +183,11 @@ QString replaceFileContent(const QString& path, const QByteArray& bytes) {
         return why;
     }
     return syncDirectory(target);
+}
+
+void removeSaveLeftovers(const QString& path) {
+    const QFileInfo info(path);
+    removeLeftovers(info.isSymLink() ? info.symLinkTarget() : path);
 }
 
 ReadResult readSmallFile(const QString& path, qint64 maxBytes) {

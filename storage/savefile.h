@@ -10,10 +10,15 @@ namespace corvelle {
 // ".saving-" and six letters or digits, which is written, synced and then renamed over the
 // file, and the directory is synced after the rename: whether the disk fills or the program is
 // killed at any point, the file holds its whole old content or its whole new one. Temporary
-// files that an earlier, killed save of the same file left behind are removed first. Returns
+// files that an earlier, killed save of the same file left behind are removed first. The new
+// file keeps the old one's permissions, with the owner's right to read it added. Returns
 // an empty text when the file was replaced, otherwise why it was not (and the file is left as
 // it was, unless only the directory sync after the rename failed, which the reason says).
 QString replaceFileContent(const QString& path, const QByteArray& bytes);
+
+// Removes the temporary files that killed saves of the file at `path` left behind, as
+// replaceFileContent does first: for a file that is read far more often than it is saved.
+void removeSaveLeftovers(const QString& path);
 
 enum class ReadStatus { Read, Missing, NotRegular, Unreadable };
 

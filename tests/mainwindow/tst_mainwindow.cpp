@@ -171,6 +171,21 @@ class MainWindowTest : public QObject {
             QTest::keyClick(form->focusWidget() ? form->focusWidget() : form, Qt::Key(key));
             return form->objectName() + " key " + QString::number(key);
         }
+        if (form == window_ && what >= 97) {
+            // The solver's threads work out a hint and the best score while, at once, the game
+            // they work on is replaced, undone, shown at another size or closed; then their
+            // answers may come.
+            menuItem(*window_, "mnuHint")->trigger();
+            menuItem(*window_, "mnuBestPossible")->trigger();
+            const QList<QAction*> sizes = window_->findChildren<QAction*>("mnuCardSize");
+            const char* const then[] = {"mnuNewGame", "Command3", "mnuCardSize", "mnuExit"};
+            const int which = pick(4);
+            which == 1   ? click(*window_, then[1])
+            : which == 2 ? sizes[pick(int(sizes.size()))]->trigger()
+                         : menuItem(*window_, then[which])->trigger();
+            QTest::qWait(pick(20));
+            return QString("hint, best possible score, then ") + then[which];
+        }
         if (form == window_) {
             const int slot = fittingSlot(window_->game());
             clickAt(*window_,
@@ -1051,8 +1066,9 @@ private slots:
     }
 
     // Random events over every control and menu command of every window, random answers, windows
-    // opened and closed in every order, exits and fresh starts; after each event the invariants,
-    // pictures, labels and check marks agree with the game, and no window is open twice.
+    // opened and closed in every order, exits and fresh starts, the solver's threads at work while
+    // the game under them changes or goes; after each event the invariants, pictures, labels and
+    // check marks agree with the game, and no window is open twice.
     void randomEventsKeepEverythingInStep() {
         const int events = qEnvironmentVariableIntValue("CORVELLE_MONKEY_EVENTS");
         const auto seed = qEnvironmentVariableIsSet("CORVELLE_MONKEY_SEED")

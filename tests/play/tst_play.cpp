@@ -217,7 +217,7 @@ private slots:
         const StatisticsData& d = window->findChild<PlayMenu*>()->statistics().data();
         const std::uint64_t daily = dealOfTheDay(today.year(), today.month(), today.day());
         // The game of the day went into the Hall of Fame, and a fresh deal followed.
-        QVERIFY(d.games.size() >= 1 && d.games[0].deal == daily);
+        QVERIFY(!d.games.empty() && d.games[0].deal == daily);
         QCOMPARE(d.dailyBest(date), std::optional(d.games[0].score));
         menuItem(*window, "mnuStatistics")->trigger();
         QCOMPARE(labelText(*topLevel("FormStatistics"), "DealOfTheDay"),
