@@ -55,8 +55,8 @@ KeptGame::Taken KeptGame::take() const {
     // Taken off the disk before it is played on, or it could be resumed twice.
     if (QFile onDisk(filePath()); !onDisk.remove()) {
         return {std::nullopt,
-                QStringLiteral("The kept game in %1 cannot be resumed: it could not be taken off "
-                               "the disk (%2), so it stays kept.")
+                tr("The kept game in %1 cannot be resumed: it could not be taken off the disk "
+                   "(%2), so it stays kept.")
                     .arg(native(filePath()), onDisk.errorString())};
     }
     return {kept, {}};

@@ -361,6 +361,10 @@ Die Ruhmeshalle beginnt leer, und die Datei wird als %3 aufbewahrt, bevor sie er
         <source> It is kept as %1.</source>
         <translation> Es wird als %1 aufbewahrt.</translation>
     </message>
+    <message>
+        <source>The kept game in %1 cannot be resumed: it could not be taken off the disk (%2), so it stays kept.</source>
+        <translation>Das aufbewahrte Spiel in %1 kann nicht fortgesetzt werden: Es konnte nicht von der Festplatte genommen werden (%2) und bleibt daher aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>corvelle::MainWindow</name>

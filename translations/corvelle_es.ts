@@ -361,6 +361,10 @@ El salón de la fama empieza vacío, y el archivo se guarda como %3 antes de sus
         <source> It is kept as %1.</source>
         <translation> Se guarda como %1.</translation>
     </message>
+    <message>
+        <source>The kept game in %1 cannot be resumed: it could not be taken off the disk (%2), so it stays kept.</source>
+        <translation>La partida guardada en %1 no se puede reanudar: no se pudo quitar del disco (%2), así que sigue guardada.</translation>
+    </message>
 </context>
 <context>
     <name>corvelle::MainWindow</name>

@@ -361,6 +361,10 @@ Le tableau d’honneur repart vide, et le fichier est conservé sous %3 avant d�
         <source> It is kept as %1.</source>
         <translation> Elle est conservée sous %1.</translation>
     </message>
+    <message>
+        <source>The kept game in %1 cannot be resumed: it could not be taken off the disk (%2), so it stays kept.</source>
+        <translation>La partie conservée dans %1 ne peut pas être reprise : elle n’a pas pu être retirée du disque (%2), elle reste donc conservée.</translation>
+    </message>
 </context>
 <context>
     <name>corvelle::MainWindow</name>
