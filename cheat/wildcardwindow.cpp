@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace corvelle {
 
@@ -42,7 +44,28 @@ QLabel* boldLabel(QWidget* parent, const Caption& caption, const QString& text) 
     QLabel* label = makeLabel(parent, caption.name, text,
                               LabelStyle().inWindowFont().points(0).bold(), caption.place);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // A caption wider than its place (a translated suit) widens it evenly about its centre.
+    if (const int wanted = label->sizeHint().width(); wanted > label->width()) {
+        QRect place = label->geometry();
+        place.setLeft(place.center().x() - wanted / 2);
+        place.setWidth(wanted);
+        label->setGeometry(place);
+    }
     return label;
+}
+
+// A rank wider than its box's room for text (a translated one) widens the box into the gap
+// beside it.
+void widenToFit(QCheckBox* box) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    const int room =
+        box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
+    const int wanted = box->fontMetrics().horizontalAdvance(box->text());
+    if (wanted > room) {
+        box->resize(box->width() + wanted - room, box->height());
+    }
 }
 
 } // namespace
@@ -71,6 +94,7 @@ void WildCardWindow::createControls() {
         auto* box = placed(new QCheckBox(rankCaptionWords(rank), this), "Check1",
                            {BoxColumnLeft[index / RanksPerSuit], BoxTop + BoxRowStep * (rank - 1),
                             rank == 12 ? QueenBoxWidth : BoxWidth, BoxHeight});
+        widenToFit(box);
         box->setProperty("index", index);
         box->setAccessibleName(cardWords(index + 1));
         paintGreen(box);

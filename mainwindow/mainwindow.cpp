@@ -153,6 +153,8 @@ void MainWindow::createControls() {
                                       HighScoreCaptionPlace);
     highScoreLabel_ =
         layout_.place(scoreLabel(table_, "Label5", QStringLiteral("0")), "Label5", HighScorePlace);
+    layout_.follow(scoreLabel_, scoreCaption_);
+    layout_.follow(highScoreLabel_, highScoreCaption_);
 
     gameOverPanel_ = layout_.place(new QFrame(table_), "Frame1", GameOverPanelPlace);
     setAccessibleRole(gameOverPanel_, QAccessible::Grouping);

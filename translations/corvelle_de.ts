@@ -1131,7 +1131,7 @@ Bei eingeschalteter Punktwertung kostet jedes Zurücknehmen 10 Punkte und setzt 
     <name>corvelle::SecondaryWindow</name>
     <message>
         <source>Exit Corvelle</source>
-        <translation>Corvelle beenden</translation>
+        <translation>Spiel beenden</translation>
     </message>
 </context>
 <context>

@@ -1266,7 +1266,7 @@ Se conservan mientras Corvelle siga abierto.</translation>
     </message>
     <message>
         <source>Last 20 games: score and best possible</source>
-        <translation>Últimas 20 partidas: puntos y máximo posible</translation>
+        <translation>Últimas 20 partidas: puntos y máximo</translation>
     </message>
     <message>
         <source>Bar: score   Outline: best possible   ?: best unknown</source>

@@ -386,7 +386,7 @@ Le tableau d’honneur repart vide, et le fichier est conservé sous %3 avant d�
     </message>
     <message>
         <source>&amp;Huge Cards (200%)</source>
-        <translation>Cartes é&amp;normes (200 %)</translation>
+        <translation>Cartes énor&amp;mes (200 %)</translation>
     </message>
     <message>
         <source>Card table</source>
@@ -1266,7 +1266,7 @@ Elles sont conservées tant que Corvelle fonctionne.</translation>
     </message>
     <message>
         <source>Last 20 games: score and best possible</source>
-        <translation>20 dernières parties : score et maximum possible</translation>
+        <translation>20 dernières parties : score et maximum</translation>
     </message>
     <message>
         <source>Bar: score   Outline: best possible   ?: best unknown</source>

@@ -25,7 +25,7 @@ void ScaledLayout::add(QWidget* widget, const Twips& at) {
             return;
         }
     }
-    entries_.push_back({widget, at, widget->font()});
+    entries_.push_back({widget, at, widget->font(), nullptr});
     apply(entries_.back());
 }
 
@@ -80,7 +80,12 @@ void ScaledLayout::fit(QWidget* widget) const {
             }
             continue;
         }
-        const QRect place = rect(entry.at);
+        QRect place = rect(entry.at);
+        if (entry.after && entry.after->geometry().right() >= place.x()) {
+            place.moveLeft(entry.after->geometry().right() + 1 +
+                           label->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+            label->move(place.topLeft());
+        }
         const QWidget* parent = label->parentWidget();
         const int room = parent != nullptr ? parent->width() - place.x() - 1 : place.width();
         while (label->sizeHint().width() > room && font.pointSizeF() > MinimumPointSize) {
@@ -89,6 +94,15 @@ void ScaledLayout::fit(QWidget* widget) const {
         }
         label->setMinimumSize(place.size());
         label->resize(place.size().expandedTo(label->sizeHint()));
+    }
+}
+
+void ScaledLayout::follow(QWidget* label, QWidget* caption) {
+    for (Entry& entry : entries_) {
+        if (entry.widget == label) {
+            entry.after = caption;
+            apply(entry);
+        }
     }
 }
 

@@ -54,7 +54,7 @@ QString useLanguageOf(const QLocale& locale) {
                                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
                         QCoreApplication::installTranslator(&qtTexts());
                     }
-                    return name;
+                    return gameTexts().language();
                 }
             }
         }
