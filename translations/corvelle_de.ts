@@ -921,7 +921,7 @@ Clearing the whole table wins the round: the deck is shuffled again and a new ha
 
 Ziel von Corvelle ist es, jede auf den Tisch ausgeteilte Karte auf den Ablagestapel zu bringen. Jedes Austeilen legt 35 Karten offen in sieben Spalten aus, deckt eine Karte als erste Karte des Ablagestapels auf und lässt die übrigen 18 Karten verdeckt im Nachziehstapel.
 
-Klicken Sie auf eine Karte auf dem Tisch, um sie auf den Ablagestapel zu legen. Nur eine Karte, die von keiner anderen verdeckt wird, kann gelegt werden, also die unterste Karte einer Spalte, und nur dann, wenn ihr Rang um eins höher oder niedriger ist als der Rang der obersten Karte des Ablagestapels. Farbe und Kartenfarbe spielen keine Rolle: Eine 7 passt auf eine 6 oder eine 8 jeder Farbe, nie aber auf eine andere 7. Auch Ass und König gelten als Nachbarn, sofern Sie das nicht abschalten.
+Klicken Sie auf eine Karte auf dem Tisch, um sie auf den Ablagestapel zu legen. Nur eine Karte, die von keiner anderen verdeckt wird, kann gelegt werden, also die unterste Karte einer Spalte, und nur dann, wenn ihr Rang um eins höher oder niedriger ist als der Rang der obersten Karte des Ablagestapels. Farbe (Pik, Kreuz, Karo, Herz) und Rot oder Schwarz spielen keine Rolle: Eine 7 passt auf eine 6 oder eine 8 jeder Farbe, nie aber auf eine andere 7. Auch Ass und König gelten als Nachbarn, sofern Sie das nicht abschalten.
 
 Die beiden Joker sind frei einsetzbar: Ein Joker kann auf jede Karte gelegt werden, und jede Karte kann auf einen Joker gelegt werden.
 

@@ -921,7 +921,7 @@ Clearing the whole table wins the round: the deck is shuffled again and a new ha
 
 Le but de Corvelle est de faire passer sur la défausse chaque carte distribuée sur la table. Chaque donne étale 35 cartes face visible en sept colonnes, retourne une carte qui devient la première carte de la défausse et laisse les 18 autres cartes face cachée dans la pioche.
 
-Cliquez sur une carte de la table pour la poser sur la défausse. Seule une carte que rien ne recouvre peut être déplacée, c’est-à-dire la carte du bas d’une colonne, et seulement si son rang est d’un cran supérieur ou inférieur à celui de la carte du dessus de la défausse. La couleur et l’enseigne ne comptent pas : un 7 va sur un 6 ou un 8 de n’importe quelle enseigne, jamais sur un autre 7. L’As et le Roi comptent aussi comme voisins, sauf si vous désactivez cette règle.
+Cliquez sur une carte de la table pour la poser sur la défausse. Seule une carte que rien ne recouvre peut être déplacée, c’est-à-dire la carte du bas d’une colonne, et seulement si son rang est d’un cran supérieur ou inférieur à celui de la carte du dessus de la défausse. Ni la couleur (pique, cœur, carreau, trèfle) ni le rouge ou le noir ne comptent : un 7 va sur un 6 ou un 8 de n’importe quelle couleur, jamais sur un autre 7. L’As et le Roi comptent aussi comme voisins, sauf si vous désactivez cette règle.
 
 Les deux jokers sont libres : un joker peut être joué sur n’importe quelle carte, et n’importe quelle carte peut être jouée sur un joker.
 

@@ -81,10 +81,14 @@ void ScaledLayout::fit(QWidget* widget) const {
             continue;
         }
         QRect place = rect(entry.at);
-        if (entry.after && entry.after->geometry().right() >= place.x()) {
-            place.moveLeft(entry.after->geometry().right() + 1 +
-                           label->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
-            label->move(place.topLeft());
+        if (const QLabel* caption = entry.after) {
+            const int space = label->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+            const int textEnd = caption->x() + caption->contentsRect().left() +
+                                caption->fontMetrics().horizontalAdvance(caption->text());
+            if (caption->geometry().right() >= place.x() || textEnd + space > place.x()) {
+                place.moveLeft(std::max(caption->geometry().right() + 1, textEnd + space));
+                label->move(place.topLeft());
+            }
         }
         const QWidget* parent = label->parentWidget();
         const int room = parent != nullptr ? parent->width() - place.x() - 1 : place.width();
@@ -97,7 +101,7 @@ void ScaledLayout::fit(QWidget* widget) const {
     }
 }
 
-void ScaledLayout::follow(QWidget* label, QWidget* caption) {
+void ScaledLayout::follow(QWidget* label, QLabel* caption) {
     for (Entry& entry : entries_) {
         if (entry.widget == label) {
             entry.after = caption;

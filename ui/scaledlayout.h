@@ -8,6 +8,7 @@
 
 #include <vector>
 
+class QLabel;
 class QPushButton;
 
 namespace corvelle {
@@ -38,16 +39,16 @@ public:
     // Puts a label back at its place, grown to fit its text, and smaller where the parent's
     // right edge leaves too little room for it. The parent must have its size for this scale.
     void fit(QWidget* widget) const;
-    // Keeps `label` clear of `caption` to its left: where the caption's text (a translated one)
-    // runs into the label's place, the label moves right to begin a space after the caption.
-    void follow(QWidget* label, QWidget* caption);
+    // Keeps `label` a space clear of `caption`, a label to its left: where the caption's text (a
+    // translated one) comes closer to the label's place, the label moves right.
+    void follow(QWidget* label, QLabel* caption);
 
 private:
     struct Entry {
         QPointer<QWidget> widget;
         Twips at;
         QFont font;
-        QPointer<QWidget> after; // the caption it follows, if any
+        QPointer<QLabel> after; // the caption it follows, if any
     };
     static constexpr qreal MinimumPointSize = 5.0;
     QFont scaledFont(const Entry& entry) const;

@@ -2,6 +2,7 @@
 #include "play/reviewwindow.h"
 #include "tests/support/windowdriver.h"
 #include "ui/cardwords.h"
+#include "ui/scaledlayout.h"
 #include "ui/translations.h"
 
 using namespace corvelle;
@@ -279,6 +280,13 @@ private slots:
             size->trigger();
             QVERIFY2(cutTexts(window.get()).isEmpty(),
                      qPrintable(size->text() + ": " + cutTexts(window.get()).join("; ")));
+            if (language == "en_GB") { // the classic places of the score values
+                const qreal scale = size->data().toInt() / 100.0;
+                QCOMPARE(control(*window, "Label3")->pos(),
+                         pixels({5820, 4380, 135, 240}, scale).topLeft());
+                QCOMPARE(control(*window, "Label5")->pos(),
+                         pixels({6660, 4620, 135, 240}, scale).topLeft());
+            }
             QVERIFY2(
                 menusOffTheBar(window->menuBar()).isEmpty(),
                 qPrintable(size->text() + ": " + menusOffTheBar(window->menuBar()).join("; ")));
