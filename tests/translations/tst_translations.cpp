@@ -240,6 +240,18 @@ private slots:
         }
     }
 
+    // The window in the language of the locale the environment gives, as main() takes it: run by
+    // the test translations_german_locale under LANG=de_DE.UTF-8, which names the menu to expect.
+    void theSystemLocaleIsTaken() {
+        const QString gameMenu = qEnvironmentVariable("CORVELLE_GAME_MENU");
+        if (gameMenu.isEmpty()) {
+            QSKIP("run by translations_german_locale, under the locale it sets");
+        }
+        useLanguageOf(QLocale::system());
+        auto window = fixture_.open();
+        QCOMPARE(window->menuBar()->actions().at(0)->text(), gameMenu);
+    }
+
     // Under English the card words are the engine's own, for every card.
     void englishCardWordsAreTheEngines() {
         for (int code = 0; code <= DeckSize + 1; ++code) {
