@@ -4,6 +4,7 @@
 #include "pictures/cardpicturecache.h"
 #include "pictures/cardpictureload.h"
 #include "ui/dialogs.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -14,6 +15,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(CORVELLE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(CORVELLE_APP_ID));
     QApplication::setQuitOnLastWindowClosed(true);
+    // Every text in the player's language, before anything that shows one exists.
+    corvelle::useLanguageOf(QLocale::system());
     // The font list, which every text of the window needs, is read on a thread of its own while
     // the window's controls are made (the fonts the controls use are then opened from it).
     std::jthread fontList([] { (void)QFontDatabase::families(); });

@@ -157,6 +157,7 @@ std::vector<std::uint64_t> benchSolving(bool wrap, int deals) {
     std::sort(all.begin(), all.end(),
               [](const Solved& a, const Solved& b) { return a.seconds > b.seconds; });
     std::vector<std::uint64_t> slowest;
+    slowest.reserve(all.size());
     for (const Solved& solved : all) {
         slowest.push_back(solved.deal);
     }

@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace corvelle {
 
@@ -21,12 +23,15 @@ struct Caption {
 };
 
 constexpr Caption Heading{
-    "Label5", "Select up to six (6) aditional wildcards", {1095, 60, 3945, 255}};
+    "Label5",
+    QT_TRANSLATE_NOOP("corvelle::WildCardWindow", "Select up to six (6) aditional wildcards"),
+    {1095, 60, 3945, 255}};
+// Over each suit's column, the suit's name (in the order of AllSuits).
 constexpr std::array<Caption, 4> SuitHeads{{
-    {"Label1", "Spades", {900, 360, 855, 255}},
-    {"Label2", "Clubs", {2220, 360, 735, 255}},
-    {"Label3", "Diamonds", {3180, 360, 1335, 255}},
-    {"Label4", "Hearts", {4620, 360, 855, 255}},
+    {"Label1", nullptr, {900, 360, 855, 255}},
+    {"Label2", nullptr, {2220, 360, 735, 255}},
+    {"Label3", nullptr, {3180, 360, 1335, 255}},
+    {"Label4", nullptr, {4620, 360, 855, 255}},
 }};
 constexpr std::array<int, 4> BoxColumnLeft{960, 2220, 3480, 4680};
 constexpr int BoxTop = 660;
@@ -35,17 +40,38 @@ constexpr int BoxWidth = 735;
 constexpr int QueenBoxWidth = 915;
 constexpr int BoxHeight = 255;
 
-QLabel* boldLabel(QWidget* parent, const Caption& caption) {
-    QLabel* label = makeLabel(parent, caption.name, QString::fromLatin1(caption.text),
+QLabel* boldLabel(QWidget* parent, const Caption& caption, const QString& text) {
+    QLabel* label = makeLabel(parent, caption.name, text,
                               LabelStyle().inWindowFont().points(0).bold(), caption.place);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // A caption wider than its place (a translated suit) widens it evenly about its centre.
+    if (const int wanted = label->sizeHint().width(); wanted > label->width()) {
+        QRect place = label->geometry();
+        place.setLeft(place.center().x() - wanted / 2);
+        place.setWidth(wanted);
+        label->setGeometry(place);
+    }
     return label;
+}
+
+// A rank wider than its box's room for text (a translated one) widens the box into the gap
+// beside it.
+void widenToFit(QCheckBox* box) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    const int room =
+        box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
+    const int wanted = box->fontMetrics().horizontalAdvance(box->text());
+    if (wanted > room) {
+        box->resize(box->width() + wanted - room, box->height());
+    }
 }
 
 } // namespace
 
 WildCardWindow::WildCardWindow(const CheatChoice& choice, QWidget* mainWindow)
-    : SecondaryWindow(mainWindow, "Form6", QStringLiteral("Cheat Mode Options Select Window"),
+    : SecondaryWindow(mainWindow, "Form6", tr("Cheat Mode Options Select Window"),
                       {0, 0, 6255, 5295}, {}),
       choice_(choice) {
     QFont font = this->font();
@@ -57,17 +83,18 @@ WildCardWindow::WildCardWindow(const CheatChoice& choice, QWidget* mainWindow)
 }
 
 void WildCardWindow::createControls() {
-    boldLabel(this, Heading);
-    for (const Caption& head : SuitHeads) {
-        boldLabel(this, head);
+    boldLabel(this, Heading, tr(Heading.text));
+    for (std::size_t suit = 0; suit < SuitHeads.size(); ++suit) {
+        boldLabel(this, SuitHeads[suit], suitWords(AllSuits[suit]));
     }
-    QWidget* previous = createButtons(QStringLiteral("Continue Playing"), {660, 4740, 1935, 375},
-                                      {3720, 4740, 1935, 375});
+    QWidget* previous =
+        createButtons(tr("Continue Playing"), {660, 4740, 1935, 375}, {3720, 4740, 1935, 375});
     for (int index = 0; index < BoxCount; ++index) {
         const int rank = index % RanksPerSuit + 1;
-        auto* box = placed(new QCheckBox(QString::fromLatin1(rankCaption(rank)), this), "Check1",
+        auto* box = placed(new QCheckBox(rankCaptionWords(rank), this), "Check1",
                            {BoxColumnLeft[index / RanksPerSuit], BoxTop + BoxRowStep * (rank - 1),
                             rank == 12 ? QueenBoxWidth : BoxWidth, BoxHeight});
+        widenToFit(box);
         box->setProperty("index", index);
         box->setAccessibleName(cardWords(index + 1));
         paintGreen(box);

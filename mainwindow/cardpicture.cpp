@@ -96,10 +96,10 @@ QString CardPicture::spokenName() const {
     case CardPlace::TableSlot:
         return cardWords(picture_);
     case CardPlace::DrawPile:
-        return drawPileCount() == 1 ? QStringLiteral("Draw pile, 1 card")
-                                    : QStringLiteral("Draw pile, %1 cards").arg(drawPileCount());
+        return drawPileCount() == 1 ? tr("Draw pile, 1 card")
+                                    : tr("Draw pile, %1 cards").arg(drawPileCount());
     case CardPlace::DiscardPile:
-        return QStringLiteral("Discard pile, %1").arg(cardWords(picture_));
+        return tr("Discard pile, %1").arg(cardWords(picture_));
     case CardPlace::Unnamed:
     case CardPlace::DrawPileBack:
         break;
@@ -111,8 +111,7 @@ QString CardPicture::spokenDescription() const {
     if (place_ != CardPlace::TableSlot || !spoken()) {
         return accessibleDescription();
     }
-    return below_ != nullptr && !below_->isHidden() ? QStringLiteral("Covered")
-                                                    : QStringLiteral("Free");
+    return below_ != nullptr && !below_->isHidden() ? tr("Covered") : tr("Free");
 }
 
 int CardPicture::drawPileCount() const {

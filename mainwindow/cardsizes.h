@@ -15,11 +15,14 @@ struct CardSize {
     QKeySequence key;
 };
 inline const std::array<CardSize, 5> CardSizes{{
-    {100, "&Normal Cards (100%)", QKeySequence(Qt::CTRL | Qt::Key_1)},
-    {125, "&Bigger Cards (125%)", QKeySequence()},
-    {150, "&Large Cards (150%)", QKeySequence(Qt::CTRL | Qt::Key_2)},
-    {175, "&Very Large Cards (175%)", QKeySequence()},
-    {200, "&Huge Cards (200%)", QKeySequence(Qt::CTRL | Qt::Key_3)},
+    {100, QT_TRANSLATE_NOOP("corvelle::MainWindow", "&Normal Cards (100%)"),
+     QKeySequence(Qt::CTRL | Qt::Key_1)},
+    {125, QT_TRANSLATE_NOOP("corvelle::MainWindow", "&Bigger Cards (125%)"), QKeySequence()},
+    {150, QT_TRANSLATE_NOOP("corvelle::MainWindow", "&Large Cards (150%)"),
+     QKeySequence(Qt::CTRL | Qt::Key_2)},
+    {175, QT_TRANSLATE_NOOP("corvelle::MainWindow", "&Very Large Cards (175%)"), QKeySequence()},
+    {200, QT_TRANSLATE_NOOP("corvelle::MainWindow", "&Huge Cards (200%)"),
+     QKeySequence(Qt::CTRL | Qt::Key_3)},
 }};
 
 // Whether a window whose client area is `client` at 100% fits `available` at `percent`, with

@@ -16,6 +16,7 @@
 #include "scores/namerequest.h"
 #include "ui/cardwords.h"
 #include "ui/dialogs.h"
+#include "ui/enginetexts.h"
 #include "ui/labels.h"
 #include "ui/menus.h"
 #include "ui/windowkit.h"
@@ -62,8 +63,8 @@ constexpr Twips UndoPlace{5040, 5820, 2475, 375};
 
 // The score labels: bold and white, narrowed a little to the width of the face the layout was
 // drawn with, so "Highest Score:" ends before the value beside it.
-QLabel* scoreLabel(QWidget* parent, const char* name, const char* text) {
-    QLabel* label = makeLabel(parent, name, QString::fromLatin1(text),
+QLabel* scoreLabel(QWidget* parent, const char* name, const QString& text) {
+    QLabel* label = makeLabel(parent, name, text,
                               LabelStyle().points(9.75).bold().coloured(Qt::white).narrowed(90));
     label->setAttribute(Qt::WA_NoMousePropagation);
     return label;
@@ -145,28 +146,31 @@ void MainWindow::createControls() {
     }
 
     scoreCaption_ =
-        layout_.place(scoreLabel(table_, "Label2", "Score:"), "Label2", ScoreCaptionPlace);
-    scoreLabel_ = layout_.place(scoreLabel(table_, "Label3", "0"), "Label3", ScorePlace);
-    highScoreCaption_ = layout_.place(scoreLabel(table_, "Label4", "Highest Score:"), "Label4",
+        layout_.place(scoreLabel(table_, "Label2", tr("Score:")), "Label2", ScoreCaptionPlace);
+    scoreLabel_ =
+        layout_.place(scoreLabel(table_, "Label3", QStringLiteral("0")), "Label3", ScorePlace);
+    highScoreCaption_ = layout_.place(scoreLabel(table_, "Label4", tr("Highest Score:")), "Label4",
                                       HighScoreCaptionPlace);
-    highScoreLabel_ = layout_.place(scoreLabel(table_, "Label5", "0"), "Label5", HighScorePlace);
+    highScoreLabel_ =
+        layout_.place(scoreLabel(table_, "Label5", QStringLiteral("0")), "Label5", HighScorePlace);
+    layout_.follow(scoreLabel_, scoreCaption_);
+    layout_.follow(highScoreLabel_, highScoreCaption_);
 
     gameOverPanel_ = layout_.place(new QFrame(table_), "Frame1", GameOverPanelPlace);
     setAccessibleRole(gameOverPanel_, QAccessible::Grouping);
-    gameOverPanel_->setAccessibleName(QStringLiteral("Game over"));
+    gameOverPanel_->setAccessibleName(tr("Game over"));
     gameOverPanel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     gameOverPanel_->setAutoFillBackground(true);
     gameOverPanel_->setAttribute(Qt::WA_NoMousePropagation);
-    layout_.place(makeLabel(gameOverPanel_, "Label1", QStringLiteral("Sorry Game Over!"),
+    layout_.place(makeLabel(gameOverPanel_, "Label1", tr("Sorry Game Over!"),
                             LabelStyle().inWindowFont().points(8.25).coloured(Qt::black)),
                   "Label1", GameOverCaptionPlace);
-    tryAgainButton_ = layout_.place(new QPushButton(QStringLiteral("Try Again"), gameOverPanel_),
-                                    "Command1", TryAgainPlace);
-    quitButton_ = layout_.place(new QPushButton(QStringLiteral("Quit"), gameOverPanel_), "Command2",
-                                QuitPlace);
+    tryAgainButton_ =
+        layout_.place(new QPushButton(tr("Try Again"), gameOverPanel_), "Command1", TryAgainPlace);
+    quitButton_ = layout_.place(new QPushButton(tr("Quit"), gameOverPanel_), "Command2", QuitPlace);
     gameOverPanel_->hide();
-    undoButton_ = layout_.place(new QPushButton(QStringLiteral("Undo Last Card Move"), table_),
-                                "Command3", UndoPlace);
+    undoButton_ =
+        layout_.place(new QPushButton(tr("Undo Last Card Move"), table_), "Command3", UndoPlace);
     for (QPushButton* button : {tryAgainButton_, quitButton_, undoButton_}) {
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::TabFocus);
@@ -275,16 +279,16 @@ void MainWindow::createMenus() {
 }
 
 QMenu* MainWindow::createGameMenu() {
-    QMenu* menu = makeMenu(menuBar(), "mnuGame", QStringLiteral("&Game"));
-    QAction* newGame = addMenuItem(menu, "mnuNewGame", QStringLiteral("&NewGame"));
+    QMenu* menu = makeMenu(menuBar(), "mnuGame", tr("&Game"));
+    QAction* newGame = addMenuItem(menu, "mnuNewGame", tr("&NewGame"));
     newGame->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
     connect(newGame, &QAction::triggered, this, [this] { play_->newGame(); });
     addSeparator(menu, "mnuSeperator1");
-    QAction* highScores = addMenuItem(menu, "mnuHighScores", QStringLiteral("&High Scores"));
+    QAction* highScores = addMenuItem(menu, "mnuHighScores", tr("&High Scores"));
     highScores->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(highScores, &QAction::triggered, this, &MainWindow::openHallOfFame);
     addSeparator(menu, "mnuSeperator2");
-    QAction* exit = addMenuItem(menu, "mnuExit", QStringLiteral("E&xit"));
+    QAction* exit = addMenuItem(menu, "mnuExit", tr("E&xit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     return menu;
@@ -293,31 +297,29 @@ QMenu* MainWindow::createGameMenu() {
 // One submenu per option group with its items from OptionItems, exclusive within the group;
 // the cheat commands follow the first group.
 QMenu* MainWindow::createOptionMenus() {
-    QMenu* options = makeMenu(menuBar(), "mnuOptions", QStringLiteral("&Options"));
+    QMenu* options = makeMenu(menuBar(), "mnuOptions", tr("&Options"));
     for (const OptionMenu& group : OptionMenus) {
-        QMenu* submenu = makeMenu(options, group.control, QString::fromLatin1(group.caption));
+        QMenu* submenu = makeMenu(options, group.control, optionCaption(group.caption));
         auto* exclusive = new QActionGroup(submenu);
         for (std::size_t i = 0; i < OptionItems.size(); ++i) {
             if (OptionItems[i].group == group.group) {
-                QAction* item = addCheckItem(submenu, OptionItems[i].control,
-                                             QString::fromLatin1(OptionItems[i].caption),
-                                             OptionItems[i].defaultMark);
+                QAction* item =
+                    addCheckItem(submenu, OptionItems[i].control,
+                                 optionCaption(OptionItems[i].caption), OptionItems[i].defaultMark);
                 exclusive->addAction(item);
                 connect(item, &QAction::triggered, this, [this, i] { onOptionChosen(i); });
             }
         }
         options->addMenu(submenu);
         if (group.group == OptionGroup::DrawingMethod) {
-            QMenu* cheats = makeMenu(options, "mnuCheatMode", QStringLiteral("Cheat Options"));
-            QAction* select =
-                addMenuItem(cheats, "mnuSelectWildCards", QStringLiteral("Select Wild Cards"));
+            QMenu* cheats = makeMenu(options, "mnuCheatMode", tr("Cheat Options"));
+            QAction* select = addMenuItem(cheats, "mnuSelectWildCards", tr("Select Wild Cards"));
             connect(select, &QAction::triggered, this, &MainWindow::onSelectWildCards);
-            cheatsEnabledItem_ =
-                addCheckItem(cheats, "mnuCheatsEnabled", QStringLiteral("Cheats Enabled"));
+            cheatsEnabledItem_ = addCheckItem(cheats, "mnuCheatsEnabled", tr("Cheats Enabled"));
             connect(cheatsEnabledItem_, &QAction::triggered, this,
                     [this] { changeCheats(enableCheats); });
             disableCheatsItem_ =
-                addCheckItem(cheats, "mnuDisableCheats", QStringLiteral("Disable Cheats"), true);
+                addCheckItem(cheats, "mnuDisableCheats", tr("Disable Cheats"), true);
             connect(disableCheatsItem_, &QAction::triggered, this,
                     [this] { changeCheats(disableCheats); });
             options->addMenu(cheats);
@@ -327,10 +329,10 @@ QMenu* MainWindow::createOptionMenus() {
 }
 
 QMenu* MainWindow::createViewMenu() {
-    QMenu* view = makeMenu(menuBar(), "mnuView", QStringLiteral("&View"));
+    QMenu* view = makeMenu(menuBar(), "mnuView", tr("&View"));
     auto* sizes = new QActionGroup(view);
     for (const CardSize& size : CardSizes) {
-        QAction* item = addCheckItem(view, "mnuCardSize", QString::fromLatin1(size.caption));
+        QAction* item = addCheckItem(view, "mnuCardSize", tr(size.caption));
         item->setData(size.percent);
         item->setShortcut(size.key);
         sizes->addAction(item);
@@ -359,10 +361,10 @@ QMenu* MainWindow::createViewMenu() {
 }
 
 QMenu* MainWindow::createHelpMenu() {
-    QMenu* help = makeMenu(menuBar(), "mnuHelp", QStringLiteral("&Help"));
-    QAction* about = addMenuItem(help, "mnuAboutCorvelle", QStringLiteral("About Corvelle"));
+    QMenu* help = makeMenu(menuBar(), "mnuHelp", tr("&Help"));
+    QAction* about = addMenuItem(help, "mnuAboutCorvelle", tr("About Corvelle"));
     connect(about, &QAction::triggered, this, [this] { openAboutWindow(this); });
-    QAction* rules = addMenuItem(help, "mnuGameRules", QStringLiteral("Game Rules"));
+    QAction* rules = addMenuItem(help, "mnuGameRules", tr("Game Rules"));
     rules->setShortcut(QKeySequence(Qt::Key_F1));
     connect(rules, &QAction::triggered, this, [this] { openRulesWindow(this); });
     return help;
@@ -687,14 +689,13 @@ void MainWindow::setLabelText(QLabel* label, std::string_view text) {
 
 void MainWindow::showScore(std::string_view text) {
     setLabelText(scoreLabel_, text);
-    scoreLabel_->setAccessibleName(QStringLiteral("Score %1").arg(scoreLabel_->text()));
+    scoreLabel_->setAccessibleName(tr("Score %1").arg(scoreLabel_->text()));
     announcer_->showScore(text);
 }
 
 void MainWindow::showHighestScore(std::string_view text) {
     setLabelText(highScoreLabel_, text);
-    highScoreLabel_->setAccessibleName(
-        QStringLiteral("Highest score %1").arg(highScoreLabel_->text()));
+    highScoreLabel_->setAccessibleName(tr("Highest score %1").arg(highScoreLabel_->text()));
 }
 
 void MainWindow::setGameOverPanelVisible(bool visible) {
@@ -703,7 +704,7 @@ void MainWindow::setGameOverPanelVisible(bool visible) {
 }
 
 void MainWindow::showMessage(std::string_view text) {
-    tell(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    tell(engineText(text));
 }
 
 } // namespace corvelle

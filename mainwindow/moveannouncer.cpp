@@ -30,16 +30,15 @@ void MoveAnnouncer::showCard(int index, int code, ShowTarget target) {
     }
     const QString card = cardWords(code);
     if (slotsBack_ > 1) {
-        heard(played_ && !gameOverHeard_ ? QStringLiteral("round won, new round dealt")
-                                         : QStringLiteral("new game dealt"));
-        heard(QStringLiteral("%1 on the discard pile").arg(card));
+        heard(played_ && !gameOverHeard_ ? tr("round won, new round dealt") : tr("new game dealt"));
+        heard(tr("%1 on the discard pile").arg(card));
     } else if (slotsBack_ == 1) {
-        heard(QStringLiteral("undo, %1 back on the table, %2 on the discard pile")
+        heard(tr("undo, %1 back on the table, %2 on the discard pile")
                   .arg(cardWords(slotCards_[lastSlotBack_]), card));
     } else if (backsReturned_ > 0) {
-        heard(QStringLiteral("undo, draw taken back, %1 on the discard pile").arg(card));
+        heard(tr("undo, draw taken back, %1 on the discard pile").arg(card));
     } else if (drew_) {
-        heard(QStringLiteral("drew the %1").arg(card));
+        heard(tr("drew the %1").arg(card));
     }
     slotsBack_ = 0;
     backsReturned_ = 0;
@@ -55,7 +54,7 @@ void MoveAnnouncer::setSlotVisible(int slot, bool visible) {
         lastSlotBack_ = slot;
     } else {
         played_ = true;
-        heard(QStringLiteral("%1 played").arg(cardWords(slotCards_[slot])));
+        heard(tr("%1 played").arg(cardWords(slotCards_[slot])));
     }
 }
 
@@ -75,7 +74,7 @@ void MoveAnnouncer::showScore(std::string_view text) {
 void MoveAnnouncer::setGameOverPanelVisible(bool visible) {
     if (visible && !gameOver_) {
         gameOverHeard_ = true;
-        heard(QStringLiteral("game over"));
+        heard(tr("game over"));
     }
     gameOver_ = visible;
 }
@@ -91,7 +90,7 @@ void MoveAnnouncer::heard(const QString& phrase) {
 
 void MoveAnnouncer::announce() {
     if (!score_.isEmpty()) {
-        phrases_ << QStringLiteral("score %1").arg(score_);
+        phrases_ << tr("score %1").arg(score_);
     }
     QString text = phrases_.join(QStringLiteral(", "));
     phrases_.clear();

@@ -193,8 +193,8 @@ bool OptionStore::usable() {
     status_ = QSettings::AccessError;
     if (!reported_) {
         reported_ = true;
-        problem_ = QStringLiteral("The settings file %1 is not a file. Corvelle plays with the "
-                                  "options in memory and cannot save them.")
+        problem_ = tr("The settings file %1 is not a file. Corvelle plays with the "
+                      "options in memory and cannot save them.")
                        .arg(fileName());
     }
     return false;

@@ -2,6 +2,7 @@
 
 #include "options/optiontable.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QSettings>
 #include <QString>
@@ -18,6 +19,8 @@ namespace corvelle {
 // read as one item of their group, and the check marks always follow the options; a store that
 // cannot be read or written leaves the game running on the options in memory.
 class OptionStore {
+    Q_DECLARE_TR_FUNCTIONS(corvelle::OptionStore)
+
 public:
     // The options as choosing OptionItems[item] makes them.
     static Options withItem(Options options, std::size_t item);

@@ -1,5 +1,7 @@
 #include "options/optiontable.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 
 namespace corvelle {
@@ -85,6 +87,10 @@ OptionMarks optionMarksOf(const Options& options) {
         marks[i] = withOptionItem(options, i) == options;
     }
     return marks;
+}
+
+QString optionCaption(const char* caption) {
+    return QCoreApplication::translate("corvelle::OptionTable", caption);
 }
 
 } // namespace corvelle

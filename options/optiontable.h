@@ -2,6 +2,9 @@
 
 #include "engine/gamestate.h"
 
+#include <QString>
+#include <QtGlobal>
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -19,11 +22,14 @@ struct OptionMenu {
 };
 
 inline constexpr std::array<OptionMenu, 5> OptionMenus{{
-    {OptionGroup::DrawingMethod, "mnuDrawingMethod", "Card Drawing Method"},
-    {OptionGroup::ShowHighScores, "mnuShowHighScores", "High Score PopUp"},
-    {OptionGroup::PlayMode, "mnuPlaymode", "Play Mode"},
-    {OptionGroup::Scoring, "mnuScoring", "Scoring"},
-    {OptionGroup::Shuffling, "mnuShuffling", "Shuffling"},
+    {OptionGroup::DrawingMethod, "mnuDrawingMethod",
+     QT_TRANSLATE_NOOP("corvelle::OptionTable", "Card Drawing Method")},
+    {OptionGroup::ShowHighScores, "mnuShowHighScores",
+     QT_TRANSLATE_NOOP("corvelle::OptionTable", "High Score PopUp")},
+    {OptionGroup::PlayMode, "mnuPlaymode", QT_TRANSLATE_NOOP("corvelle::OptionTable", "Play Mode")},
+    {OptionGroup::Scoring, "mnuScoring", QT_TRANSLATE_NOOP("corvelle::OptionTable", "Scoring")},
+    {OptionGroup::Shuffling, "mnuShuffling",
+     QT_TRANSLATE_NOOP("corvelle::OptionTable", "Shuffling")},
 }};
 
 // One stored option value: the settings key and the text written for it.
@@ -47,20 +53,23 @@ struct OptionItem {
 // Every option item, in menu order: the one place an option item is written down.
 // clang-format off
 inline constexpr auto OptionItems = std::to_array<OptionItem>({
-    {"mnuDiscardPileA",  "Discard Pile Only",          OptionGroup::DrawingMethod,  true,  {{{"ClickCardPileTo", "False"}, {"ClickFormAlso", "False"}}}},
-    {"mnuDiscardPDrawP", "Discard Pile && Draw Pile",  OptionGroup::DrawingMethod,  false, {{{"ClickCardPileTo", "True"},  {"ClickFormAlso", "False"}}}},
-    {"mnuDiscardPileB",  "Discard Pile && Background", OptionGroup::DrawingMethod,  false, {{{"ClickCardPileTo", "False"}, {"ClickFormAlso", "True"}}}},
-    {"mnuShowHSa",       "Show High Scores",           OptionGroup::ShowHighScores, true,  {{{"ShowHighScores", "True"}}}},
-    {"mnuShowHSb",       "Dont Show High Scores",      OptionGroup::ShowHighScores, false, {{{"ShowHighScores", "False"}}}},
-    {"mnuAceKing",       "Ace King - King Ace",        OptionGroup::PlayMode,       true,  {{{"AceKing", "True"}}}},
-    {"mnuNoAceKing",     "No Ace King - King Ace",     OptionGroup::PlayMode,       false, {{{"AceKing", "False"}}}},
-    {"mnuScoringOn",     "On",                         OptionGroup::Scoring,        true,  {{{"Scoring", "True"}}}},
-    {"mnuScoringOff",    "Off",                        OptionGroup::Scoring,        false, {{{"Scoring", "False"}}}},
+    {"mnuDiscardPileA",  QT_TRANSLATE_NOOP("corvelle::OptionTable", "Discard Pile Only"),          OptionGroup::DrawingMethod,  true,  {{{"ClickCardPileTo", "False"}, {"ClickFormAlso", "False"}}}},
+    {"mnuDiscardPDrawP", QT_TRANSLATE_NOOP("corvelle::OptionTable", "Discard Pile && Draw Pile"),  OptionGroup::DrawingMethod,  false, {{{"ClickCardPileTo", "True"},  {"ClickFormAlso", "False"}}}},
+    {"mnuDiscardPileB",  QT_TRANSLATE_NOOP("corvelle::OptionTable", "Discard Pile && Background"), OptionGroup::DrawingMethod,  false, {{{"ClickCardPileTo", "False"}, {"ClickFormAlso", "True"}}}},
+    {"mnuShowHSa",       QT_TRANSLATE_NOOP("corvelle::OptionTable", "Show High Scores"),           OptionGroup::ShowHighScores, true,  {{{"ShowHighScores", "True"}}}},
+    {"mnuShowHSb",       QT_TRANSLATE_NOOP("corvelle::OptionTable", "Dont Show High Scores"),      OptionGroup::ShowHighScores, false, {{{"ShowHighScores", "False"}}}},
+    {"mnuAceKing",       QT_TRANSLATE_NOOP("corvelle::OptionTable", "Ace King - King Ace"),        OptionGroup::PlayMode,       true,  {{{"AceKing", "True"}}}},
+    {"mnuNoAceKing",     QT_TRANSLATE_NOOP("corvelle::OptionTable", "No Ace King - King Ace"),     OptionGroup::PlayMode,       false, {{{"AceKing", "False"}}}},
+    {"mnuScoringOn",     QT_TRANSLATE_NOOP("corvelle::OptionTable", "On"),                         OptionGroup::Scoring,        true,  {{{"Scoring", "True"}}}},
+    {"mnuScoringOff",    QT_TRANSLATE_NOOP("corvelle::OptionTable", "Off"),                        OptionGroup::Scoring,        false, {{{"Scoring", "False"}}}},
     {"mnuShuffling1",    "1",                          OptionGroup::Shuffling,      true,  {{{"Shuffles", "1"}}}},
     {"mnuShuffling2",    "2",                          OptionGroup::Shuffling,      false, {{{"Shuffles", "2"}}}},
     {"mnuShuffling3",    "3",                          OptionGroup::Shuffling,      false, {{{"Shuffles", "3"}}}},
 });
 // clang-format on
+
+// A caption of OptionMenus or OptionItems as the menus show it, in the player's language.
+QString optionCaption(const char* caption);
 
 // Where each stored option value lands in the game's options: a Boolean stored as "True" or
 // "False", or a number stored in decimal.

@@ -3,6 +3,7 @@
 #include "pictures/cardcorners.h"
 #include "storage/savefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -159,9 +160,11 @@ void CardPictureLoad::decode(int index, std::unique_lock<std::mutex>& lock) {
     QImage image;
     QString problem;
     if (!info.exists()) {
-        problem = name + QStringLiteral(" (missing)");
+        problem =
+            QCoreApplication::translate("corvelle::CardPictureLoad", "%1 (missing)").arg(name);
     } else if (!info.isFile() || (image = decodeJpeg(info.filePath(), deviceSize_)).isNull()) {
-        problem = name + QStringLiteral(" (damaged)");
+        problem =
+            QCoreApplication::translate("corvelle::CardPictureLoad", "%1 (damaged)").arg(name);
     }
     image = cutCardCorners(std::move(image));
     lock.lock();
@@ -220,8 +223,9 @@ QImage CardPictureLoad::take(int number) {
 }
 
 QString cardPictureProblemMessage(const QString& directory, const QStringList& problems) {
-    return QStringLiteral("Corvelle cannot start because some of its card pictures are missing "
-                          "or damaged.\n\nPicture folder: %1\n\n%2")
+    return QCoreApplication::translate("corvelle::CardPictureLoad",
+                                       "Corvelle cannot start because some of its card pictures "
+                                       "are missing or damaged.\n\nPicture folder: %1\n\n%2")
         .arg(QDir::toNativeSeparators(QDir(directory).absolutePath()),
              problems.join(QStringLiteral(", ")));
 }

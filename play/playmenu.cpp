@@ -21,11 +21,6 @@ namespace corvelle {
 
 namespace {
 
-const QString DealPrompt =
-    QStringLiteral("Please enter the number of the deal to play (1 to %1).").arg(MaxDealNumber);
-const QString DealTitle = QStringLiteral("Play Deal Number");
-const QString ResetQuestion =
-    QStringLiteral("Reset the statistics? Every game and round recorded so far is forgotten.");
 const QString ReviewGroup = QStringLiteral("Review");
 const QString ShowAtRoundEndKey = QStringLiteral("ShowAtRoundEnd");
 const QString DealsGroup = QStringLiteral("Deals");
@@ -68,17 +63,16 @@ PlayMenu::PlayMenu(QMainWindow* window, Game& game, QAction* before)
 }
 
 void PlayMenu::createMenu(QAction* before) {
-    QMenu* menu = makeMenu(window_, "mnuPlay", QStringLiteral("&Play"));
-    QAction* restart = addMenuItem(menu, "mnuRestartDeal", QStringLiteral("&Restart This Deal"));
-    QAction* dealNumber =
-        addMenuItem(menu, "mnuPlayDealNumber", QStringLiteral("Play &Deal Number..."));
+    QMenu* menu = makeMenu(window_, "mnuPlay", tr("&Play"));
+    QAction* restart = addMenuItem(menu, "mnuRestartDeal", tr("&Restart This Deal"));
+    QAction* dealNumber = addMenuItem(menu, "mnuPlayDealNumber", tr("Play &Deal Number..."));
     QAction* daily = addMenuItem(menu, "mnuDealOfTheDay", tr("Deal of the Da&y"));
     QAction* clearableOnly = addCheckItem(menu, "mnuClearableOnly", tr("Only &Clearable Tables"),
                                           settings_.loadFlag(DealsGroup, ClearableOnlyKey, false));
-    resumeItem_ = addMenuItem(menu, "mnuResumeGame", QStringLiteral("Resume &Last Game"));
+    resumeItem_ = addMenuItem(menu, "mnuResumeGame", tr("Resume &Last Game"));
     addSeparator(menu, "mnuPlaySeparator1");
-    QAction* statistics = addMenuItem(menu, "mnuStatistics", QStringLiteral("&Statistics"));
-    QAction* reset = addMenuItem(menu, "mnuResetStatistics", QStringLiteral("R&eset Statistics"));
+    QAction* statistics = addMenuItem(menu, "mnuStatistics", tr("&Statistics"));
+    QAction* reset = addMenuItem(menu, "mnuResetStatistics", tr("R&eset Statistics"));
     addSeparator(menu, "mnuPlaySeparator2");
     reviewLastItem_ = addMenuItem(menu, "mnuReviewLastRound", tr("Re&view Last Round"));
     QAction* reviewThis = addMenuItem(menu, "mnuReviewThisRound", tr("Review &This Round"));
@@ -191,13 +185,15 @@ void PlayMenu::onDealOfTheDay() {
 }
 
 void PlayMenu::onPlayDealNumber() {
-    const QString typed = dialogs().askText(DealPrompt, DealTitle);
+    const QString typed = dialogs().askText(
+        tr("Please enter the number of the deal to play (1 to %1).").arg(MaxDealNumber),
+        tr("Play Deal Number"));
     if (typed.trimmed().isEmpty()) {
         return;
     }
     const std::optional<std::uint64_t> deal = dealNumberIn(typed);
     if (!deal) {
-        emit message(QStringLiteral("There is no deal %1: deals are numbered from 1 to %2.")
+        emit message(tr("There is no deal %1: deals are numbered from 1 to %2.")
                          .arg(typed.trimmed())
                          .arg(MaxDealNumber));
         return;
@@ -264,7 +260,8 @@ void PlayMenu::onShowStatistics() {
 }
 
 void PlayMenu::onResetStatistics() {
-    if (dialogs().askYesNo(ResetQuestion)) {
+    if (dialogs().askYesNo(
+            tr("Reset the statistics? Every game and round recorded so far is forgotten."))) {
         statistics_.reset();
     }
 }

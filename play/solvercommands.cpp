@@ -14,7 +14,8 @@ namespace corvelle {
 namespace {
 
 QString bestText(const SolverResult& result) {
-    return (result.exact ? QStringLiteral("%1") : QStringLiteral("at least %1")).arg(result.best);
+    return result.exact ? QString::number(result.best)
+                        : SolverCommands::tr("at least %1").arg(result.best);
 }
 
 } // namespace
@@ -22,10 +23,10 @@ QString bestText(const SolverResult& result) {
 SolverCommands::SolverCommands(QMenu* menu, QAction* before, const Game& game,
                                Statistics& statistics)
     : QObject(menu), game_(game), statistics_(statistics) {
-    hintItem_ = new QAction(QStringLiteral("&Hint"), menu);
+    hintItem_ = new QAction(tr("&Hint"), menu);
     hintItem_->setObjectName(QStringLiteral("mnuHint"));
     hintItem_->setShortcut(QKeySequence(Qt::Key_H));
-    bestPossibleItem_ = new QAction(QStringLiteral("&Best Possible Score"), menu);
+    bestPossibleItem_ = new QAction(tr("&Best Possible Score"), menu);
     bestPossibleItem_->setObjectName(QStringLiteral("mnuBestPossible"));
     menu->insertActions(before, {hintItem_, bestPossibleItem_});
     menu->insertSeparator(before)->setObjectName(QStringLiteral("mnuPlaySeparator0"));
@@ -141,16 +142,14 @@ void SolverCommands::answered(const SolverResult& result) {
 }
 
 void SolverCommands::tellBestPossible(const SolverResult& fromHere) {
-    const QString fromStart =
-        roundBest_ ? bestText(*roundBest_) : QStringLiteral("not worked out yet");
-    emit message(QStringLiteral("The most this round can give:\n\nfrom its start: %1 "
-                                "points\nfrom here: %2 more points")
+    const QString fromStart = roundBest_ ? bestText(*roundBest_) : tr("not worked out yet");
+    emit message(tr("The most this round can give:\n\nfrom its start: %1 "
+                    "points\nfrom here: %2 more points")
                      .arg(fromStart, bestText(fromHere)));
 }
 
 void SolverCommands::thinking(bool on) {
-    hintItem_->setText(on && asked_ == Question::Hint ? QStringLiteral("&Hint (thinking...)")
-                                                      : QStringLiteral("&Hint"));
+    hintItem_->setText(on && asked_ == Question::Hint ? tr("&Hint (thinking...)") : tr("&Hint"));
     if (on != (QApplication::overrideCursor() != nullptr)) {
         on ? QApplication::setOverrideCursor(Qt::BusyCursor)
            : QApplication::restoreOverrideCursor();

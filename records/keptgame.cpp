@@ -2,6 +2,7 @@
 
 #include "engine/statecheck.h"
 #include "storage/savefile.h"
+#include "ui/enginetexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +33,7 @@ bool KeptGame::exists() const {
 QString KeptGame::keep(const SavedGame& game) const {
     const QString why = replaceFileContent(filePath(), writeSavedGame(game));
     return why.isEmpty() ? QString()
-                         : QStringLiteral("The game in progress could not be kept in %1: %2")
+                         : tr("The game in progress could not be kept in %1: %2")
                                .arg(native(filePath()), why);
 }
 
@@ -46,17 +47,16 @@ KeptGame::Taken KeptGame::take() const {
     }
     std::optional<SavedGame> kept = readSavedGame(file.bytes);
     if (!kept) {
-        return {std::nullopt, refused(QStringLiteral("it is damaged"))};
+        return {std::nullopt, refused(tr("it is damaged"))};
     }
     if (const std::string_view why = whyImpossible(kept->state); !why.empty()) {
-        return {std::nullopt,
-                refused(QString::fromLatin1(why.data(), static_cast<qsizetype>(why.size())))};
+        return {std::nullopt, refused(engineText(why))};
     }
     // Taken off the disk before it is played on, or it could be resumed twice.
     if (QFile onDisk(filePath()); !onDisk.remove()) {
         return {std::nullopt,
-                QStringLiteral("The kept game in %1 cannot be resumed: it could not be taken off "
-                               "the disk (%2), so it stays kept.")
+                tr("The kept game in %1 cannot be resumed: it could not be taken off the disk "
+                   "(%2), so it stays kept.")
                     .arg(native(filePath()), onDisk.errorString())};
     }
     return {kept, {}};
@@ -65,10 +65,9 @@ KeptGame::Taken KeptGame::take() const {
 // A kept game that cannot be played on is put aside, never lost.
 QString KeptGame::refused(const QString& why) const {
     const QString keptAs = keepAside(filePath(), QStringLiteral(".damaged"));
-    return QStringLiteral("The kept game in %1 cannot be resumed: %2.%3")
+    return tr("The kept game in %1 cannot be resumed: %2.%3")
         .arg(native(filePath()), why,
-             keptAs.isEmpty() ? QString()
-                              : QStringLiteral(" It is kept as %1.").arg(native(keptAs)));
+             keptAs.isEmpty() ? QString() : tr(" It is kept as %1.").arg(native(keptAs)));
 }
 
 } // namespace corvelle

@@ -2,6 +2,7 @@
 
 #include "records/savedgamefile.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -14,6 +15,8 @@ namespace corvelle {
 // savedgame.json.damaged (never over an older copy), never lost. It opens no window: each
 // operation returns what the player must be told.
 class KeptGame {
+    Q_DECLARE_TR_FUNCTIONS(corvelle::KeptGame)
+
 public:
     explicit KeptGame(QString directory);
 

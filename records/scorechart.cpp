@@ -82,7 +82,7 @@ void ScoreChart::paintEvent(QPaintEvent* /*event*/) {
                          QString::number(value));
     }
     if (games_.empty()) {
-        painter.drawText(plot, Qt::AlignCenter, QStringLiteral("No games yet"));
+        painter.drawText(plot, Qt::AlignCenter, tr("No games yet"));
         return;
     }
 
@@ -109,7 +109,7 @@ void ScoreChart::paintEvent(QPaintEvent* /*event*/) {
     }
     painter.setPen(Qt::white);
     painter.drawText(rect().adjusted(labelWidth, 0, -4, 0), Qt::AlignBottom | Qt::AlignRight,
-                     QStringLiteral("latest"));
+                     tr("latest"));
 }
 
 } // namespace corvelle

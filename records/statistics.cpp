@@ -75,14 +75,13 @@ QString Statistics::load() {
     const QString path = QDir::toNativeSeparators(filePath());
     const QString kept = keepAside(filePath(), DamagedSuffix);
     savable_ = !kept.isEmpty();
-    return savable_
-               ? QStringLiteral("The statistics in %1 are damaged. They are kept as %2, and the "
-                                "statistics start again.")
-                     .arg(path, QDir::toNativeSeparators(kept))
-               : QStringLiteral("The statistics in %1 are damaged and could not be kept "
-                                "aside. The statistics start again and are not saved in "
-                                "this run.")
-                     .arg(path);
+    return savable_ ? tr("The statistics in %1 are damaged. They are kept as %2, and the "
+                         "statistics start again.")
+                          .arg(path, QDir::toNativeSeparators(kept))
+                    : tr("The statistics in %1 are damaged and could not be kept "
+                         "aside. The statistics start again and are not saved in "
+                         "this run.")
+                          .arg(path);
 }
 
 std::int64_t Statistics::roundEnded(std::int64_t& game, std::uint64_t deal, std::int32_t round,
@@ -269,9 +268,9 @@ void Statistics::save() {
         if (!why.isEmpty()) {
             QMetaObject::invokeMethod(this, [this, path, why] {
                 if (!std::exchange(saveProblemTold_, true)) {
-                    emit saveFailed(QStringLiteral("The statistics could not be saved to %1: "
-                                                   "%2\n\nThey are kept for as long as "
-                                                   "Corvelle runs.")
+                    emit saveFailed(tr("The statistics could not be saved to %1: "
+                                       "%2\n\nThey are kept for as long as "
+                                       "Corvelle runs.")
                                         .arg(QDir::toNativeSeparators(path), why));
                 }
             });

@@ -39,16 +39,16 @@ struct Figure {
     const char* caption;
 };
 constexpr std::array<Figure, 10> Figures{{
-    {"GamesPlayed", "Games played:"},
-    {"RoundsCleared", "Rounds cleared:"},
-    {"BestGame", "Best game score:"},
-    {"BestRound", "Best round:"},
-    {"LongestRun", "Longest run:"},
-    {"MeanScore", "Mean score:"},
-    {"MeanShare", "Mean share of best:"},
-    {"HintsUsed", "Hints used:"},
-    {"CurrentDeal", "Current deal:"},
-    {"DealOfTheDay", "Deal of the day:"},
+    {"GamesPlayed", QT_TRANSLATE_NOOP("corvelle::StatisticsWindow", "Games played:")},
+    {"RoundsCleared", QT_TRANSLATE_NOOP("corvelle::StatisticsWindow", "Rounds cleared:")},
+    {"BestGame", QT_TRANSLATE_NOOP("corvelle::StatisticsWindow", "Best game score:")},
+    {"BestRound", QT_TRANSLATE_NOOP("corvelle::StatisticsWindow", "Best round:")},
+    {"LongestRun", QT_TRANSLATE_NOOP("corvelle::StatisticsWindow", "Longest run:")},
+    {"MeanScore", QT_TRANSLATE_NOOP("corvelle::StatisticsWindow", "Mean score:")},
+    {"MeanShare", QT_TRANSLATE_NOOP("corvelle::StatisticsWindow", "Mean share of best:")},
+    {"HintsUsed", QT_TRANSLATE_NOOP("corvelle::StatisticsWindow", "Hints used:")},
+    {"CurrentDeal", QT_TRANSLATE_NOOP("corvelle::StatisticsWindow", "Current deal:")},
+    {"DealOfTheDay", QT_TRANSLATE_NOOP("corvelle::StatisticsWindow", "Deal of the day:")},
 }};
 
 QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const Twips& place,
@@ -58,7 +58,8 @@ QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const 
 }
 
 QString percent(std::optional<double> share) {
-    return share ? QStringLiteral("%1%").arg(*share * 100.0, 0, 'f', 0) : QStringLiteral("unknown");
+    return share ? StatisticsWindow::tr("%1%").arg(*share * 100.0, 0, 'f', 0)
+                 : StatisticsWindow::tr("unknown");
 }
 
 // Today's deal, and the player's best on it once played.
@@ -67,17 +68,18 @@ QString dailyText(const StatisticsData& d) {
     const std::uint64_t deal = dealOfTheDay(today.year(), today.month(), today.day());
     const std::optional<std::int32_t> best =
         d.dailyBest(today.year() * 10000 + today.month() * 100 + today.day());
-    return best ? QStringLiteral("%1, best %2").arg(deal).arg(*best) : QString::number(deal);
+    return best ? StatisticsWindow::tr("%1, best %2").arg(deal).arg(*best) : QString::number(deal);
 }
 
 QString roundLine(const RoundRecord& round) {
-    const QString best = round.best ? QStringLiteral("of %1 possible").arg(*round.best)
-                                    : QStringLiteral("best not known");
-    return QStringLiteral("Deal %1, round %2: %3 points, %4%5")
+    const QString best = round.best ? StatisticsWindow::tr("of %1 possible").arg(*round.best)
+                                    : StatisticsWindow::tr("best not known");
+    return StatisticsWindow::tr("Deal %1, round %2: %3 points, %4%5")
         .arg(round.deal)
         .arg(round.round)
         .arg(round.points)
-        .arg(best, round.cleared ? QStringLiteral(", cleared") : QStringLiteral(", game over"));
+        .arg(best, round.cleared ? StatisticsWindow::tr(", cleared")
+                                 : StatisticsWindow::tr(", game over"));
 }
 
 } // namespace
@@ -94,30 +96,27 @@ StatisticsWindow* StatisticsWindow::showFor(QWidget* mainWindow, Statistics* sta
 
 StatisticsWindow::StatisticsWindow(QWidget* mainWindow, Statistics* statistics)
     : QWidget(mainWindow), statistics_(statistics) {
-    setUpFixedWindow(this, "FormStatistics", QStringLiteral("Statistics"), ClientArea);
+    setUpFixedWindow(this, "FormStatistics", tr("Statistics"), ClientArea);
     setAttribute(Qt::WA_DeleteOnClose);
     paintGreen(this);
 
-    textLabel(this, "Label1", QStringLiteral("Statistics"), TitlePlace, 16, true);
+    textLabel(this, "Label1", tr("Statistics"), TitlePlace, 16, true);
     for (std::size_t row = 0; row < Figures.size(); ++row) {
         const int r = static_cast<int>(row);
-        textLabel(this, "Caption", QString::fromLatin1(Figures[row].caption), CaptionPlace(r), 9,
-                  false);
+        textLabel(this, "Caption", tr(Figures[row].caption), CaptionPlace(r), 9, false);
         values_[row] = textLabel(this, Figures[row].name, QString(), ValuePlace(r), 9, true);
     }
-    textLabel(this, "ChartTitle", QStringLiteral("Last 20 games: score and best possible"),
-              ChartTitlePlace, 8, false);
+    textLabel(this, "ChartTitle", tr("Last 20 games: score and best possible"), ChartTitlePlace, 8,
+              false);
     chart_ = placed(new ScoreChart(this), "Chart", ChartPlace);
-    textLabel(this, "Legend",
-              QStringLiteral("Bar: score   Outline: best possible   ?: best unknown"), LegendPlace,
-              7, false);
-    textLabel(this, "RoundsTitle", QStringLiteral("Last rounds"), RoundsTitlePlace, 9, true);
+    textLabel(this, "Legend", tr("Bar: score   Outline: best possible   ?: best unknown"),
+              LegendPlace, 7, false);
+    textLabel(this, "RoundsTitle", tr("Last rounds"), RoundsTitlePlace, 9, true);
     for (int i = 0; i < ListedRounds; ++i) {
         rounds_[i] = textLabel(this, "Round", QString(), RoundPlace(i), 8, false);
         rounds_[i]->setProperty("index", i);
     }
-    auto* back = placed(new QPushButton(QStringLiteral("Back to Corvelle"), this), "Command1",
-                        Command1Place);
+    auto* back = placed(new QPushButton(tr("Back to Corvelle"), this), "Command1", Command1Place);
     connect(back, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
@@ -134,13 +133,13 @@ void StatisticsWindow::refresh() {
     const bool anyRound = d.roundsPlayed > 0;
     const QString texts[] = {
         QString::number(d.gamesPlayed),
-        QStringLiteral("%1 of %2 (%3)")
+        tr("%1 of %2 (%3)")
             .arg(d.roundsCleared)
             .arg(d.roundsPlayed)
             .arg(anyRound ? percent(d.clearedShare()) : none),
         d.gamesPlayed > 0 ? QString::number(d.bestGameScore) : none,
         anyRound ? QString::number(d.bestRound) : none,
-        QStringLiteral("%1 cards").arg(d.longestRun),
+        tr("%1 cards").arg(d.longestRun),
         d.meanScore() ? QString::number(*d.meanScore(), 'f', 1) : none,
         percent(d.meanShare()),
         QString::number(d.hintsUsed),

@@ -54,7 +54,7 @@ HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, HighScores* scores)
     : mainWindow_(mainWindow), scores_(scores),
       directory_(scores ? scores->directory() : highScoreDirectory()) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("High Scores"));
+    setWindowTitle(tr("High Scores"));
     setAttribute(Qt::WA_DeleteOnClose);
     createControls();
     createMenus();
@@ -64,8 +64,8 @@ HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, HighScores* scores)
 void HallOfFameWindow::createControls() {
     QWidget* area = createFixedClientArea(this, {0, 0, 4185, 4920});
 
-    rowLabel(area, "Label1", QStringLiteral("Hall of Fame"),
-             palette().color(QPalette::HighlightedText), TitlePoints, {960, 480, 2235, 435});
+    rowLabel(area, "Label1", tr("Hall of Fame"), palette().color(QPalette::HighlightedText),
+             TitlePoints, {960, 480, 2235, 435});
     for (int row = 0; row < HighScorePlaces; ++row) {
         const QByteArray placeName = "Label" + QByteArray::number(row + 2);
         placeLabels_[row] = rowLabel(area, placeName.constData(), QString::number(row + 1),
@@ -80,19 +80,19 @@ void HallOfFameWindow::createControls() {
         nameBoxes_[row] = name;
     }
 
-    auto* back = placed(new QPushButton(QStringLiteral("Back to Corvelle"), area), "Command1",
-                        {120, 4080, 1935, 375});
+    auto* back =
+        placed(new QPushButton(tr("Back to Corvelle"), area), "Command1", {120, 4080, 1935, 375});
     connect(back, &QPushButton::clicked, this, &HallOfFameWindow::onBackClicked);
-    auto* exit = placed(new QPushButton(QStringLiteral("Exit Corvelle"), area), "Command2",
-                        {2160, 4080, 1935, 375});
+    auto* exit =
+        placed(new QPushButton(tr("Exit Corvelle"), area), "Command2", {2160, 4080, 1935, 375});
     connect(exit, &QPushButton::clicked, this, &SecondaryWindow::exitGame);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &HallOfFameWindow::onBackClicked);
 }
 
 void HallOfFameWindow::createMenus() {
-    QMenu* scoresMenu = makeMenu(this, "mnuScores", QStringLiteral("Scores"));
-    QAction* clear = addMenuItem(scoresMenu, "mnuClearHS", QStringLiteral("Clear High Scores"));
+    QMenu* scoresMenu = makeMenu(this, "mnuScores", tr("Scores"));
+    QAction* clear = addMenuItem(scoresMenu, "mnuClearHS", tr("Clear High Scores"));
     connect(clear, &QAction::triggered, this, &HallOfFameWindow::onClearHighScores);
     menuBar()->addMenu(scoresMenu);
 }

@@ -26,10 +26,6 @@ const QString BeforeImportSuffix = QStringLiteral(".before-import");
 constexpr qint64 MaxFileRead = 1 << 20;
 constexpr qint64 MaxImportRead = 4 << 20;
 
-const QString BadPositionMessage = QStringLiteral(
-    "An error has occured in the highscore rearanging routine, please inform me via email if "
-    "you have gotten this error!");
-
 std::vector<std::uint8_t> clearedTableBytes() {
     std::array<TableValue, 5> values;
     std::array<TableValue, 5> names;
@@ -55,7 +51,7 @@ QString commitBytes(const QString& path, const std::vector<std::uint8_t>& bytes,
     if (why.isEmpty()) {
         return {};
     }
-    return QStringLiteral("The high scores could not be saved to %1: %2\n\nThey are kept for as "
+    return HighScores::tr("The high scores could not be saved to %1: %2\n\nThey are kept for as "
                           "long as Corvelle runs, and the file keeps its previous content.")
         .arg(nativePath(path), why);
 }
@@ -120,8 +116,8 @@ bool HighScores::takeOverFromReadOnlyFolder() {
     readTable(file, oldPath);
     damagedCopyPending_ = false; // the damaged file is the old one, which is never replaced
     if (saveHighScores(1)) {
-        told_ << (QStringLiteral("Corvelle cannot save high scores in %1, so it has taken "
-                                 "them over and keeps them in %2 from now on.")
+        told_ << (tr("Corvelle cannot save high scores in %1, so it has taken "
+                     "them over and keeps them in %2 from now on.")
                       .arg(nativePath(oldPath), nativePath(filePath())));
     }
     return true;
@@ -136,7 +132,7 @@ bool HighScores::importScoresDat() {
         return false;
     }
     if (in.status != ReadStatus::Read) {
-        told_ << (QStringLiteral("The old high scores in %1 could not be read: %2")
+        told_ << (tr("The old high scores in %1 could not be read: %2")
                       .arg(nativePath(oldPath), in.error));
         return false;
     }
@@ -149,8 +145,8 @@ bool HighScores::importScoresDat() {
     }
     // The old file goes only once its scores are safely in the new one.
     if (saveHighScores(2) && !QFile::remove(oldPath)) {
-        told_ << (QStringLiteral("The old high score file %1 could not be removed. Please "
-                                 "remove it, or its scores will be taken over again.")
+        told_ << (tr("The old high score file %1 could not be removed. Please "
+                     "remove it, or its scores will be taken over again.")
                       .arg(nativePath(oldPath)));
     }
     return true;
@@ -163,13 +159,13 @@ bool HighScores::keepReplacedTable() {
     }
     const QString copy = unusedName(filePath() + BeforeImportSuffix);
     if (!QFile::copy(filePath(), copy)) {
-        told_ << (QStringLiteral("The high scores in %1 could not be copied to %2, so "
-                                 "they are not replaced by the old high scores of %3.")
+        told_ << (tr("The high scores in %1 could not be copied to %2, so "
+                     "they are not replaced by the old high scores of %3.")
                       .arg(nativePath(filePath()), nativePath(copy), OldScoresFile));
         return false;
     }
-    told_ << (QStringLiteral("The old high scores of %1 replace the Hall of Fame. The "
-                             "Hall of Fame they replace is kept in %2.")
+    told_ << (tr("The old high scores of %1 replace the Hall of Fame. The "
+                 "Hall of Fame they replace is kept in %2.")
                   .arg(OldScoresFile, nativePath(copy)));
     return true;
 }
@@ -180,9 +176,9 @@ void HighScores::readTable(const ReadResult& file, const QString& path) {
     if (file.status != ReadStatus::Read) {
         setFreePlaces();
         damagedCopyPending_ = true;
-        told_ << (QStringLiteral("The high scores in %1 could not be read: %2\n\nThe "
-                                 "Hall of Fame starts empty, and the file is kept as %3 "
-                                 "before it is replaced.")
+        told_ << (tr("The high scores in %1 could not be read: %2\n\nThe "
+                     "Hall of Fame starts empty, and the file is kept as %3 "
+                     "before it is replaced.")
                       .arg(nativePath(path), file.error, ScoresFile + DamagedSuffix));
         return;
     }
@@ -193,9 +189,9 @@ void HighScores::readTable(const ReadResult& file, const QString& path) {
     names_ = table.names;
     if (table.anyDamaged()) {
         damagedCopyPending_ = true;
-        told_ << (QStringLiteral("The high score file %1 is damaged. The entries that "
-                                 "could be read are kept, the others are free places, "
-                                 "and the file is copied to %2 before it is replaced.")
+        told_ << (tr("The high score file %1 is damaged. The entries that "
+                     "could be read are kept, the others are free places, "
+                     "and the file is copied to %2 before it is replaced.")
                       .arg(nativePath(path), ScoresFile + DamagedSuffix));
     }
 }
@@ -228,7 +224,9 @@ QString storableName(const QString& typed) {
 bool HighScores::insertHighScore(int position, std::int32_t score, std::int32_t peakScore,
                                  std::string name) {
     if (position < 0 || position >= HighScorePlaces) {
-        told_ << BadPositionMessage;
+        told_ << tr(
+            "An error has occured in the highscore rearanging routine, please inform me via "
+            "email if you have gotten this error!");
         return false;
     }
     for (int i = HighScorePlaces - 1; i > position; --i) {
@@ -279,9 +277,9 @@ bool HighScores::keepDamagedCopy() {
     const bool kept =
         file.isFile() ? QFile::copy(filePath(), target) : QDir().rename(filePath(), target);
     if (!kept) {
-        told_ << (QStringLiteral("The damaged high score file %1 could not be kept as "
-                                 "%2, so it is not replaced. The high scores are kept for "
-                                 "as long as Corvelle runs.")
+        told_ << (tr("The damaged high score file %1 could not be kept as "
+                     "%2, so it is not replaced. The high scores are kept for "
+                     "as long as Corvelle runs.")
                       .arg(nativePath(filePath()), nativePath(target)));
         return false;
     }

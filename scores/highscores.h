@@ -3,6 +3,7 @@
 #include "scores/tablevalue.h"
 #include "storage/savefile.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,8 @@ QString chooseHighScoreDirectory(const QString& applicationDir, const QString& u
 // windows: the window that ends a game hands it the score, and each operation returns what the
 // player must be told (empty when all went well), for the window to show.
 class HighScores {
+    Q_DECLARE_TR_FUNCTIONS(corvelle::HighScores)
+
 public:
     // `takeOverDirectory`: a folder of the game that cannot be written, whose Hall of Fame is
     // taken over while `directory` has none yet.

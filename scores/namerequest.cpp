@@ -3,13 +3,19 @@
 #include "scores/highscores.h"
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
+
 namespace corvelle {
 
 std::string askHallOfFameName(bool cheated) {
     std::string name =
-        storableName(dialogs().askText(QStringLiteral("Please enter your name for the High "
-                                                      "Scores Hall of Fame."),
-                                       QStringLiteral("High Scores: Hall of Fame"), storableName))
+        storableName(
+            dialogs().askText(
+                QCoreApplication::translate("corvelle::NameRequest",
+                                            "Please enter your name for the High "
+                                            "Scores Hall of Fame."),
+                QCoreApplication::translate("corvelle::NameRequest", "High Scores: Hall of Fame"),
+                storableName))
             .toStdString();
     if (cheated) {
         name += " *";

@@ -1,5 +1,6 @@
 #include "storage/savefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,8 +23,9 @@ constexpr int SuffixLength = 6;
 constexpr char SuffixLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
 QString reason(const char* what, int error) {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what),
-                                        QString::fromLocal8Bit(std::strerror(error)));
+    return QCoreApplication::translate("corvelle::SaveFile", "%1: %2")
+        .arg(QCoreApplication::translate("corvelle::SaveFile", what),
+             QString::fromLocal8Bit(std::strerror(error)));
 }
 
 QByteArray encoded(const QString& path) {
@@ -85,7 +87,8 @@ QString writeAll(int fd, const QByteArray& bytes) {
             continue;
         }
         if (written <= 0) {
-            return reason("writing the new content failed", written < 0 ? errno : ENOSPC);
+            return reason(QT_TRANSLATE_NOOP("corvelle::SaveFile", "writing the new content failed"),
+                          written < 0 ? errno : ENOSPC);
         }
         data += written;
         left -= written;
@@ -101,16 +104,20 @@ QString fillTemporary(int fd, const QString& target, const QByteArray& bytes) {
     QString why;
     if (::stat(encoded(target).constData(), &old) == 0 && S_ISREG(old.st_mode) &&
         ::fchmod(fd, (old.st_mode & 07777) | S_IRUSR) != 0) {
-        why = reason("giving the new file the old one's permissions failed", errno);
+        why = reason(QT_TRANSLATE_NOOP("corvelle::SaveFile",
+                                       "giving the new file the old one's permissions failed"),
+                     errno);
     }
     if (why.isEmpty()) {
         why = writeAll(fd, bytes);
     }
     if (why.isEmpty() && ::fsync(fd) != 0) {
-        why = reason("writing the new content to the disk failed", errno);
+        why = reason(
+            QT_TRANSLATE_NOOP("corvelle::SaveFile", "writing the new content to the disk failed"),
+            errno);
     }
     if (::close(fd) != 0 && why.isEmpty()) {
-        why = reason("closing the new file failed", errno);
+        why = reason(QT_TRANSLATE_NOOP("corvelle::SaveFile", "closing the new file failed"), errno);
     }
     return why;
 }
@@ -119,7 +126,9 @@ QString syncDirectory(const QString& target) {
     const int fd =
         ::open(encoded(QFileInfo(target).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
-        return reason("the file was replaced, but its folder could not be opened to sync it",
+        return reason(QT_TRANSLATE_NOOP(
+                          "corvelle::SaveFile",
+                          "the file was replaced, but its folder could not be opened to sync it"),
                       errno);
     }
     // Some file systems cannot sync a directory and say so with EINVAL; they need no sync.
@@ -127,7 +136,10 @@ QString syncDirectory(const QString& target) {
     const int error = errno;
     ::close(fd);
     return synced ? QString()
-                  : reason("the file was replaced, but its folder could not be synced", error);
+                  : reason(QT_TRANSLATE_NOOP(
+                               "corvelle::SaveFile",
+                               "the file was replaced, but its folder could not be synced"),
+                           error);
 }
 
 ReadResult unreadable(int error) {
@@ -135,11 +147,15 @@ ReadResult unreadable(int error) {
 }
 
 ReadResult notRegular(mode_t mode) {
-    const char* what = S_ISDIR(mode)                    ? "a folder"
-                       : S_ISFIFO(mode)                 ? "a FIFO"
-                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                                                        : "not a regular file";
-    return {ReadStatus::NotRegular, {}, QStringLiteral("it is %1").arg(QLatin1String(what))};
+    const char* what = S_ISDIR(mode)    ? QT_TRANSLATE_NOOP("corvelle::SaveFile", "a folder")
+                       : S_ISFIFO(mode) ? QT_TRANSLATE_NOOP("corvelle::SaveFile", "a FIFO")
+                       : S_ISCHR(mode) || S_ISBLK(mode)
+                           ? QT_TRANSLATE_NOOP("corvelle::SaveFile", "a device")
+                           : QT_TRANSLATE_NOOP("corvelle::SaveFile", "not a regular file");
+    return {ReadStatus::NotRegular,
+            {},
+            QCoreApplication::translate("corvelle::SaveFile", "it is %1")
+                .arg(QCoreApplication::translate("corvelle::SaveFile", what))};
 }
 
 } // namespace
@@ -151,12 +167,16 @@ QString replaceFileContent(const QString& path, const QByteArray& bytes) {
     QString temporary;
     const int fd = createTemporary(target, temporary);
     if (fd < 0) {
-        return reason("the new file could not be created beside it", errno);
+        return reason(
+            QT_TRANSLATE_NOOP("corvelle::SaveFile", "the new file could not be created beside it"),
+            errno);
     }
     QString why = fillTemporary(fd, target, bytes);
     if (why.isEmpty() &&
         ::rename(encoded(temporary).constData(), encoded(target).constData()) != 0) {
-        why = reason("the new file could not take the old one's place", errno);
+        why = reason(QT_TRANSLATE_NOOP("corvelle::SaveFile",
+                                       "the new file could not take the old one's place"),
+                     errno);
     }
     if (!why.isEmpty()) {
         ::unlink(encoded(temporary).constData());

@@ -8,7 +8,15 @@
 
 #include <vector>
 
+class QLabel;
+class QPushButton;
+
 namespace corvelle {
+
+// The width a button's caption takes (its access key mark aside), and the room the button's
+// frame leaves it.
+int captionWidth(const QPushButton* button);
+int captionRoom(const QPushButton* button);
 
 // The place in pixels of a place in twips on a window drawn `scale` times larger.
 QRect pixels(const Twips& place, qreal scale);
@@ -31,12 +39,16 @@ public:
     // Puts a label back at its place, grown to fit its text, and smaller where the parent's
     // right edge leaves too little room for it. The parent must have its size for this scale.
     void fit(QWidget* widget) const;
+    // Keeps `label` a space clear of `caption`, a label to its left: where the caption's text (a
+    // translated one) comes closer to the label's place, the label moves right.
+    void follow(QWidget* label, QLabel* caption);
 
 private:
     struct Entry {
         QPointer<QWidget> widget;
         Twips at;
         QFont font;
+        QPointer<QLabel> after; // the caption it follows, if any
     };
     static constexpr qreal MinimumPointSize = 5.0;
     QFont scaledFont(const Entry& entry) const;

@@ -56,8 +56,7 @@ SecondaryWindow* SecondaryWindow::standingInFor(const QWidget* mainWindow) {
 QPushButton* SecondaryWindow::createButtons(const QString& returnCaption, const Twips& returnPlace,
                                             const Twips& exitPlace) {
     auto* back = placed(new QPushButton(returnCaption, this), "Command1", returnPlace);
-    auto* exit =
-        placed(new QPushButton(QStringLiteral("Exit Corvelle"), this), "Command2", exitPlace);
+    auto* exit = placed(new QPushButton(tr("Exit Corvelle"), this), "Command2", exitPlace);
     connect(back, &QPushButton::clicked, this, &QWidget::close);
     connect(exit, &QPushButton::clicked, this, &SecondaryWindow::exitGame);
     setTabOrder(back, exit);

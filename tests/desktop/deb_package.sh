@@ -1,9 +1,9 @@
 #!/bin/bash
 # The Debian package: `cpack -G DEB` from the build must make one corvelle_VERSION_ARCH.deb
 # whose control fields name the game, the project's version, the build's architecture, the
-# games section and the libraries and fonts it needs, and which holds exactly the files of an
-# installed game under /usr: the program, its 55 pictures, the desktop entry, the metainfo, the
-# icons, and the copyright file and changelog.
+# games section and the libraries, fonts and Qt translations it needs, and which holds exactly
+# the files of an installed game under /usr: the program, its 55 pictures, its translations, the
+# desktop entry, the metainfo, the icons, and the copyright file and changelog.
 #   usage: deb_package.sh CPACK BUILD_DIRECTORY VERSION APP_ID
 set -u
 cpack=$1 build=$2 version=$3 id=$4
@@ -38,7 +38,8 @@ summary=$(head -1 <<<"$description")
 
 # The names in Depends, each with any version bound but without alternatives dropped.
 depends=$(field Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/^ *//; s/ *$//' | sort -u)
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-dejavu-core; do
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-dejavu-core \
+              qt6-translations-l10n; do
     grep -qx "$needed" <<<"$depends" || fail "Depends lacks $needed: $(field Depends)"
 done
 
@@ -51,6 +52,9 @@ expected=("-rwxr-xr-x ./usr/bin/corvelle"
           "-rw-r--r-- ./usr/share/doc/corvelle/changelog.gz")
 for size in 48 128 256; do
     expected+=("-rw-r--r-- ./usr/share/icons/hicolor/${size}x$size/apps/$id.png")
+done
+for language in de es fr; do
+    expected+=("-rw-r--r-- ./usr/share/corvelle/translations/corvelle_$language.qm")
 done
 for n in $(seq 55); do
     expected+=("-rw-r--r-- ./usr/share/corvelle/images/$n.jpg"

@@ -1,7 +1,8 @@
 #!/bin/bash
 # An installed copy: `cmake --install` into a fresh prefix must put the program, its pictures,
 # the desktop entry, the metainfo and the icons where a desktop looks for them, and the
-# installed program, with no pictures beside it and a home of its own, must open its window.
+# installed program, with no pictures beside it and a home of its own, must open its window, in
+# German under a German locale.
 #   usage: install_x11.sh CMAKE BUILD_DIRECTORY APP_ID
 set -u
 cmake=$1 build=$2 id=$3
@@ -28,6 +29,7 @@ files=(bin/corvelle "share/applications/$id.desktop" "share/metainfo/$id.metainf
        "share/icons/hicolor/scalable/apps/$id.svg")
 for size in 48 128 256; do files+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 for n in $(seq 55); do files+=("share/corvelle/images/$n.jpg" "share/corvelle/images/large/$n.jpg"); done
+for language in de es fr; do files+=("share/corvelle/translations/corvelle_$language.qm"); done
 for f in "${files[@]}"; do [ -s "$prefix/$f" ] || fail "$f was not installed"; done
 [ -x "$prefix/bin/corvelle" ] || fail "bin/corvelle is not executable"
 [ -e "$prefix/bin/images" ] && fail "pictures were installed beside the program"
@@ -59,5 +61,17 @@ xdotool mousemove --window "$hof" 50 35 click 1
 for _ in $(seq 50); do [ -f "$XDG_DATA_HOME/corvelle/hscores.dat" ] && break; sleep 0.1; done
 [ -f "$XDG_DATA_HOME/corvelle/hscores.dat" ] || fail "no Hall of Fame in the player's data folder"
 [ -e "$prefix/bin/hscores.dat" ] && fail "the Hall of Fame was written into the installation"
+
+# Under a German locale the installed copy speaks German: its translations are found where the
+# installation put them (the Hall of Fame window is "Bestenliste", the rules "Spielregeln").
+kill "$game" 2>/dev/null
+for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+LANG=de_DE.UTF-8 LANGUAGE=de "$prefix/bin/corvelle" >"$run/game-de.log" 2>&1 &
+game=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Corvelle v[0-9]+\.[0-9]+\.[0-9]+$' | head -1)
+[ -n "$window" ] || { cat "$run/game-de.log" >&2; fail "the game showed no window under a German locale"; }
+xdotool windowfocus --sync "$window" key ctrl+h
+timeout 10 xdotool search --sync --onlyvisible --name '^Bestenliste$' >/dev/null ||
+    fail "under LANG=de_DE.UTF-8 Ctrl+H opened no window captioned Bestenliste"
 
 echo "install_x11: every check passed"
