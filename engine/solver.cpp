@@ -344,6 +344,35 @@ private:
 // the work is a few word-wide maxima per column for six tables at once.
 class LongestRuns {
 public:
+    // Makes the table cover every table below `heights`, grown to hold the tables it held
+    // already too; false when `budget` was stopped first.
+    bool cover(const Round& round, const Heights& heights, Budget& budget) {
+        if (covers(heights)) {
+            return true;
+        }
+        Heights limit = heights;
+        if (covers({})) {
+            std::transform(limit.begin(), limit.end(), limit_.begin(), limit.begin(),
+                           [](int a, int b) { return std::max(a, b); });
+        }
+        return build(round, limit, budget);
+    }
+
+    // The longest run that can follow on `table` after a card that the slots of `fitting` fit.
+    int after(const Table& table, SlotMask fitting) const {
+        return longestOf(runs_[table.code], fitting & table.free);
+    }
+    // The longest run of `code` or of any table below it.
+    int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
+    std::size_t bytes() const { return capacity_ * (sizeof(std::uint64_t) + Columns + 1); }
+
+private:
+    // Whether the table covers every table below `heights`.
+    bool covers(const Heights& heights) const {
+        return complete_ && std::equal(heights.begin(), heights.end(), limit_.begin(),
+                                       [](int height, int limit) { return height <= limit; });
+    }
+
     // False when `budget` was stopped before the table was complete.
     bool build(const Round& round, const Heights& limit, Budget& budget) {
         limit_ = limit;
@@ -380,22 +409,6 @@ public:
         return true;
     }
 
-    // Whether the table covers every table below `heights`.
-    bool covers(const Heights& heights) const {
-        return complete_ && std::equal(heights.begin(), heights.end(), limit_.begin(),
-                                       [](int height, int limit) { return height <= limit; });
-    }
-    const Heights& limit() const { return limit_; }
-
-    // The longest run that can follow on `table` after a card that the slots of `fitting` fit.
-    int after(const Table& table, SlotMask fitting) const {
-        return longestOf(runs_[table.code], fitting & table.free);
-    }
-    // The longest run of `code` or of any table below it.
-    int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
-    std::size_t bytes() const { return capacity_ * (sizeof(std::uint64_t) + Columns + 1); }
-
-private:
     static constexpr int AnyBelowShift = 8 * Columns;
     static constexpr std::uint64_t HighBits = 0x8080808080808080u;
     static constexpr std::uint64_t LaneOnes = 0x0000010101010101u;
@@ -721,7 +734,7 @@ struct Choice {
 // the exact values of the table.
 class BestSearch {
 public:
-    BestSearch(const SolverPosition& position, const Round& round, const LongestRuns& runs,
+    BestSearch(const SolverPosition& position, const Round& round, LongestRuns& runs,
                ValueTable& values, Budget& budget)
         : position_(position), round_(round), runs_(runs), values_(values), budget_(budget),
           chains_(round_, budget_), start_(tableOf(position.heights)),
@@ -801,7 +814,7 @@ private:
         const bool lastSegment = drawn == round_.drawPileSize();
         std::int64_t leftOut = -1;
         auto promising = [&](const Table& end, int lastSlot) {
-            const int more = runs_.after(end, round_.fitsAfter(lastSlot));
+            const int more = longestAfter(end, lastSlot);
             const int later = lastSegment ? 0 : rest(end, drawn + 1);
             const std::int64_t key =
                 score.points(end.played + more) + std::max(later, round_.bonus(drawn));
@@ -832,8 +845,8 @@ private:
 
     // The most `table` could give after `drawn` draws if every run were as long as the longest
     // run it holds: one run per draw left and the one in hand, and the bonus.
-    int rest(const Table& table, int drawn) const {
-        const int longest = std::max(1, runs_.anyBelow(table.code));
+    int rest(const Table& table, int drawn) {
+        const int longest = std::max(1, runsReady() ? runs_.anyBelow(table.code) : table.cards);
         const int runs = round_.drawPileSize() - drawn + 1;
         const int full = std::min(runs, table.cards / longest);
         const RunScore& score = round_.afterDraw();
@@ -844,12 +857,28 @@ private:
         return static_cast<int>(points) + round_.bonus(drawn);
     }
 
+    // The longest run that can follow the card of `lastSlot` on `table`.
+    int longestAfter(const Table& table, int lastSlot) {
+        return runsReady() ? runs_.after(table, round_.fitsAfter(lastSlot)) : table.cards;
+    }
+
+    // The longest-run table covers the search's tables from the first bound that needs it on:
+    // a search with nothing to play never builds it. While a stopped budget leaves it
+    // unbuilt, the bounds fall back on the cards left.
+    bool runsReady() {
+        if (!runsReady_ && !budget_.stopped()) {
+            runsReady_ = runs_.cover(round_, position_.heights, budget_);
+        }
+        return runsReady_;
+    }
+
     bool appendTailRun(Table& table, int drawn, std::int64_t& value, std::vector<SolverMove>& line);
     void appendRun(const Table& from, int top, const Table& to, std::vector<SolverMove>& line);
 
     const SolverPosition& position_;
     const Round& round_;
-    const LongestRuns& runs_;
+    LongestRuns& runs_;
+    bool runsReady_ = false;
     ValueTable& values_;
     Budget& budget_;
     ChainFinder chains_;
@@ -896,7 +925,7 @@ bool BestSearch::appendTailRun(Table& table, int drawn, std::int64_t& value,
     const bool lastSegment = drawn == round_.drawPileSize();
     // Only a run whose bound reaches `value` can be the one; past the others nothing is.
     auto reaching = [&](const Table& end, int lastSlot) {
-        const int more = runs_.after(end, round_.fitsAfter(lastSlot));
+        const int more = longestAfter(end, lastSlot);
         const int later = lastSegment ? 0 : rest(end, drawn + 1);
         return round_.afterDraw().points(end.played + more) +
                    std::max(later, round_.bonus(drawn)) >=
@@ -1136,16 +1165,6 @@ SolverResult RoundSolver::solve(const SolverPosition& position, const SolverLimi
         tables_ = std::make_unique<Tables>(position);
     }
     Budget budget(limits.maxStates, cancel);
-    if (!tables_->runs.covers(position.heights)) {
-        Heights limit = position.heights;
-        if (tables_->runs.covers({})) { // grown to hold the tables of both
-            std::transform(limit.begin(), limit.end(), tables_->runs.limit().begin(), limit.begin(),
-                           [](int a, int b) { return std::max(a, b); });
-        }
-        if (!tables_->runs.build(tables_->round, limit, budget)) {
-            return result;
-        }
-    }
     BestSearch best(position, tables_->round, tables_->runs, tables_->values, budget);
     best.searchRoot();
     result.best = best.bestTotal();
