@@ -659,6 +659,12 @@ public:
             }
         }
     }
+    // Asks for the cache line of an entry that is about to be read.
+    void prefetch(int code, int drawn) const {
+#if defined(__GNUC__)
+        __builtin_prefetch(&slots_[hash(keyOf(code, drawn)) & mask_]);
+#endif
+    }
     void store(int code, int drawn, int value, bool exact) {
         if (2 * (count_ + 1) > slots_.size()) {
             grow();
@@ -835,6 +841,7 @@ private:
             choice.key = choice.run + (end.code == 0 ? round_.bonus(drawn) : 0);
             if (!choice.final) {
                 choice.key += rest(end, drawn + 1);
+                values_.prefetch(end.code, drawn + 1);
             }
             choices.push_back(choice);
         }
@@ -865,8 +872,9 @@ private:
     // The longest-run table covers the search's tables from the first bound that needs it on:
     // a search with nothing to play never builds it. While a stopped budget leaves it
     // unbuilt, the bounds fall back on the cards left.
-    bool runsReady() {
-        if (!runsReady_ && !budget_.stopped()) {
+    bool runsReady() { return runsReady_ || buildRuns(); }
+    [[gnu::noinline]] bool buildRuns() {
+        if (!budget_.stopped()) {
             runsReady_ = runs_.cover(round_, position_.heights, budget_);
         }
         return runsReady_;
