@@ -219,7 +219,8 @@ private:
 // Finds every table a run of plays can reach from a table and a discard top: the ends of all
 // chains, each free card fitting the one played before. Different orders often reach the same
 // table with the same last card, so every (table, last column) is expanded once; a small
-// open-addressing set, cleared by a generation count, remembers them within one walk.
+// open-addressing table, cleared by a generation count, keeps for each table reached in one
+// walk the last columns it was reached with and whether it is listed as an end.
 class ChainFinder {
 public:
     ChainFinder(const Round& round, Budget& budget) : round_(round), budget_(budget) {
@@ -253,10 +254,17 @@ private:
     template <class Expand>
     void step(const Table& from, int slot, std::vector<Table>& ends, Expand& expand) {
         const Table next = afterPlay(from, slot);
-        if (!insert(next.code * 8 + columnOf(slot)) || !budget_.spend(1) || !expand(next, slot)) {
+        std::uint64_t& reached = entryOf(next.code);
+        const std::uint64_t column = std::uint64_t{1} << columnOf(slot);
+        if ((reached & column) != 0) {
             return;
         }
-        if (insert(next.code * 8 + 7)) {
+        reached |= column;
+        if (!budget_.spend(1) || !expand(next, slot)) {
+            return;
+        }
+        if ((reached & ListedBit) == 0) {
+            reached |= ListedBit;
             ends.push_back(next);
         }
         for (SlotMask m = round_.fitsAfter(slot) & next.free; m != 0 && !budget_.stopped();
@@ -269,9 +277,12 @@ private:
         for (SlotMask m = fitting & from.free; m != 0; m &= m - 1) {
             const int slot = std::countr_zero(m);
             const Table next = afterPlay(from, slot);
-            if (!insert(next.code * 8 + columnOf(slot))) {
+            std::uint64_t& reached = entryOf(next.code);
+            const std::uint64_t column = std::uint64_t{1} << columnOf(slot);
+            if ((reached & column) != 0) {
                 continue;
             }
+            reached |= column;
             slots.push_back(slot);
             if (next.code == target || pathTo(next, round_.fitsAfter(slot), target, slots)) {
                 return true;
@@ -289,21 +300,23 @@ private:
         count_ = 0;
     }
 
-    // Adds a key of this generation; false when it was there already.
-    bool insert(std::uint32_t key) {
+    // The entry of `code` in this walk (generation, code, then a bit per last column and
+    // ListedBit), made with no bits set when the walk had not reached the table yet. It stays
+    // in place until the next call.
+    std::uint64_t& entryOf(int code) {
         if (2 * (count_ + 1) > keys_.size()) {
             grow();
         }
-        const std::uint64_t entry = std::uint64_t{generation_} << 32 | key;
+        const std::uint64_t key = std::uint64_t{generation_} << 32 | std::uint64_t(code) << 8;
         const std::size_t mask = keys_.size() - 1;
-        for (std::size_t i = hash(key) & mask;; i = (i + 1) & mask) {
-            if (keys_[i] == entry) {
-                return false;
+        for (std::size_t i = hash(code) & mask;; i = (i + 1) & mask) {
+            if ((keys_[i] & ~EntryBits) == key) {
+                return keys_[i];
             }
             if (keys_[i] >> 32 != generation_) {
-                keys_[i] = entry;
+                keys_[i] = key;
                 ++count_;
-                return true;
+                return keys_[i];
             }
         }
     }
@@ -314,14 +327,18 @@ private:
         count_ = 0;
         for (std::uint64_t entry : old) {
             if (entry >> 32 == generation_) {
-                insert(static_cast<std::uint32_t>(entry));
+                entryOf(static_cast<int>(entry >> 8 & 0xFFFFFF)) = entry;
             }
         }
     }
 
-    static std::size_t hash(std::uint32_t key) {
-        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 32);
+    static std::size_t hash(int code) {
+        return static_cast<std::size_t>((static_cast<std::uint32_t>(code) * 0x9E3779B97F4A7C15u) >>
+                                        32);
     }
+
+    static constexpr std::uint64_t ListedBit = 0x80;
+    static constexpr std::uint64_t EntryBits = 0xFF;
 
     const Round& round_;
     Budget& budget_;
@@ -684,7 +701,9 @@ public:
             }
         }
     }
-    std::size_t bytes() const { return slots_.capacity() * sizeof(std::uint64_t); }
+    std::size_t bytes() const {
+        return slots_.capacity() * sizeof(std::uint64_t);
+    }
 
 private:
     static constexpr std::uint64_t ExactBit = std::uint64_t{1} << 31;
