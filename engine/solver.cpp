@@ -381,7 +381,9 @@ public:
     }
     // The longest run of `code` or of any table below it.
     int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
-    std::size_t bytes() const { return capacity_ * (sizeof(std::uint64_t) + Columns + 1); }
+    std::size_t bytes() const {
+        return capacity_ * sizeof(std::uint64_t) + (below_ ? (Columns + 1) * (Window + 8) : 0);
+    }
 
 private:
     // Whether the table covers every table below `heights`.
@@ -397,14 +399,16 @@ private:
         Heights full = limit;
         full[0] = Rows; // whole groups of six
         const auto size = static_cast<std::size_t>(tableOf(full).code) + 1;
+        // Nothing is read before it is written, so nothing needs clearing.
         if (size > capacity_) {
-            // Nothing is read before it is written, so nothing needs clearing.
             runs_.reset(new std::uint64_t[size]);
-            for (auto& column : byColumn_) {
-                column.reset(new std::uint8_t[size + 8]);
-            }
-            below_.reset(new std::uint8_t[size + 8]);
             capacity_ = size;
+        }
+        if (!below_) {
+            for (auto& column : byColumn_) {
+                column.reset(new std::uint8_t[Window + 8]);
+            }
+            below_.reset(new std::uint8_t[Window + 8]);
         }
         prepareLaneMasks(round);
         Heights height{}; // columns 1..6; column 0 is the lane
@@ -427,6 +431,11 @@ private:
     }
 
     static constexpr int AnyBelowShift = 8 * Columns;
+    static constexpr std::size_t Window = 6 * 8192;
+    static_assert(Window % 6 == 0 && Window >= ColumnWeight[Columns - 1] + 6);
+
+    // Where a code's group keeps its building rows: a whole group never wraps around.
+    static std::size_t inWindow(std::size_t code) { return code % Window; }
     static constexpr std::uint64_t HighBits = 0x8080808080808080u;
     static constexpr std::uint64_t LaneOnes = 0x0000010101010101u;
 
@@ -473,7 +482,8 @@ private:
 
     // The six tables with the heights `height` of columns 1..6 and every height of column 0.
     void fillGroup(const Round& round, int group, const Heights& height) {
-        const std::size_t base = static_cast<std::size_t>(group) * 6;
+        const std::size_t code = static_cast<std::size_t>(group) * 6;
+        const std::size_t base = inWindow(code);
         SlotMask free = 0; // the free cards of columns 1..6
         for (int column = 1; column < Columns; ++column) {
             if (height[column] > 0) {
@@ -487,7 +497,8 @@ private:
                 continue;
             }
             const int slot = freeSlot(column, height[column]);
-            const std::size_t before = base - static_cast<std::size_t>(ColumnWeight[column]);
+            const std::size_t before =
+                inWindow(code - static_cast<std::size_t>(ColumnWeight[column]));
             SlotMask fitting = round.fitsAfter(slot) & free & ~slotBit(slot);
             if (height[column] > 1) {
                 fitting |= round.fitsAfter(slot) & slotBit(slot - 1);
@@ -524,7 +535,8 @@ private:
         for (int column = 1; column < Columns; ++column) {
             if (height[column] > 0) {
                 below = maxBytes(
-                    below, load(&below_[base - static_cast<std::size_t>(ColumnWeight[column])]));
+                    below,
+                    load(&below_[inWindow(code - static_cast<std::size_t>(ColumnWeight[column]))]));
             }
         }
         below = maxBytes(below, below << 8);
@@ -534,7 +546,7 @@ private:
         store(&below_[base], below);
         rows[Columns] = below;
         transpose(rows);
-        std::copy_n(rows.begin(), Rows + 1, &runs_[base]);
+        std::copy_n(rows.begin(), Rows + 1, &runs_[code]);
     }
 
     // Turns eight words of eight bytes around: byte b of word w becomes byte w of word b.
@@ -582,6 +594,8 @@ private:
     bool complete_ = false;
     std::size_t capacity_ = 0;
     std::unique_ptr<std::uint64_t[]> runs_;
+    // The building's own rows (by column, and the tables below) for the last Window codes
+    // only: a group reads no further back than one step of the highest column.
     std::array<std::unique_ptr<std::uint8_t[]>, Columns> byColumn_;
     std::unique_ptr<std::uint8_t[]> below_;
     std::array<std::uint64_t, TableSlots> laneMask_{};
