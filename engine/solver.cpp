@@ -477,6 +477,13 @@ private:
                 }
             }
             laneMask_[static_cast<std::size_t>(slot)] = mask;
+            mask = 0;
+            for (int lane = 1; lane <= Rows; ++lane) {
+                if ((round.fitsAfter(freeSlot(0, lane)) >> slot & 1) != 0) {
+                    mask |= std::uint64_t{0xFF} << (8 * lane);
+                }
+            }
+            followMask_[static_cast<std::size_t>(slot)] = mask;
         }
     }
 
@@ -513,16 +520,20 @@ private:
             own = maxBytes(own, runs);
             rows[static_cast<std::size_t>(column)] = runs;
         }
-        // Column 0, lane by lane: each lane's table is the one below it, one lane down.
+        // Column 0: after its free card in one lane come the runs of the lane below (one card
+        // fewer in column 0) that begin with a free card of another column fitting it, found
+        // for all lanes at once, or column 0's next card, lane by lane.
+        std::uint64_t following = 0;
+        for (int column = 1; column < Columns; ++column) {
+            if (height[column] > 0) {
+                following = maxBytes(following, load(&byColumn_[column][base]) << 8 &
+                                                    followMask_[freeSlot(column, height[column])]);
+            }
+        }
         std::array<std::uint8_t, 8> zero{};
         for (int lane = 1; lane <= Rows; ++lane) {
             const int slot = freeSlot(0, lane);
-            SlotMask fitting = round.fitsAfter(slot) & free;
-            int longest = 0;
-            for (; fitting != 0; fitting &= fitting - 1) {
-                const int other = columnOf(std::countr_zero(fitting));
-                longest = std::max<int>(longest, byColumn_[other][base + lane - 1]);
-            }
+            int longest = static_cast<int>(following >> (8 * lane) & 0xFF);
             if (lane > 1 && (round.fitsAfter(slot) >> (slot - 1) & 1) != 0) {
                 longest = std::max<int>(longest, zero[lane - 1]);
             }
@@ -599,6 +610,8 @@ private:
     std::array<std::unique_ptr<std::uint8_t[]>, Columns> byColumn_;
     std::unique_ptr<std::uint8_t[]> below_;
     std::array<std::uint64_t, TableSlots> laneMask_{};
+    // For the card of every slot, the lanes whose free card of column 0 it fits, as 0xFF bytes.
+    std::array<std::uint64_t, TableSlots> followMask_{};
 };
 
 // The fewest runs that can clear each table below the start if every run could begin on any
