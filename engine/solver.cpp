@@ -866,10 +866,12 @@ private:
         const bool lastSegment = drawn == round_.drawPileSize();
         std::int64_t leftOut = -1;
         auto promising = [&](const Table& end, int lastSlot) {
-            const int more = longestAfter(end, lastSlot);
+            const std::int64_t run = score.points(end.played + longestAfter(end, lastSlot));
+            if (run + round_.bonus(drawn) > alpha) {
+                return true; // whatever the bound of the later runs
+            }
             const int later = lastSegment ? 0 : rest(end, drawn + 1);
-            const std::int64_t key =
-                score.points(end.played + more) + std::max(later, round_.bonus(drawn));
+            const std::int64_t key = run + std::max(later, round_.bonus(drawn));
             if (key > alpha) {
                 return true;
             }
