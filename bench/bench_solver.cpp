@@ -166,10 +166,10 @@ std::vector<std::uint64_t> benchSolving(bool wrap, int deals) {
 
 // The fixed cost of a solve: the time of solves that have nothing to search, each from cold.
 // One keeps the whole dealt table with the draw pile used up and a discard top that no free card
-// fits: nothing can be played, yet a full table's solve builds its table of the longest runs
-// of all the tables below it, so this is what every solve of a full table pays before it
-// searches. The other leaves one card, in the last column (the highest heights code a single
-// card can have): the cost of a solve's set-up alone.
+// fits: nothing can be played, so no bound is ever asked for and the table of the longest runs
+// below the start (built when the first bound needs it) is never built; this is what a solve of
+// a full table pays before its search begins. The other leaves one card, in the last column
+// (the highest heights code a single card can have).
 void benchFixedCost() {
     Dealer dealer(false);
     std::vector<double> full;

@@ -219,7 +219,8 @@ private:
 // Finds every table a run of plays can reach from a table and a discard top: the ends of all
 // chains, each free card fitting the one played before. Different orders often reach the same
 // table with the same last card, so every (table, last column) is expanded once; a small
-// open-addressing set, cleared by a generation count, remembers them within one walk.
+// open-addressing table, cleared by a generation count, keeps for each table reached in one
+// walk the last columns it was reached with and whether it is listed as an end.
 class ChainFinder {
 public:
     ChainFinder(const Round& round, Budget& budget) : round_(round), budget_(budget) {
@@ -253,10 +254,17 @@ private:
     template <class Expand>
     void step(const Table& from, int slot, std::vector<Table>& ends, Expand& expand) {
         const Table next = afterPlay(from, slot);
-        if (!insert(next.code * 8 + columnOf(slot)) || !budget_.spend(1) || !expand(next, slot)) {
+        std::uint64_t& reached = entryOf(next.code);
+        const std::uint64_t column = std::uint64_t{1} << columnOf(slot);
+        if ((reached & column) != 0) {
             return;
         }
-        if (insert(next.code * 8 + 7)) {
+        reached |= column;
+        if (!budget_.spend(1) || !expand(next, slot)) {
+            return;
+        }
+        if ((reached & ListedBit) == 0) {
+            reached |= ListedBit;
             ends.push_back(next);
         }
         for (SlotMask m = round_.fitsAfter(slot) & next.free; m != 0 && !budget_.stopped();
@@ -269,9 +277,12 @@ private:
         for (SlotMask m = fitting & from.free; m != 0; m &= m - 1) {
             const int slot = std::countr_zero(m);
             const Table next = afterPlay(from, slot);
-            if (!insert(next.code * 8 + columnOf(slot))) {
+            std::uint64_t& reached = entryOf(next.code);
+            const std::uint64_t column = std::uint64_t{1} << columnOf(slot);
+            if ((reached & column) != 0) {
                 continue;
             }
+            reached |= column;
             slots.push_back(slot);
             if (next.code == target || pathTo(next, round_.fitsAfter(slot), target, slots)) {
                 return true;
@@ -289,21 +300,23 @@ private:
         count_ = 0;
     }
 
-    // Adds a key of this generation; false when it was there already.
-    bool insert(std::uint32_t key) {
+    // The entry of `code` in this walk (generation, code, then a bit per last column and
+    // ListedBit), made with no bits set when the walk had not reached the table yet. It stays
+    // in place until the next call.
+    std::uint64_t& entryOf(int code) {
         if (2 * (count_ + 1) > keys_.size()) {
             grow();
         }
-        const std::uint64_t entry = std::uint64_t{generation_} << 32 | key;
+        const std::uint64_t key = std::uint64_t{generation_} << 32 | std::uint64_t(code) << 8;
         const std::size_t mask = keys_.size() - 1;
-        for (std::size_t i = hash(key) & mask;; i = (i + 1) & mask) {
-            if (keys_[i] == entry) {
-                return false;
+        for (std::size_t i = hash(code) & mask;; i = (i + 1) & mask) {
+            if ((keys_[i] & ~EntryBits) == key) {
+                return keys_[i];
             }
             if (keys_[i] >> 32 != generation_) {
-                keys_[i] = entry;
+                keys_[i] = key;
                 ++count_;
-                return true;
+                return keys_[i];
             }
         }
     }
@@ -314,14 +327,18 @@ private:
         count_ = 0;
         for (std::uint64_t entry : old) {
             if (entry >> 32 == generation_) {
-                insert(static_cast<std::uint32_t>(entry));
+                entryOf(static_cast<int>(entry >> 8 & 0xFFFFFF)) = entry;
             }
         }
     }
 
-    static std::size_t hash(std::uint32_t key) {
-        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 32);
+    static std::size_t hash(int code) {
+        return static_cast<std::size_t>((static_cast<std::uint32_t>(code) * 0x9E3779B97F4A7C15u) >>
+                                        32);
     }
+
+    static constexpr std::uint64_t ListedBit = 0x80;
+    static constexpr std::uint64_t EntryBits = 0xFF;
 
     const Round& round_;
     Budget& budget_;
@@ -344,6 +361,37 @@ private:
 // the work is a few word-wide maxima per column for six tables at once.
 class LongestRuns {
 public:
+    // Makes the table cover every table below `heights`, grown to hold the tables it held
+    // already too; false when `budget` was stopped first.
+    bool cover(const Round& round, const Heights& heights, Budget& budget) {
+        if (covers(heights)) {
+            return true;
+        }
+        Heights limit = heights;
+        if (covers({})) {
+            std::transform(limit.begin(), limit.end(), limit_.begin(), limit.begin(),
+                           [](int a, int b) { return std::max(a, b); });
+        }
+        return build(round, limit, budget);
+    }
+
+    // The longest run that can follow on `table` after a card that the slots of `fitting` fit.
+    int after(const Table& table, SlotMask fitting) const {
+        return longestOf(runs_[table.code], fitting & table.free);
+    }
+    // The longest run of `code` or of any table below it.
+    int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
+    std::size_t bytes() const {
+        return capacity_ * sizeof(std::uint64_t) + (below_ ? (Columns + 1) * (Window + 8) : 0);
+    }
+
+private:
+    // Whether the table covers every table below `heights`.
+    bool covers(const Heights& heights) const {
+        return complete_ && std::equal(heights.begin(), heights.end(), limit_.begin(),
+                                       [](int height, int limit) { return height <= limit; });
+    }
+
     // False when `budget` was stopped before the table was complete.
     bool build(const Round& round, const Heights& limit, Budget& budget) {
         limit_ = limit;
@@ -351,14 +399,16 @@ public:
         Heights full = limit;
         full[0] = Rows; // whole groups of six
         const auto size = static_cast<std::size_t>(tableOf(full).code) + 1;
+        // Nothing is read before it is written, so nothing needs clearing.
         if (size > capacity_) {
-            // Nothing is read before it is written, so nothing needs clearing.
             runs_.reset(new std::uint64_t[size]);
-            for (auto& column : byColumn_) {
-                column.reset(new std::uint8_t[size + 8]);
-            }
-            below_.reset(new std::uint8_t[size + 8]);
             capacity_ = size;
+        }
+        if (!below_) {
+            for (auto& column : byColumn_) {
+                column.reset(new std::uint8_t[Window + 8]);
+            }
+            below_.reset(new std::uint8_t[Window + 8]);
         }
         prepareLaneMasks(round);
         Heights height{}; // columns 1..6; column 0 is the lane
@@ -380,23 +430,12 @@ public:
         return true;
     }
 
-    // Whether the table covers every table below `heights`.
-    bool covers(const Heights& heights) const {
-        return complete_ && std::equal(heights.begin(), heights.end(), limit_.begin(),
-                                       [](int height, int limit) { return height <= limit; });
-    }
-    const Heights& limit() const { return limit_; }
-
-    // The longest run that can follow on `table` after a card that the slots of `fitting` fit.
-    int after(const Table& table, SlotMask fitting) const {
-        return longestOf(runs_[table.code], fitting & table.free);
-    }
-    // The longest run of `code` or of any table below it.
-    int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
-    std::size_t bytes() const { return capacity_ * (sizeof(std::uint64_t) + Columns + 1); }
-
-private:
     static constexpr int AnyBelowShift = 8 * Columns;
+    static constexpr std::size_t Window = 6 * 8192;
+    static_assert(Window % 6 == 0 && Window >= ColumnWeight[Columns - 1] + 6);
+
+    // Where a code's group keeps its building rows: a whole group never wraps around.
+    static std::size_t inWindow(std::size_t code) { return code % Window; }
     static constexpr std::uint64_t HighBits = 0x8080808080808080u;
     static constexpr std::uint64_t LaneOnes = 0x0000010101010101u;
 
@@ -438,12 +477,20 @@ private:
                 }
             }
             laneMask_[static_cast<std::size_t>(slot)] = mask;
+            mask = 0;
+            for (int lane = 1; lane <= Rows; ++lane) {
+                if ((round.fitsAfter(freeSlot(0, lane)) >> slot & 1) != 0) {
+                    mask |= std::uint64_t{0xFF} << (8 * lane);
+                }
+            }
+            followMask_[static_cast<std::size_t>(slot)] = mask;
         }
     }
 
     // The six tables with the heights `height` of columns 1..6 and every height of column 0.
     void fillGroup(const Round& round, int group, const Heights& height) {
-        const std::size_t base = static_cast<std::size_t>(group) * 6;
+        const std::size_t code = static_cast<std::size_t>(group) * 6;
+        const std::size_t base = inWindow(code);
         SlotMask free = 0; // the free cards of columns 1..6
         for (int column = 1; column < Columns; ++column) {
             if (height[column] > 0) {
@@ -457,7 +504,8 @@ private:
                 continue;
             }
             const int slot = freeSlot(column, height[column]);
-            const std::size_t before = base - static_cast<std::size_t>(ColumnWeight[column]);
+            const std::size_t before =
+                inWindow(code - static_cast<std::size_t>(ColumnWeight[column]));
             SlotMask fitting = round.fitsAfter(slot) & free & ~slotBit(slot);
             if (height[column] > 1) {
                 fitting |= round.fitsAfter(slot) & slotBit(slot - 1);
@@ -472,16 +520,20 @@ private:
             own = maxBytes(own, runs);
             rows[static_cast<std::size_t>(column)] = runs;
         }
-        // Column 0, lane by lane: each lane's table is the one below it, one lane down.
+        // Column 0: after its free card in one lane come the runs of the lane below (one card
+        // fewer in column 0) that begin with a free card of another column fitting it, found
+        // for all lanes at once, or column 0's next card, lane by lane.
+        std::uint64_t following = 0;
+        for (int column = 1; column < Columns; ++column) {
+            if (height[column] > 0) {
+                following = maxBytes(following, load(&byColumn_[column][base]) << 8 &
+                                                    followMask_[freeSlot(column, height[column])]);
+            }
+        }
         std::array<std::uint8_t, 8> zero{};
         for (int lane = 1; lane <= Rows; ++lane) {
             const int slot = freeSlot(0, lane);
-            SlotMask fitting = round.fitsAfter(slot) & free;
-            int longest = 0;
-            for (; fitting != 0; fitting &= fitting - 1) {
-                const int other = columnOf(std::countr_zero(fitting));
-                longest = std::max<int>(longest, byColumn_[other][base + lane - 1]);
-            }
+            int longest = static_cast<int>(following >> (8 * lane) & 0xFF);
             if (lane > 1 && (round.fitsAfter(slot) >> (slot - 1) & 1) != 0) {
                 longest = std::max<int>(longest, zero[lane - 1]);
             }
@@ -494,7 +546,8 @@ private:
         for (int column = 1; column < Columns; ++column) {
             if (height[column] > 0) {
                 below = maxBytes(
-                    below, load(&below_[base - static_cast<std::size_t>(ColumnWeight[column])]));
+                    below,
+                    load(&below_[inWindow(code - static_cast<std::size_t>(ColumnWeight[column]))]));
             }
         }
         below = maxBytes(below, below << 8);
@@ -504,7 +557,7 @@ private:
         store(&below_[base], below);
         rows[Columns] = below;
         transpose(rows);
-        std::copy_n(rows.begin(), Rows + 1, &runs_[base]);
+        std::copy_n(rows.begin(), Rows + 1, &runs_[code]);
     }
 
     // Turns eight words of eight bytes around: byte b of word w becomes byte w of word b.
@@ -552,9 +605,13 @@ private:
     bool complete_ = false;
     std::size_t capacity_ = 0;
     std::unique_ptr<std::uint64_t[]> runs_;
+    // The building's own rows (by column, and the tables below) for the last Window codes
+    // only: a group reads no further back than one step of the highest column.
     std::array<std::unique_ptr<std::uint8_t[]>, Columns> byColumn_;
     std::unique_ptr<std::uint8_t[]> below_;
     std::array<std::uint64_t, TableSlots> laneMask_{};
+    // For the card of every slot, the lanes whose free card of column 0 it fits, as 0xFF bytes.
+    std::array<std::uint64_t, TableSlots> followMask_{};
 };
 
 // The fewest runs that can clear each table below the start if every run could begin on any
@@ -646,6 +703,12 @@ public:
             }
         }
     }
+    // Asks for the cache line of an entry that is about to be read.
+    void prefetch(int code, int drawn) const {
+#if defined(__GNUC__)
+        __builtin_prefetch(&slots_[hash(keyOf(code, drawn)) & mask_]);
+#endif
+    }
     void store(int code, int drawn, int value, bool exact) {
         if (2 * (count_ + 1) > slots_.size()) {
             grow();
@@ -665,7 +728,9 @@ public:
             }
         }
     }
-    std::size_t bytes() const { return slots_.capacity() * sizeof(std::uint64_t); }
+    std::size_t bytes() const {
+        return slots_.capacity() * sizeof(std::uint64_t);
+    }
 
 private:
     static constexpr std::uint64_t ExactBit = std::uint64_t{1} << 31;
@@ -721,7 +786,7 @@ struct Choice {
 // the exact values of the table.
 class BestSearch {
 public:
-    BestSearch(const SolverPosition& position, const Round& round, const LongestRuns& runs,
+    BestSearch(const SolverPosition& position, const Round& round, LongestRuns& runs,
                ValueTable& values, Budget& budget)
         : position_(position), round_(round), runs_(runs), values_(values), budget_(budget),
           chains_(round_, budget_), start_(tableOf(position.heights)),
@@ -801,10 +866,12 @@ private:
         const bool lastSegment = drawn == round_.drawPileSize();
         std::int64_t leftOut = -1;
         auto promising = [&](const Table& end, int lastSlot) {
-            const int more = runs_.after(end, round_.fitsAfter(lastSlot));
+            const std::int64_t run = score.points(end.played + longestAfter(end, lastSlot));
+            if (run + round_.bonus(drawn) > alpha) {
+                return true; // whatever the bound of the later runs
+            }
             const int later = lastSegment ? 0 : rest(end, drawn + 1);
-            const std::int64_t key =
-                score.points(end.played + more) + std::max(later, round_.bonus(drawn));
+            const std::int64_t key = run + std::max(later, round_.bonus(drawn));
             if (key > alpha) {
                 return true;
             }
@@ -822,6 +889,7 @@ private:
             choice.key = choice.run + (end.code == 0 ? round_.bonus(drawn) : 0);
             if (!choice.final) {
                 choice.key += rest(end, drawn + 1);
+                values_.prefetch(end.code, drawn + 1);
             }
             choices.push_back(choice);
         }
@@ -832,8 +900,8 @@ private:
 
     // The most `table` could give after `drawn` draws if every run were as long as the longest
     // run it holds: one run per draw left and the one in hand, and the bonus.
-    int rest(const Table& table, int drawn) const {
-        const int longest = std::max(1, runs_.anyBelow(table.code));
+    int rest(const Table& table, int drawn) {
+        const int longest = std::max(1, runsReady() ? runs_.anyBelow(table.code) : table.cards);
         const int runs = round_.drawPileSize() - drawn + 1;
         const int full = std::min(runs, table.cards / longest);
         const RunScore& score = round_.afterDraw();
@@ -844,12 +912,29 @@ private:
         return static_cast<int>(points) + round_.bonus(drawn);
     }
 
+    // The longest run that can follow the card of `lastSlot` on `table`.
+    int longestAfter(const Table& table, int lastSlot) {
+        return runsReady() ? runs_.after(table, round_.fitsAfter(lastSlot)) : table.cards;
+    }
+
+    // The longest-run table covers the search's tables from the first bound that needs it on:
+    // a search with nothing to play never builds it. While a stopped budget leaves it
+    // unbuilt, the bounds fall back on the cards left.
+    bool runsReady() { return runsReady_ || buildRuns(); }
+    [[gnu::noinline]] bool buildRuns() {
+        if (!budget_.stopped()) {
+            runsReady_ = runs_.cover(round_, position_.heights, budget_);
+        }
+        return runsReady_;
+    }
+
     bool appendTailRun(Table& table, int drawn, std::int64_t& value, std::vector<SolverMove>& line);
     void appendRun(const Table& from, int top, const Table& to, std::vector<SolverMove>& line);
 
     const SolverPosition& position_;
     const Round& round_;
-    const LongestRuns& runs_;
+    LongestRuns& runs_;
+    bool runsReady_ = false;
     ValueTable& values_;
     Budget& budget_;
     ChainFinder chains_;
@@ -896,7 +981,7 @@ bool BestSearch::appendTailRun(Table& table, int drawn, std::int64_t& value,
     const bool lastSegment = drawn == round_.drawPileSize();
     // Only a run whose bound reaches `value` can be the one; past the others nothing is.
     auto reaching = [&](const Table& end, int lastSlot) {
-        const int more = runs_.after(end, round_.fitsAfter(lastSlot));
+        const int more = longestAfter(end, lastSlot);
         const int later = lastSegment ? 0 : rest(end, drawn + 1);
         return round_.afterDraw().points(end.played + more) +
                    std::max(later, round_.bonus(drawn)) >=
@@ -1136,16 +1221,6 @@ SolverResult RoundSolver::solve(const SolverPosition& position, const SolverLimi
         tables_ = std::make_unique<Tables>(position);
     }
     Budget budget(limits.maxStates, cancel);
-    if (!tables_->runs.covers(position.heights)) {
-        Heights limit = position.heights;
-        if (tables_->runs.covers({})) { // grown to hold the tables of both
-            std::transform(limit.begin(), limit.end(), tables_->runs.limit().begin(), limit.begin(),
-                           [](int a, int b) { return std::max(a, b); });
-        }
-        if (!tables_->runs.build(tables_->round, limit, budget)) {
-            return result;
-        }
-    }
     BestSearch best(position, tables_->round, tables_->runs, tables_->values, budget);
     best.searchRoot();
     result.best = best.bestTotal();
