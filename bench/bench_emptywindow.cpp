@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up: an empty main window of the game's client size under
 // the same menu bar, with nothing else. bench/startup times it against the game.
 #include "options/optiontable.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine throughput: table moves and draws per second over complete random games, the time of
 // one deal, and the heap allocations made per action. With --checksum it prints instead one
 // hash of everything a million seeded actions showed and left in the state; CI compares it with

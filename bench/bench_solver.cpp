@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solver figures over the game's own numbered deals, dealt exactly as the game deals them (the
 // deal's random source, one shuffle pass, round 1): how often canClearTable clears and how long
 // it takes, the best score's solve time, states and memory, the fixed cost of a solve, how soon

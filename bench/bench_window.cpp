@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's speed, offscreen, with the real card pictures: the time from creating the
 // window to its first painted frame, and the latency of a click from the mouse press to the
 // repainted window over 1,000 moves (median, 99th percentile, worst).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded into a Qt program with LD_PRELOAD by bench/startup, so the game and the empty window
 // are timed by the same code and the game carries no timing code of its own. It prints the
 // wall-clock microseconds of each start-up step on one line of standard output, for the script

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as cardpictures.cache, as they come and with their last eight bytes made the checksum
 // of the rest (so the fuzzer reaches past the checksum): the reader never crashes or reads out of
 // bounds, and what it accepts is written back byte for byte.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as hscores.dat: the reader never crashes or reads out of bounds, a file read
 // without damage is written back byte for byte, and what it returns always saves cleanly.
 #include "fuzz/fuzzcheck.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as savedgame.json: the reader never crashes or reads out of bounds, what it accepts
 // is written back as a file that reads as the same game, and a game the check lets through can
 // be taken over and played on (every slot, draws, undos) without the rules reading outside the

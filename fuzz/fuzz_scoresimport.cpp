@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as scores.dat: the parser never crashes or hangs, and what it takes over always
 // saves to an hscores.dat that reads back to the same table.
 #include "fuzz/fuzzcheck.h"

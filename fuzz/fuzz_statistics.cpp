@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as statistics.json: the reader never crashes or reads out of bounds, and what it
 // accepts is written back as a file that reads as the same statistics, whose means are numbers.
 #include "fuzz/fuzzcheck.h"

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` from the build must make one corvelle_VERSION_ARCH.deb
 # whose control fields name the game, the project's version, the build's architecture, the
 # games section and the libraries, fonts and Qt translations it needs, and which holds exactly

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An installed copy: `cmake --install` into a fresh prefix must put the program, its pictures,
 # the desktop entry, the metainfo and the icons where a desktop looks for them, and the
 # installed program, with no pictures beside it and a home of its own, must open its window, in

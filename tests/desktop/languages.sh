@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every language the game is translated into (translations/corvelle_LANG.ts) is also spoken by
 # the desktop entry (its generic name and comment) and by the metainfo (its summary, and each
 # paragraph and list item of the description).

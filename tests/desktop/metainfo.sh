@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The AppStream metainfo a software centre shows: it passes appstreamcli's checks without a
 # warning, and its newest release is the project's version and release date, so a new version
 # cannot go out with the notes and date of the one before.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Hall of Fame: the old scores.dat text, the hscores.dat codec with byte-exact and damaged
 // files, the Hall of Fame against real files, its window, and the save that a full disk cannot
 // leave half done.

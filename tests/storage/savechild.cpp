@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a file from a process of its own, so the storage tests can limit its file size or kill
 // it in the middle of the save. The markers "begin" and "end" on stderr frame the save's system
 // calls in a trace; what the player would be told follows, one line each. With SAVECHILD_PAUSE

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files the game keeps, each saved by its own writer with the content it really writes: the
 // Hall of Fame, the statistics (from their writer thread), the kept game and the kept card
 // pictures (from theirs). A kill at any system call of a save leaves the whole old file

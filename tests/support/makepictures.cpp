@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Corvelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the solid-colour test pictures into the directory given as the only argument.
 #include "tests/support/fixturepictures.h"
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays deal 1 by keyboard, as a blind player would, and checks over the AT-SPI bus what a
 screen reader meets: the keyboard's choice is the focused object (a named, free card) after
 Right and Left; Enter on a card that does not fit says so; the hint is heard; the table holds

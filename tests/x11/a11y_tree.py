@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Walks the running game's accessible tree over the AT-SPI bus, as a screen reader sees it.
 
 usage: a11y_tree.py CORVELLE_EXECUTABLE   (inside dbus-run-session, with DISPLAY set)

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game in a real X server, heard through the accessibility bus that screen readers
 # use: a private session bus (dbus-run-session) activates the AT-SPI bus and its registry, the
 # game joins it, and a11y_tree.py walks and presses its accessible tree through pyatspi.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the tests of the real program in a real X server; sourced, not run.
 #   x11_start [openbox]       a private Xvfb (and a window manager), with private XDG folders
 #   x11_game EXE PICTURES     a copy of the game in $run/game, with the test pictures

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A second start brings the running game forward: in a real X server with a window manager,
 # the game's window is minimised, then another window takes the focus from it; each time a
 # second copy must end at once with status 0 and the first copy's window must be shown and

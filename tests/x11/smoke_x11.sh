@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game in a real X server: started as a player starts it, its window found by its
 # caption, a click on the discard pile must change the discard picture, "E&xit" must end the
 # program. Then a copy with one picture missing and one cut short must say so in a message box

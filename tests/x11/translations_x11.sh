@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game under a German locale: started with LANG=de_DE.UTF-8 and its compiled
 # translations beside it, its windows open with German captions (the Hall of Fame is
 # "Bestenliste", the rules "Spielregeln"); with LANG=C the same copy keeps the English ones.

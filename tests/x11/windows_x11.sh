@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Corvelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's windows under a window manager: the main window comes back where it was after
 # the Rules window stood in for it, and "Exit Corvelle" in the Hall of Fame ends the program
 # while the Rules window has the main window hidden.
