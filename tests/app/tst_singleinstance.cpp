@@ -137,9 +137,16 @@ private slots:
         QVERIFY(third);
         QCOMPARE(howItEnds(third), QString());
         QVERIFY(plays(first) || plays(second));
+        if (name == "corvelle.socket") { // the lock file names the copy that plays
+            QFile lock(QFile::decodeName(runtime()) + "/corvelle.lock");
+            QVERIFY(lock.open(QIODevice::ReadOnly));
+            QCOMPARE(lock.readLine().trimmed().toLongLong(),
+                     (plays(first) ? first : second)->processId());
+        }
     }
 
-    // A copy of an older version knows only the lock file: while it holds it, a start ends.
+    // A copy of an older version knows only the lock file: while it holds it, a start ends;
+    // once that copy is gone (killed, say), its lock file left behind, a start plays.
     void aCopyHoldingOnlyTheLockFileIsFound() {
         QFile lock(QFile::decodeName(runtime()) + "/corvelle.lock");
         QFile::remove(lock.fileName());
@@ -147,6 +154,9 @@ private slots:
         const Started start = launch();
         QVERIFY(start);
         QCOMPARE(howItEnds(start), QString());
+        lock.close();
+        const Started next = launch();
+        QVERIFY(next && !QTest::qWaitFor([&] { return !plays(next); }, 1500));
     }
 
     // Anyone may take or reach an abstract name. Another user's program on this user's name

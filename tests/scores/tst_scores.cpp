@@ -101,20 +101,6 @@ void waitUntilClosed() {
     QCoreApplication::processEvents();
 }
 
-const QByteArray OldContent(1000, 'o');
-const QByteArray NewContent(3000, 'n');
-
-// Runs the save child on `path` under a file-size limit of `limit` bytes; returns what it wrote to
-// stderr. (tst_storage kills it at every system call of the save.)
-QByteArray runChild(const QString& path, int limit) {
-    QProcess child;
-    child.start(SAVECHILD, {path, QString::number(NewContent.size()), "n", QString::number(limit)});
-    if (!child.waitForFinished(60000)) {
-        return "(did not finish)";
-    }
-    return child.readAllStandardError() + "exit " + QByteArray::number(child.exitCode());
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(TableValue)
@@ -152,16 +138,6 @@ class TestScores : public QObject {
                             {"Ann", "<b>Bob</b>", "ghost", "", "gone"}));
         scores_ = load();
         return HallOfFameWindow::showFor(main_, scores_.get());
-    }
-
-    // The file of the storage tests, alone in a folder of its own, with its old content.
-    QString saved() {
-        QDir().mkpath(path("save"));
-        writeFile(path("save/hscores.dat"), OldContent);
-        return path("save/hscores.dat");
-    }
-    QStringList entries() const {
-        return QDir(path("save")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
 
 private slots:
@@ -591,21 +567,6 @@ private slots:
         QVERIFY(action == "Command2" || mainClosed ? !main_ : main_->isVisible());
     }
 
-    void fullDiskFailsTheSave_data() {
-        QTest::addColumn<int>("limit");
-        QTest::newRow("nothing fits") << 0;
-        QTest::newRow("a part fits") << 1000;
-        QTest::newRow("all but the last byte fits") << int(NewContent.size() - 1);
-    }
-    void fullDiskFailsTheSave() {
-        const QString file = saved();
-        QFETCH(int, limit);
-        const QByteArray err = runChild(file, limit);
-        QVERIFY2(err.endsWith("\nexit 1") && !err.contains("end\n\nexit"), err);
-        QCOMPARE(readFile(file), OldContent);
-        QCOMPARE(entries(), QStringList{"hscores.dat"});
-    }
-
     void onlyOwnLeftoversAreRemoved_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("removed");
@@ -616,13 +577,12 @@ private slots:
         QTest::newRow("longer name") << "hscores.dat.saving-a1B2c3.keep" << false;
     }
     void onlyOwnLeftoversAreRemoved() {
-        const QString file = saved();
         QFETCH(QString, name);
         QFETCH(bool, removed);
-        QVERIFY(writeFile(path("save/" + name), "leftover"));
-        QCOMPARE(replaceFileContent(file, NewContent), QString());
-        QCOMPARE(readFile(file), NewContent);
-        QCOMPARE(QFile::exists(path("save/" + name)), !removed);
+        QVERIFY(writeFile(path("hscores.dat"), "old") && writeFile(path(name), "leftover"));
+        QCOMPARE(replaceFileContent(path("hscores.dat"), "new"), QString());
+        QCOMPARE(readFile(path("hscores.dat")), QByteArray("new"));
+        QCOMPARE(QFile::exists(path(name)), !removed);
     }
 };
 

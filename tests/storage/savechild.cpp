@@ -6,8 +6,6 @@
 // set, it stops itself after "begin", just before the save, for strace to attach: strace counts
 // each thread's calls from then on, so the calls of the thread that saves are not taken for calls
 // that other threads made while the program started.
-//   tst_storage_savechild PATH SIZE FILL [FILE-SIZE-LIMIT]
-//       SIZE bytes of FILL, through replaceFileContent.
 //   tst_storage_savechild --halloffame|--statistics|--keptgame|--pictures FOLDER VARIANT [LIMIT]
 //       the game's own writer of hscores.dat, statistics.json, savedgame.json or
 //       cardpictures.cache in FOLDER, with content that depends on VARIANT: the Hall of Fame of
@@ -19,7 +17,6 @@
 #include "records/keptgame.h"
 #include "records/statistics.h"
 #include "scores/highscores.h"
-#include "storage/savefile.h"
 #include "tests/support/enginefakes.h"
 
 #include <QCoreApplication>
@@ -92,23 +89,14 @@ QStringList save(const QString& mode, const QString& folder, int variant) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QString first = QString::fromLocal8Bit(argv[1]);
-    const bool writer = first.startsWith("--");
     if (argc > 4) {
         const rlim_t size = std::strtoull(argv[4], nullptr, 10);
         const rlimit limit{size, size};
         std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    QStringList told;
-    if (writer) {
-        told = save(first, QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
-    } else {
-        begin();
-        told << replaceFileContent(first, QByteArray(std::atoi(argv[2]), argv[3][0]));
-        std::fputs("end\n", stderr);
-        told.removeAll(QString());
-    }
+    const QStringList told =
+        save(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
     for (const QString& line : told) {
         std::fprintf(stderr, "%s\n", QString(line).replace('\n', ' ').toLocal8Bit().constData());
     }
