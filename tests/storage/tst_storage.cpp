@@ -218,12 +218,14 @@ private slots:
             saver = saver.isEmpty() && line.contains(".saving-") ? m.captured(1) : saver;
         }
         QVERIFY2(!saver.isEmpty(), "the save made no temporary file");
-        QList<QPair<QString, int>> calls;
-        QStringList names;
+        QList<QPair<QString, int>> calls; // those a kill can reach
+        QStringList names;                // all of the save's, in order
         for (const auto& [thread, name, nth, reachable] : inSave) {
-            if (thread == saver && reachable) {
-                calls.append({name, nth});
+            if (thread == saver) {
                 names << name;
+                if (reachable) {
+                    calls.append({name, nth});
+                }
             }
         }
         // The content reaches the disk before the rename, the rename before the save returns.
