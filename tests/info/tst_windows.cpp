@@ -133,15 +133,14 @@ private slots:
                     << QString(which) << QString(by) << QList<int>{} << QList<int>{30} << true;
             }
         }
-        QTest::newRow("Form6, nothing chosen")
-            << "Form6"
-            << "Command1" << QList<int>{} << QList<int>{} << false;
-        QTest::newRow("Form6, last one unticked")
-            << "Form6"
-            << "Command1" << QList<int>{9} << QList<int>{8} << false;
-        QTest::newRow("Form6, one of two off")
-            << "Form6"
-            << "Command1" << QList<int>{9, 30} << QList<int>{8} << true;
+        const std::tuple<const char*, QList<int>, QList<int>, bool> wild[]{
+            {"nothing chosen", {}, {}, false},
+            {"last one unticked", {9}, {8}, false},
+            {"one of two off", {9, 30}, {8}, true}};
+        for (const auto& [what, before, clicks, enabled] : wild) {
+            QTest::addRow("Form6, %s", what) << "Form6"
+                                             << "Command1" << before << clicks << enabled;
+        }
     }
 
     // The rules window hides the game before it shows, the others after. The return button or

@@ -142,22 +142,15 @@ class TestTranslations : public QObject {
         QTest::addColumn<QString>("gameMenu");
         QTest::addColumn<QString>("sevenOfHearts");
         QTest::addColumn<QString>("cancel");
-        QTest::newRow("English") << "en_GB"
-                                 << "&Game"
-                                 << "Seven of Hearts"
-                                 << "Cancel";
-        QTest::newRow("German") << "de_DE"
-                                << "&Spiel"
-                                << "Herz Sieben"
-                                << "Abbrechen";
-        QTest::newRow("French") << "fr_FR"
-                                << "&Partie"
-                                << "Sept de Cœur"
-                                << "Annuler";
-        QTest::newRow("Spanish") << "es_ES"
-                                 << "&Partida"
-                                 << "Siete de Corazones"
-                                 << "Cancelar";
+        const std::array<const char*, 5> rows[]{
+            {"English", "en_GB", "&Game", "Seven of Hearts", "Cancel"},
+            {"German", "de_DE", "&Spiel", "Herz Sieben", "Abbrechen"},
+            {"French", "fr_FR", "&Partie", "Sept de Cœur", "Annuler"},
+            {"Spanish", "es_ES", "&Partida", "Siete de Corazones", "Cancelar"}};
+        for (const auto& [name, language, menu, seven, cancel] : rows) {
+            QTest::newRow(name) << QString(language) << QString(menu) << QString(seven)
+                                << QString(cancel);
+        }
     }
 
 private slots:
@@ -170,20 +163,15 @@ private slots:
     void theLocalesFirstLanguageWithATranslationIsTaken_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("taken");
-        QTest::newRow("German") << "de_DE"
-                                << "de";
-        QTest::newRow("Austrian German") << "de_AT"
-                                         << "de";
-        QTest::newRow("Canadian French") << "fr_CA"
-                                         << "fr";
-        QTest::newRow("Mexican Spanish") << "es_MX"
-                                         << "es";
-        QTest::newRow("English") << "en_US"
-                                 << "";
-        QTest::newRow("C") << "C"
-                           << "";
-        QTest::newRow("Portuguese, untranslated") << "pt_BR"
-                                                  << "";
+        for (const auto& [locale, taken] : {std::pair{"de_DE", "de"},
+                                            {"de_AT", "de"},
+                                            {"fr_CA", "fr"},
+                                            {"es_MX", "es"},
+                                            {"en_US", ""},
+                                            {"C", ""},
+                                            {"pt_BR", ""}}) { // Portuguese has no translation
+            QTest::newRow(locale) << QString(locale) << QString(taken);
+        }
     }
     void theLocalesFirstLanguageWithATranslationIsTaken() {
         QFETCH(QString, locale);
