@@ -91,11 +91,11 @@ void CardPictureLoad::readCache() {
         stamps[i] = pictureFileStamp(filePath(i));
     }
     // One byte more than a usable file has, so that a longer one is not read as its beginning.
-    const ReadResult file =
+    ReadResult file =
         readSmallFile(cacheFile_, decodedPicturesFileSize(deviceSize_, CardBackPicture) + 1);
     std::optional<DecodedPictures> cached;
     if (file.status == ReadStatus::Read) {
-        cached = readDecodedPictures(file.bytes);
+        cached = readDecodedPictures(std::move(file.bytes));
     }
     const bool usable =
         cached && cached->size == deviceSize_ && std::ssize(cached->images) == CardBackPicture &&

@@ -107,48 +107,49 @@ QByteArray writeDecodedPictures(const DecodedPictures& pictures) {
     return out;
 }
 
-std::optional<DecodedPictures> readDecodedPictures(QByteArrayView bytes) {
-    if (bytes.size() < HeaderSize || bytes.first(MagicSize) != QByteArrayView(Magic, MagicSize)) {
+std::optional<DecodedPictures> readDecodedPictures(QByteArray bytes) {
+    const QByteArrayView view(bytes);
+    if (view.size() < HeaderSize || view.first(MagicSize) != QByteArrayView(Magic, MagicSize)) {
         return std::nullopt;
     }
     qsizetype at = MagicSize;
-    const auto order = take<std::uint32_t>(bytes, at);
-    const auto width = take<std::uint32_t>(bytes, at);
-    const auto height = take<std::uint32_t>(bytes, at);
-    const auto count = take<std::uint32_t>(bytes, at);
+    const auto order = take<std::uint32_t>(view, at);
+    const auto width = take<std::uint32_t>(view, at);
+    const auto height = take<std::uint32_t>(view, at);
+    const auto count = take<std::uint32_t>(view, at);
     if (order != OrderMark || width < 1 || width > MaxSide || height < 1 || height > MaxSide ||
         count < 1 || count > MaxCount) {
         return std::nullopt;
     }
     DecodedPictures pictures;
     pictures.size = QSize(int(width), int(height));
-    if (bytes.size() != decodedPicturesFileSize(pictures.size, int(count))) {
+    if (view.size() != decodedPicturesFileSize(pictures.size, int(count))) {
         return std::nullopt;
     }
-    const qsizetype body = bytes.size() - 8;
+    const qsizetype body = view.size() - 8;
     qsizetype sumAt = body;
-    if (take<std::uint64_t>(bytes, sumAt) != decodedPicturesChecksum(bytes.first(body))) {
+    if (take<std::uint64_t>(view, sumAt) != decodedPicturesChecksum(view.first(body))) {
         return std::nullopt;
     }
     for (std::uint32_t i = 0; i < count; ++i) {
         PictureFileStamp stamp;
-        stamp.size = take<qint64>(bytes, at);
-        stamp.modifiedNs = take<qint64>(bytes, at);
-        stamp.changedNs = take<qint64>(bytes, at);
-        stamp.inode = take<quint64>(bytes, at);
-        stamp.device = take<quint64>(bytes, at);
+        stamp.size = take<qint64>(view, at);
+        stamp.modifiedNs = take<qint64>(view, at);
+        stamp.changedNs = take<qint64>(view, at);
+        stamp.inode = take<quint64>(view, at);
+        stamp.device = take<quint64>(view, at);
         pictures.stamps.push_back(stamp);
     }
+    // Each picture keeps the bytes alive (a share of them, not a copy) for as long as it lives;
+    // every picture starts on a multiple of four bytes, as the pixels need.
+    bytes.detach();
     const int rowBytes = int(width) * 4;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        QImage image(pictures.size, QImage::Format_ARGB32_Premultiplied);
-        if (image.isNull()) {
-            return std::nullopt;
-        }
-        for (int y = 0; y < pictures.size.height(); ++y, at += rowBytes) {
-            std::memcpy(image.scanLine(y), bytes.data() + at, std::size_t(rowBytes));
-        }
-        pictures.images.push_back(std::move(image));
+    const auto release = [](void* share) { delete static_cast<QByteArray*>(share); };
+    for (std::uint32_t i = 0; i < count; ++i, at += pictureBytes(pictures.size)) {
+        auto* share = new QByteArray(bytes);
+        pictures.images.emplace_back(reinterpret_cast<const uchar*>(share->constData() + at),
+                                     int(width), int(height), rowBytes,
+                                     QImage::Format_ARGB32_Premultiplied, release, share);
     }
     return pictures;
 }

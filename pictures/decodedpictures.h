@@ -40,8 +40,9 @@ struct DecodedPictures {
 // many stamps as pictures.
 QByteArray writeDecodedPictures(const DecodedPictures& pictures);
 // Any bytes: the pictures they hold, or nothing unless they are exactly a file written above
-// (its size, its pictures' size and count, and its checksum all agree).
-std::optional<DecodedPictures> readDecodedPictures(QByteArrayView bytes);
+// (its size, its pictures' size and count, and its checksum all agree). The pictures are not
+// copied out: they show the pixels where they lie in `bytes`, which they share.
+std::optional<DecodedPictures> readDecodedPictures(QByteArray bytes);
 // The size in bytes of such a file of `count` pictures of `size`.
 qint64 decodedPicturesFileSize(QSize size, int count);
 // The checksum such a file ends with, of the bytes before it.

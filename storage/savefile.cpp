@@ -212,19 +212,29 @@ ReadResult readSmallFile(const QString& path, qint64 maxBytes) {
     } else if (!S_ISREG(st.st_mode)) {
         result = notRegular(st.st_mode);
     }
-    char chunk[65536];
-    while (result.status == ReadStatus::Read && result.bytes.size() < maxBytes) {
-        const ssize_t got = ::read(
-            fd, chunk, std::size_t(std::min<qint64>(sizeof chunk, maxBytes - result.bytes.size())));
+    // Read straight into a buffer of the file's size (and one byte more, to see it end), grown
+    // only if the file grows meanwhile: a large file is neither copied nor moved on its way in.
+    qsizetype filled = 0;
+    qint64 room = std::min<qint64>(maxBytes, qint64(st.st_size) + 1);
+    while (result.status == ReadStatus::Read && filled < maxBytes) {
+        if (filled == result.bytes.size()) {
+            room = std::min<qint64>(maxBytes, std::max<qint64>(room, 2 * filled));
+            result.bytes.resize(qsizetype(room));
+        }
+        const ssize_t got =
+            ::read(fd, result.bytes.data() + filled, std::size_t(result.bytes.size() - filled));
         if (got < 0 && errno != EINTR) {
             result = unreadable(errno);
         } else if (got == 0) {
             break;
         } else if (got > 0) {
-            result.bytes.append(chunk, got);
+            filled += got;
         }
     }
     ::close(fd);
+    if (result.status == ReadStatus::Read) {
+        result.bytes.truncate(filled);
+    }
     return result;
 }
 
