@@ -505,26 +505,6 @@ private slots:
         QVERIFY(again->findChildren<QAction*>("mnuCardSize")[0]->isChecked());
     }
 
-    // Every score the file can hold shows whole beside "Highest Score:" at every card size: the
-    // label keeps its place and its text is never cut by the window's edge.
-    void theLargestScoreShowsWholeAtEverySize() {
-        std::array<TableValue, 5> best;
-        best.fill(TableValue::int32(2147483647));
-        QVERIFY(writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(best, {}))));
-        auto window = fixture_.open();
-        for (QAction* size : window->findChildren<QAction*>("mnuCardSize")) {
-            size->trigger();
-            for (const char* name : {"Label4", "Label5"}) {
-                const auto* label = qobject_cast<QLabel*>(control(*window, name));
-                const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-                QVERIFY2(label->geometry().right() < window->centralWidget()->width() &&
-                             needed <= label->contentsRect().width(),
-                         qPrintable(size->text() + " " + name));
-            }
-            QCOMPARE(labelText(*window, "Label5"), "2147483647");
-        }
-    }
-
     // The View menu offers the card sizes whose window fits the screen's available area (those
     // CORVELLE_OFFERED_SIZES names, when given); any size the player wants shows as the largest
     // offered up to it, also a stored one at start-up, and the window always fits.

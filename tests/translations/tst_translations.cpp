@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/card.h"
 #include "play/reviewwindow.h"
+#include "scores/hscorecodec.h"
 #include "tests/support/windowdriver.h"
 #include "ui/cardwords.h"
 #include "ui/scaledlayout.h"
@@ -55,6 +56,10 @@ QStringList cutTexts(QWidget* window) {
         }
         if (width > textRoom(control)) {
             cut << QString("%1 (%2 px in %3)").arg(name).arg(width).arg(textRoom(control));
+            continue;
+        }
+        if (!control->parentWidget()->rect().contains(control->geometry())) {
+            cut << name + " (past the edge)";
             continue;
         }
         if (label == nullptr || text.isEmpty()) {
@@ -268,14 +273,19 @@ private slots:
                  cancel);
     }
 
-    // The main window at every card size with the game-over panel shown, and every window it
-    // opens, in each language: no text runs past its control.
+    // The main window at every card size with the game-over panel shown and the largest score
+    // the Hall of Fame can hold, and every window it opens, in each language: no text runs past
+    // its control.
     void noTextIsCut_data() { languageRows(); }
     void noTextIsCut() {
         QFETCH(QString, language);
         useLanguageOf(QLocale(language));
+        std::array<TableValue, 5> best;
+        best.fill(TableValue::int32(2147483647));
+        QVERIFY(writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(best, {}))));
         ScriptedRandom random({stuckDeck()});
         auto window = fixture_.open(&random);
+        QCOMPARE(labelText(*window, "Label5"), "2147483647");
         window->setGameOverPanelVisible(true);
         for (QAction* size : window->findChildren<QAction*>("mnuCardSize")) {
             QVERIFY2(size->isVisible(), qPrintable(size->text()));
