@@ -131,21 +131,14 @@ private slots:
     // Pips, the ace's pip and the court frames stay more than a screen pixel (four picture
     // pixels) away from both corner indexes, the rank stands clear of the suit below it, and no
     // rank (the 10 least of all) is much wider than the A.
-    void middleKeepsClearOfTheIndexes_data() {
-        QTest::addColumn<int>("rank");
-        for (int rank = 1; rank <= 13; ++rank) {
-            QTest::addRow("rank %d", rank) << rank;
-        }
-    }
     void middleKeepsClearOfTheIndexes() {
-        QFETCH(int, rank);
         const QTransform halfTurn = QTransform().translate(276, 420).rotate(180);
         const qreal widthOfA = CardPainter::indexRank(1).boundingRect().width();
-        for (int n = rank; n <= 52; n += 13) {
+        for (int n = 1; n <= 52; ++n) {
             const QRectF rankBox = CardPainter::indexRank(n).boundingRect();
             const QRectF suitBox = CardPainter::indexSuit(n).boundingRect();
             QVERIFY2(rankBox.bottom() + 4 <= suitBox.top(), qPrintable(QString::number(n)));
-            QVERIFY(rankBox.width() <= widthOfA * 1.1);
+            QVERIFY2(rankBox.width() <= widthOfA * 1.1, qPrintable(QString::number(n)));
             const QRectF indexes[]{rankBox, suitBox, halfTurn.mapRect(rankBox),
                                    halfTurn.mapRect(suitBox)};
             const std::vector<QRectF> middle = CardPainter::faceBoxes(n);

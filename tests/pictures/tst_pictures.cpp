@@ -7,6 +7,7 @@
 #include "tests/support/windowdriver.h"
 
 using namespace corvelle;
+using namespace corvelle::test;
 
 // The start-up decode and check of the 55 picture files, the decoded-picture cache that takes
 // them over, and the pictures of the window on a screen of device pixel ratio 2.
@@ -52,9 +53,7 @@ private slots:
         QVERIFY(QFile::remove(file(2)) && QFile::remove(file(55)) && QFile::remove(file(54)) &&
                 QDir().mkdir(file(54)));
         QVERIFY(QImage(QSize(276, 420), QImage::Format_RGB32).save(file(7), "PNG"));
-        QFile text(file(40));
-        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture\n") > 0);
-        text.close();
+        QVERIFY(writeFile(file(40), "not a picture\n"));
         const QStringList problems{"1.jpg (damaged)",  "2.jpg (missing)",  "7.jpg (damaged)",
                                    "30.jpg (damaged)", "40.jpg (damaged)", "54.jpg (damaged)",
                                    "55.jpg (missing)"};
@@ -106,11 +105,9 @@ private slots:
         QVERIFY(keptRed.fromCache && sameColour(middleOf12(keptRed), Qt::red));
 
         QVERIFY(!start(kept, QSize(104, 158)).fromCache && start(kept, QSize(104, 158)).fromCache);
-        QFile file(kept);
-        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(file.size() / 2));
-        const char flipped = char(~file.peek(1).at(0));
-        QVERIFY(file.write(&flipped, 1) == 1);
-        file.close();
+        QByteArray bytes = readFile(kept);
+        bytes[bytes.size() / 2] = char(~bytes[bytes.size() / 2]);
+        QVERIFY(writeFile(kept, bytes));
         QVERIFY(!start(kept, QSize(104, 158)).fromCache);
         QVERIFY(QFile::resize(kept, QFileInfo(kept).size() - 1));
         QVERIFY(!start(kept, QSize(104, 158)).fromCache);

@@ -55,19 +55,6 @@ private slots:
         QVERIFY(again.data() == d && fixture_.messages.isEmpty());
     }
 
-    void damagedStatisticsAreKeptAsideAndToldOnce() {
-        Statistics s(dataDirectory());
-        const QByteArray damaged = "{\"format\": 1, \"gamesPlayed\": ";
-        QVERIFY(replaceFileContent(s.filePath() + ".damaged", "older").isEmpty());
-        QVERIFY(replaceFileContent(s.filePath(), damaged).isEmpty());
-        QVERIFY(s.load().contains(s.filePath() + ".damaged.2"));
-        QCOMPARE(readSmallFile(s.filePath() + ".damaged.2", 100).bytes, damaged);
-        QVERIFY(readSmallFile(s.filePath() + ".damaged", 100).bytes == "older" &&
-                s.data() == StatisticsData{});
-        s.hintUsed();
-        QVERIFY(s.load().isEmpty() && s.data().hintsUsed == 1);
-    }
-
     // Random play with options and wild cards: every state is written, read back whole and
     // accepted, and a resumed copy plays on in step with it, into the decks of later rounds.
     void keptGamePlaysOnInStep() {
