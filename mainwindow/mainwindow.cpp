@@ -96,15 +96,28 @@ CardFaces MainWindow::cardFaces() {
 }
 
 // Before the window exists its menu bar and frame are not known: a menu bar as high as its
-// font with a little room, and a title bar about as high again, are allowed for.
+// font with a little room, and a title bar about as high again, are allowed for. Measuring the
+// font waits for the font list, which start-up reads on a thread of its own meanwhile; the
+// pictures need not wait for it where a menu bar of any height up to twice its font's size
+// leaves the same card size, as it does wherever the screen has room to spare.
 QSize MainWindow::cardPictureSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const int menuBar = QFontMetrics(QApplication::font("QMenuBar")).height() + 10;
-    const int percent =
-        screen == nullptr
-            ? OptionStore().loadCardSize()
-            : fittingCardSize(OptionStore().loadCardSize(), pixels(ClientArea).size(),
-                              QSize(8, 2 * menuBar + 12), screen->availableGeometry().size());
+    const int wanted = OptionStore().loadCardSize();
+    if (screen == nullptr) {
+        return pixels(DiscardPilePlace, wanted / 100.0).size();
+    }
+    const auto fitting = [&](int menuBar) {
+        return fittingCardSize(wanted, pixels(ClientArea).size(), QSize(8, 2 * menuBar + 12),
+                               screen->availableGeometry().size());
+    };
+    const QFont font = QApplication::font("QMenuBar");
+    const double fontPixels = font.pixelSize() > 0
+                                  ? font.pixelSize()
+                                  : font.pointSizeF() * screen->logicalDotsPerInchY() / 72;
+    int percent = fitting(10);
+    if (percent != fitting(static_cast<int>(2 * fontPixels) + 10)) {
+        percent = fitting(QFontMetrics(font).height() + 10);
+    }
     return pixels(DiscardPilePlace, percent / 100.0).size();
 }
 
