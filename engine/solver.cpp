@@ -911,7 +911,10 @@ private:
         if (full < runs) {
             points += score.points(table.cards - full * longest);
         }
-        return static_cast<int>(points) + round_.bonus(drawn);
+        // Clearing takes at least this many runs, the first of them the one after `drawn`.
+        const int clearingRuns = (table.cards + longest - 1) / longest;
+        return static_cast<int>(points) +
+               (clearingRuns <= runs ? round_.bonus(drawn + clearingRuns - 1) : 0);
     }
 
     // The longest run that can follow the card of `lastSlot` on `table`.
