@@ -67,6 +67,15 @@ Heights heightsOf(int code) {
     return height;
 }
 
+// The number of tables whose heights are nowhere above those of `code`, its own included.
+std::uint64_t tablesBelow(int code) {
+    std::uint64_t tables = 1;
+    for (int column = 0; column < Columns; ++column) {
+        tables *= static_cast<std::uint64_t>(heightIn(code, column) + 1);
+    }
+    return tables;
+}
+
 // The table after the free card of `slot` is played.
 inline Table afterPlay(const Table& table, int slot) {
     Table next{table.code - ColumnWeight[columnOf(slot)], table.free & ~slotBit(slot),
@@ -148,6 +157,9 @@ public:
         if (scoringOn_) {
             afterDraw_ = {antyAfterPlay(phaseAfterDraw(position.antyPhase), RunStep), RunStep};
         }
+        for (int drawn = drawPileSize_; drawn >= 1; --drawn) {
+            fitsOnLaterDraws_[drawn] = fitsOnLaterDraws_[drawn + 1] | fitsOn(drawnCard(drawn));
+        }
     }
 
     // Whether `position` is a position of this round, searched by the same rules and scores.
@@ -163,6 +175,8 @@ public:
     // The slots whose card may follow the card of `slot`.
     SlotMask fitsAfter(int slot) const { return fitsOn_[table_[slot]]; }
     int drawPileSize() const { return drawPileSize_; }
+    // The slots whose card fits one of the cards drawn from the `drawn`th on.
+    SlotMask fitsOnLaterDraws(int drawn) const { return fitsOnLaterDraws_[drawn]; }
     int drawnCard(int drawn) const { return drawPile_[drawn - 1]; }
     int bonus(int drawn) const { return roundBonus(drawPileSize_ - drawn); }
     const RunScore& afterDraw() const { return afterDraw_; }
@@ -178,6 +192,7 @@ private:
     bool scoringOn_;
     bool phaseUnset_;
     std::array<SlotMask, DeckSize + 1> fitsOn_{};
+    std::array<SlotMask, MaxDrawPile + 2> fitsOnLaterDraws_{};
     RunScore afterDraw_;
 };
 
@@ -890,7 +905,7 @@ private:
             Choice choice{end, drawn, score.points(end.played), 0, end.code == 0 || lastSegment};
             choice.key = choice.run + (end.code == 0 ? round_.bonus(drawn) : 0);
             if (!choice.final) {
-                choice.key += rest(end, drawn + 1);
+                choice.key += rest(end, drawn + 1, true);
                 values_.prefetch(end.code, drawn + 1);
             }
             choices.push_back(choice);
@@ -902,17 +917,24 @@ private:
 
     // The most `table` could give after `drawn` draws if every run were as long as the longest
     // run it holds: one run per draw left and the one in hand, and the bonus.
-    int rest(const Table& table, int drawn) {
+    int rest(const Table& table, int drawn, bool asItIs = false) {
         const int longest = std::max(1, runsReady() ? runs_.anyBelow(table.code) : table.cards);
-        const int runs = round_.drawPileSize() - drawn + 1;
-        const int full = std::min(runs, table.cards / longest);
-        const RunScore& score = round_.afterDraw();
-        std::int64_t points = full * score.points(longest);
-        if (full < runs) {
-            points += score.points(table.cards - full * longest);
+        // The first run that plays a card begins on `table` as it is, so onto one of the cards
+        // still to be drawn.
+        const int first =
+            asItIs && runsReady_ ? runs_.after(table, round_.fitsOnLaterDraws(drawn)) : longest;
+        if (first == 0) {
+            return 0;
         }
+        const int runs = round_.drawPileSize() - drawn + 1;
+        const int full = std::min(runs - 1, table.cards / longest);
+        const int left = table.cards - full * longest;
+        const RunScore& score = round_.afterDraw();
+        std::int64_t points = full * score.points(longest) +
+                              score.points(full < runs - 1 ? left : std::min(first, left));
         // Clearing takes at least this many runs, the first of them the one after `drawn`.
-        const int clearingRuns = (table.cards + longest - 1) / longest;
+        const int clearingRuns =
+            table.cards <= first ? 1 : 1 + (table.cards - first + longest - 1) / longest;
         return static_cast<int>(points) +
                (clearingRuns <= runs ? round_.bonus(drawn + clearingRuns - 1) : 0);
     }
@@ -1155,14 +1177,6 @@ private:
             }
             lateRuns_[k].emplace(round_, start_.code, startable);
         }
-    }
-
-    static std::uint64_t tablesBelow(int code) {
-        std::uint64_t tables = 1;
-        for (int column = 0; column < Columns; ++column) {
-            tables *= static_cast<std::uint64_t>(heightIn(code, column) + 1);
-        }
-        return tables;
     }
 
     const SolverPosition& position_;
