@@ -67,6 +67,15 @@ Heights heightsOf(int code) {
     return height;
 }
 
+// The number of tables whose heights are nowhere above those of `code`, its own included.
+std::uint64_t tablesBelow(int code) {
+    std::uint64_t tables = 1;
+    for (int column = 0; column < Columns; ++column) {
+        tables *= static_cast<std::uint64_t>(heightIn(code, column) + 1);
+    }
+    return tables;
+}
+
 // The table after the free card of `slot` is played.
 inline Table afterPlay(const Table& table, int slot) {
     Table next{table.code - ColumnWeight[columnOf(slot)], table.free & ~slotBit(slot),
@@ -148,6 +157,9 @@ public:
         if (scoringOn_) {
             afterDraw_ = {antyAfterPlay(phaseAfterDraw(position.antyPhase), RunStep), RunStep};
         }
+        for (int drawn = drawPileSize_; drawn >= 1; --drawn) {
+            fitsOnLaterDraws_[drawn] = fitsOnLaterDraws_[drawn + 1] | fitsOn(drawnCard(drawn));
+        }
     }
 
     // Whether `position` is a position of this round, searched by the same rules and scores.
@@ -163,6 +175,8 @@ public:
     // The slots whose card may follow the card of `slot`.
     SlotMask fitsAfter(int slot) const { return fitsOn_[table_[slot]]; }
     int drawPileSize() const { return drawPileSize_; }
+    // The slots whose card fits one of the cards drawn from the `drawn`th on.
+    SlotMask fitsOnLaterDraws(int drawn) const { return fitsOnLaterDraws_[drawn]; }
     int drawnCard(int drawn) const { return drawPile_[drawn - 1]; }
     int bonus(int drawn) const { return roundBonus(drawPileSize_ - drawn); }
     const RunScore& afterDraw() const { return afterDraw_; }
@@ -178,6 +192,7 @@ private:
     bool scoringOn_;
     bool phaseUnset_;
     std::array<SlotMask, DeckSize + 1> fitsOn_{};
+    std::array<SlotMask, MaxDrawPile + 2> fitsOnLaterDraws_{};
     RunScore afterDraw_;
 };
 
@@ -380,6 +395,10 @@ public:
     // The longest run that can follow on `table` after a card that the slots of `fitting` fit.
     int after(const Table& table, SlotMask fitting) const {
         return longestOf(runs_[table.code], fitting & table.free);
+    }
+    // The longest chain that begins with the free card of `column` on the table of `code`.
+    int begunBy(int code, int column) const {
+        return static_cast<int>(runs_[code] >> (8 * column) & 0xFF);
     }
     // The longest run of `code` or of any table below it.
     int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
@@ -676,6 +695,50 @@ private:
     std::vector<std::uint8_t> afterColumn_;
 };
 
+// A bound of the points of the runs after a draw that counts every card in them once. A run
+// of n cards scores, read from its end, `first` for its last card, `first + step` for the one
+// before, and so on: a card scores `first` and `step` for every card after it in its run, and
+// those cards are a chain that follows it on the table left once it is played, so no more than
+// one less than the longest chain its column's free card begins. For every heights code below a
+// limit this keeps the most those numbers of chained cards can add up to over any order in which
+// the free cards are taken away: a table with long chains that use the same cards counts them
+// once, not once per run.
+class FollowingCards {
+public:
+    // Makes the table cover every table below `heights`; false when `budget` was stopped first.
+    bool cover(const LongestRuns& runs, const Heights& heights, Budget& budget) {
+        if (complete_ && std::equal(heights.begin(), heights.end(), limit_.begin(),
+                                    [](int height, int limit) { return height <= limit; })) {
+            return true;
+        }
+        limit_ = heights;
+        complete_ = false;
+        most_.assign(static_cast<std::size_t>(tableOf(heights).code) + 1, 0);
+        int count = 0;
+        complete_ = forEachTableBelow(heights, [&](const Table& table) {
+            int most = 0;
+            for (SlotMask m = table.free; m != 0; m &= m - 1) {
+                const int column = columnOf(std::countr_zero(m));
+                most = std::max(
+                    most, runs.begunBy(table.code, column) - 1 +
+                              most_[static_cast<std::size_t>(table.code - ColumnWeight[column])]);
+            }
+            most_[static_cast<std::size_t>(table.code)] = static_cast<std::uint16_t>(most);
+            return (++count & 4095) != 0 || budget.poll();
+        });
+        return complete_;
+    }
+
+    // The most cards that can follow the cards of `code` in their runs, summed over its cards.
+    int following(int code) const { return most_[static_cast<std::size_t>(code)]; }
+    std::size_t bytes() const { return most_.capacity() * sizeof(std::uint16_t); }
+
+private:
+    Heights limit_{};
+    bool complete_ = false;
+    std::vector<std::uint16_t> most_;
+};
+
 // ---- Values after a draw ----
 
 // What the searches of a round know of every (heights, cards drawn) right after a draw: there
@@ -789,9 +852,9 @@ struct Choice {
 class BestSearch {
 public:
     BestSearch(const SolverPosition& position, const Round& round, LongestRuns& runs,
-               ValueTable& values, Budget& budget)
-        : position_(position), round_(round), runs_(runs), values_(values), budget_(budget),
-          chains_(round_, budget_), start_(tableOf(position.heights)),
+               FollowingCards& following, ValueTable& values, Budget& budget)
+        : position_(position), round_(round), runs_(runs), following_(following), values_(values),
+          budget_(budget), chains_(round_, budget_), start_(tableOf(position.heights)),
           pool_(static_cast<std::size_t>(position.drawPileSize) + 2) {}
 
     void searchRoot() {
@@ -890,7 +953,7 @@ private:
             Choice choice{end, drawn, score.points(end.played), 0, end.code == 0 || lastSegment};
             choice.key = choice.run + (end.code == 0 ? round_.bonus(drawn) : 0);
             if (!choice.final) {
-                choice.key += rest(end, drawn + 1);
+                choice.key += rest(end, drawn + 1, true);
                 values_.prefetch(end.code, drawn + 1);
             }
             choices.push_back(choice);
@@ -902,16 +965,30 @@ private:
 
     // The most `table` could give after `drawn` draws if every run were as long as the longest
     // run it holds: one run per draw left and the one in hand, and the bonus.
-    int rest(const Table& table, int drawn) {
+    int rest(const Table& table, int drawn, bool asItIs = false) {
         const int longest = std::max(1, runsReady() ? runs_.anyBelow(table.code) : table.cards);
-        const int runs = round_.drawPileSize() - drawn + 1;
-        const int full = std::min(runs, table.cards / longest);
-        const RunScore& score = round_.afterDraw();
-        std::int64_t points = full * score.points(longest);
-        if (full < runs) {
-            points += score.points(table.cards - full * longest);
+        // The first run that plays a card begins on `table` as it is, so onto one of the cards
+        // still to be drawn.
+        const int first =
+            asItIs && runsReady_ ? runs_.after(table, round_.fitsOnLaterDraws(drawn)) : longest;
+        if (first == 0) {
+            return 0;
         }
-        return static_cast<int>(points) + round_.bonus(drawn);
+        const int runs = round_.drawPileSize() - drawn + 1;
+        const int full = std::min(runs - 1, table.cards / longest);
+        const int left = table.cards - full * longest;
+        const RunScore& score = round_.afterDraw();
+        std::int64_t points = full * score.points(longest) +
+                              score.points(full < runs - 1 ? left : std::min(first, left));
+        if (followingReady()) {
+            points = std::min(points, table.cards * score.first +
+                                          score.step * following_.following(table.code));
+        }
+        // Clearing takes at least this many runs, the first of them the one after `drawn`.
+        const int clearingRuns =
+            table.cards <= first ? 1 : 1 + (table.cards - first + longest - 1) / longest;
+        return static_cast<int>(points) +
+               (clearingRuns <= runs ? round_.bonus(drawn + clearingRuns - 1) : 0);
     }
 
     // The longest run that can follow the card of `lastSlot` on `table`.
@@ -930,6 +1007,19 @@ private:
         return runsReady_;
     }
 
+    // The bound of the following cards pays for its table only in a long search: for a full
+    // table it takes a few milliseconds, so then it is built once the search has run a while.
+    bool followingReady() {
+        return followingReady_ || (budget_.used() >= followingAfter_ && buildFollowing());
+    }
+    [[gnu::noinline]] bool buildFollowing() {
+        if (!followingTried_ && runsReady()) {
+            followingTried_ = true;
+            followingReady_ = following_.cover(runs_, position_.heights, budget_);
+        }
+        return followingReady_;
+    }
+
     bool appendTailRun(Table& table, int drawn, std::int64_t& value, std::vector<SolverMove>& line);
     void appendRun(const Table& from, int top, const Table& to, std::vector<SolverMove>& line);
 
@@ -937,6 +1027,11 @@ private:
     const Round& round_;
     LongestRuns& runs_;
     bool runsReady_ = false;
+    FollowingCards& following_;
+    bool followingReady_ = false;
+    bool followingTried_ = false;
+    std::uint64_t followingAfter_ =
+        tablesBelow(tableOf(position_.heights).code) <= 20000 ? 0 : 200000;
     ValueTable& values_;
     Budget& budget_;
     ChainFinder chains_;
@@ -1154,14 +1249,6 @@ private:
         }
     }
 
-    static std::uint64_t tablesBelow(int code) {
-        std::uint64_t tables = 1;
-        for (int column = 0; column < Columns; ++column) {
-            tables *= static_cast<std::uint64_t>(heightIn(code, column) + 1);
-        }
-        return tables;
-    }
-
     const SolverPosition& position_;
     Round round_;
     Budget& budget_;
@@ -1199,6 +1286,7 @@ public:
 
     Round round;
     LongestRuns runs;
+    FollowingCards following;
     ValueTable values;
 };
 
@@ -1223,12 +1311,14 @@ SolverResult RoundSolver::solve(const SolverPosition& position, const SolverLimi
         tables_ = std::make_unique<Tables>(position);
     }
     Budget budget(limits.maxStates, cancel);
-    BestSearch best(position, tables_->round, tables_->runs, tables_->values, budget);
+    BestSearch best(position, tables_->round, tables_->runs, tables_->following, tables_->values,
+                    budget);
     best.searchRoot();
     result.best = best.bestTotal();
     result.exact = !budget.stopped();
     result.line = best.bestLine();
-    result.peakBytes = best.bytes() + tables_->runs.bytes() + tables_->values.bytes();
+    result.peakBytes =
+        best.bytes() + tables_->runs.bytes() + tables_->following.bytes() + tables_->values.bytes();
     const auto plays = std::count_if(result.line.begin(), result.line.end(),
                                      [](SolverMove move) { return !move.isDraw(); });
     result.bestLineClears = plays == start.cards;
