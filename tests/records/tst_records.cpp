@@ -53,6 +53,12 @@ private slots:
         Statistics again(dataDirectory());
         again.load();
         QVERIFY(again.data() == d && fixture_.messages.isEmpty());
+        // A reset counts afresh, yet serials and keys go on: no later game is taken for an
+        // earlier one (a kept game may still finish), nor a late best meant for an earlier round
+        // given to a later one.
+        again.reset();
+        std::int64_t next = 0;
+        QVERIFY(again.roundEnded(next, 9, 1, 50, false) > last && next > game);
     }
 
     // Random play with options and wild cards: every state is written, read back whole and
