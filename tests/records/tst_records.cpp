@@ -33,9 +33,13 @@ private slots:
         Statistics s(dataDirectory());
         std::int64_t game = 0;
         const std::int64_t first = s.roundEnded(game, 7, 1, 300, true);
+        s.runPlayed(4);
         s.gameOver(game, 7, 2, 100, 400, 2);
-        QVERIFY(s.takeBackGameOver()); // an undo, and the game goes on
+        s.runPlayed(9);
+        s.runPlayed(6);
+        QVERIFY(s.takeBackGameOver()); // an undo, and the game goes on; its runs stay played
         QVERIFY(s.data().gamesPlayed == 0 && s.data().roundsPlayed == 1);
+        QCOMPARE(s.data().longestRun, 9);
         const std::int64_t last = s.gameOver(game, 7, 2, 90, 390, 2);
         s.gameLeft(0, 8, 10);
         const StatisticsData& d = s.data();
