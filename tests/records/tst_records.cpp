@@ -47,6 +47,7 @@ private slots:
         QVERIFY(d.bestGameScore == 390 && d.bestRound == 300 && d.meanScore() == 200.0);
         QVERIFY(!d.meanShare() && !d.games[0].best);
         s.setRoundBest(first, 400);
+        s.setRoundBest(first, 999); // a round's best is known once: a second answer changes nothing
         QVERIFY(d.meanShare() == 0.75 && !d.games[0].best);
         s.setRoundBest(last, 180);
         QVERIFY(d.meanShare() == 0.625 && d.games[0].best == 580 && !d.games[1].best);
