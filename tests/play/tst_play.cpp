@@ -84,6 +84,8 @@ private slots:
         while (!state.gameOver) {
             click(*window, "Image3");
         }
+        click(*window, "Image3"); // a click after the end leaves the ended game counted
+        QCOMPARE(play->statistics().data().gamesPlayed, 1);
         QTRY_VERIFY(play->statistics().data().rounds.back().best == 0);
         menuItem(*window, "mnuNewGame")->trigger();
         const GameState before = state;
