@@ -91,11 +91,11 @@ void CardPictureLoad::readCache() {
         stamps[i] = pictureFileStamp(filePath(i));
     }
     // One byte more than a usable file has, so that a longer one is not read as its beginning.
-    ReadResult file =
-        readSmallFile(cacheFile_, decodedPicturesFileSize(deviceSize_, CardBackPicture) + 1);
+    const SharedRead file =
+        readLargeFile(cacheFile_, decodedPicturesFileSize(deviceSize_, CardBackPicture) + 1);
     std::optional<DecodedPictures> cached;
     if (file.status == ReadStatus::Read) {
-        cached = readDecodedPictures(std::move(file.bytes));
+        cached = readDecodedPictures(file.bytes(), file.memory);
     }
     const bool usable =
         cached && cached->size == deviceSize_ && std::ssize(cached->images) == CardBackPicture &&

@@ -108,7 +108,13 @@ QByteArray writeDecodedPictures(const DecodedPictures& pictures) {
 }
 
 std::optional<DecodedPictures> readDecodedPictures(QByteArray bytes) {
-    const QByteArrayView view(bytes);
+    bytes.detach(); // bytes that are not its own (fromRawData) would not outlive the pictures
+    const auto held = std::make_shared<const QByteArray>(std::move(bytes));
+    return readDecodedPictures(*held, held);
+}
+
+std::optional<DecodedPictures> readDecodedPictures(QByteArrayView view,
+                                                   const std::shared_ptr<const void>& owner) {
     if (view.size() < HeaderSize || view.first(MagicSize) != QByteArrayView(Magic, MagicSize)) {
         return std::nullopt;
     }
@@ -142,14 +148,15 @@ std::optional<DecodedPictures> readDecodedPictures(QByteArray bytes) {
     }
     // Each picture keeps the bytes alive (a share of them, not a copy) for as long as it lives;
     // every picture starts on a multiple of four bytes, as the pixels need.
-    bytes.detach();
     const int rowBytes = int(width) * 4;
-    const auto release = [](void* share) { delete static_cast<QByteArray*>(share); };
+    const auto release = [](void* share) {
+        delete static_cast<std::shared_ptr<const void>*>(share);
+    };
     for (std::uint32_t i = 0; i < count; ++i, at += pictureBytes(pictures.size)) {
-        auto* share = new QByteArray(bytes);
-        pictures.images.emplace_back(reinterpret_cast<const uchar*>(share->constData() + at),
+        pictures.images.emplace_back(reinterpret_cast<const uchar*>(view.constData() + at),
                                      int(width), int(height), rowBytes,
-                                     QImage::Format_ARGB32_Premultiplied, release, share);
+                                     QImage::Format_ARGB32_Premultiplied, release,
+                                     new std::shared_ptr<const void>(owner));
     }
     return pictures;
 }

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -43,6 +44,9 @@ QByteArray writeDecodedPictures(const DecodedPictures& pictures);
 // (its size, its pictures' size and count, and its checksum all agree). The pictures are not
 // copied out: they show the pixels where they lie in `bytes`, which they share.
 std::optional<DecodedPictures> readDecodedPictures(QByteArray bytes);
+// The same of bytes that `owner` holds: each picture read keeps a share of `owner`.
+std::optional<DecodedPictures> readDecodedPictures(QByteArrayView bytes,
+                                                   const std::shared_ptr<const void>& owner);
 // The size in bytes of such a file of `count` pictures of `size`.
 qint64 decodedPicturesFileSize(QSize size, int count);
 // The checksum such a file ends with, of the bytes before it.

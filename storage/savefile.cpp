@@ -10,9 +10,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
+#include <new>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -160,6 +164,85 @@ ReadResult notRegular(mode_t mode) {
                 .arg(QCoreApplication::translate("corvelle::SaveFile", what))};
 }
 
+// Reads at most `maxBytes` of the regular file at `path` into `buffer` (a QByteArray or a
+// LargePageBuffer), straight into room of the file's size (and one byte more, to see it end),
+// grown only if the file grows meanwhile: a large file is neither copied nor moved on its way in.
+// Returns the status and error; `buffer` holds the bytes when they were read.
+template <typename Buffer>
+ReadResult readInto(const QString& path, qint64 maxBytes, Buffer& buffer) {
+    const QByteArray name = encoded(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
+        return errno == ENOENT || errno == ENOTDIR ? ReadResult{} : unreadable(errno);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return notRegular(st.st_mode);
+    }
+    // Something else may take the file's place between the look and the opening.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno == ENOENT || errno == ENOTDIR ? ReadResult{} : unreadable(errno);
+    }
+    ReadResult result{ReadStatus::Read, {}, {}};
+    if (::fstat(fd, &st) != 0) {
+        result = unreadable(errno);
+    } else if (!S_ISREG(st.st_mode)) {
+        result = notRegular(st.st_mode);
+    }
+    qsizetype filled = 0;
+    qint64 room = std::min<qint64>(maxBytes, qint64(st.st_size) + 1);
+    while (result.status == ReadStatus::Read && filled < maxBytes) {
+        if (filled == buffer.size()) {
+            room = std::min<qint64>(maxBytes, std::max<qint64>(room, 2 * filled));
+            buffer.resize(qsizetype(room));
+        }
+        const ssize_t got = ::read(fd, buffer.data() + filled, std::size_t(buffer.size() - filled));
+        if (got < 0 && errno != EINTR) {
+            result = unreadable(errno);
+        } else if (got == 0) {
+            break;
+        } else if (got > 0) {
+            filled += got;
+        }
+    }
+    ::close(fd);
+    buffer.resize(result.status == ReadStatus::Read ? filled : 0);
+    return result;
+}
+
+// Room for a file read whole at start-up, in large pages where the system gives them: filling
+// a megabyte or two of fresh small pages costs milliseconds, one large page a fraction of one.
+class LargePageBuffer {
+public:
+    char* data() { return memory_.get(); }
+    qsizetype size() const { return size_; }
+    void resize(qsizetype size) {
+        if (size > capacity_) {
+            constexpr qsizetype LargePage = qsizetype(2) << 20;
+            const qsizetype capacity = (size + LargePage - 1) / LargePage * LargePage;
+            std::shared_ptr<char> memory(
+                static_cast<char*>(std::aligned_alloc(LargePage, std::size_t(capacity))),
+                std::free);
+            if (!memory) {
+                throw std::bad_alloc();
+            }
+            ::madvise(memory.get(), std::size_t(capacity), MADV_HUGEPAGE);
+            if (size_ > 0) {
+                std::memcpy(memory.get(), memory_.get(), std::size_t(size_));
+            }
+            memory_ = std::move(memory);
+            capacity_ = capacity;
+        }
+        size_ = size;
+    }
+    std::shared_ptr<const char> take() { return std::move(memory_); }
+
+private:
+    std::shared_ptr<char> memory_;
+    qsizetype size_ = 0;
+    qsizetype capacity_ = 0;
+};
+
 } // namespace
 
 QString replaceFileContent(const QString& path, const QByteArray& bytes) {
@@ -193,49 +276,17 @@ void removeSaveLeftovers(const QString& path) {
 }
 
 ReadResult readSmallFile(const QString& path, qint64 maxBytes) {
-    const QByteArray name = encoded(path);
-    struct stat st {};
-    if (::stat(name.constData(), &st) != 0) {
-        return errno == ENOENT || errno == ENOTDIR ? ReadResult{} : unreadable(errno);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        return notRegular(st.st_mode);
-    }
-    // Something else may take the file's place between the look and the opening.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        return errno == ENOENT || errno == ENOTDIR ? ReadResult{} : unreadable(errno);
-    }
-    ReadResult result{ReadStatus::Read, {}, {}};
-    if (::fstat(fd, &st) != 0) {
-        result = unreadable(errno);
-    } else if (!S_ISREG(st.st_mode)) {
-        result = notRegular(st.st_mode);
-    }
-    // Read straight into a buffer of the file's size (and one byte more, to see it end), grown
-    // only if the file grows meanwhile: a large file is neither copied nor moved on its way in.
-    qsizetype filled = 0;
-    qint64 room = std::min<qint64>(maxBytes, qint64(st.st_size) + 1);
-    while (result.status == ReadStatus::Read && filled < maxBytes) {
-        if (filled == result.bytes.size()) {
-            room = std::min<qint64>(maxBytes, std::max<qint64>(room, 2 * filled));
-            result.bytes.resize(qsizetype(room));
-        }
-        const ssize_t got =
-            ::read(fd, result.bytes.data() + filled, std::size_t(result.bytes.size() - filled));
-        if (got < 0 && errno != EINTR) {
-            result = unreadable(errno);
-        } else if (got == 0) {
-            break;
-        } else if (got > 0) {
-            filled += got;
-        }
-    }
-    ::close(fd);
-    if (result.status == ReadStatus::Read) {
-        result.bytes.truncate(filled);
-    }
+    QByteArray bytes;
+    ReadResult result = readInto(path, maxBytes, bytes);
+    result.bytes = std::move(bytes);
     return result;
+}
+
+SharedRead readLargeFile(const QString& path, qint64 maxBytes) {
+    LargePageBuffer buffer;
+    ReadResult result = readInto(path, maxBytes, buffer);
+    const qsizetype size = buffer.size();
+    return {result.status, buffer.take(), size, std::move(result.error)};
 }
 
 bool isRegularOrMissing(const QString& path) {

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <memory>
 
 namespace corvelle {
 
@@ -37,6 +40,19 @@ struct ReadResult {
 // and never read, and it is never opened in a way that could block, so a FIFO put in a file's
 // place cannot hang the game.
 ReadResult readSmallFile(const QString& path, qint64 maxBytes);
+
+// A file's bytes in memory of their own, which whatever is made of them may share.
+struct SharedRead {
+    ReadStatus status = ReadStatus::Missing;
+    std::shared_ptr<const char> memory;
+    qsizetype size = 0;
+    QString error;
+    QByteArrayView bytes() const { return {memory.get(), size}; }
+};
+
+// Reads as readSmallFile does, for a file of megabytes read at start-up: its bytes are put in
+// large memory pages where the system gives them, which are far quicker to fill than small ones.
+SharedRead readLargeFile(const QString& path, qint64 maxBytes);
 
 // False when something other than a regular file is at `path`: the check for a file that a
 // library opens itself, such as the settings file QSettings opens, made before it is opened. A

@@ -171,6 +171,16 @@ class StorageTest : public QObject {
 private slots:
     void initTestCase() { QVERIFY(dir_.isValid() && (geteuid() != 0 || obeyPermissions())); }
 
+    // A file read whole however large its size was said to be: /proc's files say they are
+    // empty, so the room for them grows as they are read; a read stops at its limit.
+    void readersTakeTheWholeFile() {
+        const QByteArray whole = readFile("/proc/self/mountinfo");
+        QVERIFY(whole.size() > 100);
+        QCOMPARE(readSmallFile("/proc/self/mountinfo", 1 << 20).bytes, whole);
+        QCOMPARE(readLargeFile("/proc/self/mountinfo", 1 << 20).bytes(), whole);
+        QCOMPARE(readLargeFile("/proc/self/mountinfo", 99).bytes(), whole.first(99));
+    }
+
     void killAtEverySystemCall_data() {
         QTest::addColumn<QString>("writer");
         QTest::addColumn<int>("older"); // the variant that wrote the old file
