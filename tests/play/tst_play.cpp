@@ -12,6 +12,7 @@
 #include "ui/cardwords.h"
 
 #include <QComboBox>
+#include <QThread>
 #include <QTreeWidget>
 
 using namespace corvelle;
@@ -102,6 +103,12 @@ private slots:
         menuItem(*window, "mnuHint")->trigger();
         QTRY_COMPARE(outlined(*window), QStringList{"Image13"});
         QCOMPARE(play->statistics().data().hintsUsed, 3);
+        // An answer on its way when the player moves on is for a position gone: never shown.
+        menuItem(*window, "mnuHint")->trigger();
+        QThread::msleep(300);
+        QTest::keyClick(window->centralWidget(), Qt::Key_Return);
+        menuItem(*window, "mnuHint")->trigger();
+        QTRY_COMPARE(outlined(*window), QStringList{"Image12"});
     }
 
     // What a step kept in reach, against the rules' own sums on a deck whose whole table goes
@@ -293,6 +300,11 @@ private slots:
         QCOMPARE(d.games.back().rounds, rounds);
         QCOMPARE(d.rounds.back().round, last);
         QCOMPARE(d.rounds[d.rounds.size() - rounds].round, 1);
+        std::int32_t points = 0; // each round's own, which add up to the game's score
+        for (auto round = d.rounds.end() - rounds; round != d.rounds.end(); ++round) {
+            points += round->points;
+        }
+        QCOMPARE(points, d.games.back().score);
         QCOMPARE(fixture_.messages.size(), 1);
     }
 
