@@ -181,6 +181,21 @@ private slots:
         QCOMPARE(readLargeFile("/proc/self/mountinfo", 99).bytes(), whole.first(99));
     }
 
+    // A Hall of Fame that cannot be read is kept aside before a save replaces it; where it
+    // cannot even be copied, it is left as it was, and the player is told.
+    void anUncopiableHallOfFameIsNeverReplaced() {
+        clean();
+        QVERIFY(writeFile(path("hscores.dat"), "scores"));
+        QVERIFY(QFile::setPermissions(path("hscores.dat"), {}));
+        const QString before = whatIsAt(path("hscores.dat"));
+        HighScores scores(folder());
+        QCOMPARE(scores.loadHighScores().size(), 1);
+        const QStringList told = scores.record(4, 1, 1, "Lee");
+        QVERIFY2(told.size() == 1 && told[0].contains("could not be kept"),
+                 qPrintable(told.join(" ")));
+        QCOMPARE(whatIsAt(path("hscores.dat")), before);
+    }
+
     void killAtEverySystemCall_data() {
         QTest::addColumn<QString>("writer");
         QTest::addColumn<int>("older"); // the variant that wrote the old file
