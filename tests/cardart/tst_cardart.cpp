@@ -109,21 +109,44 @@ class TestCardArt : public QObject {
     }
 
 private slots:
-    // Rounded cards with neutral corners, red pixels on red cards and jokers only; the top-left
-    // corner, as the game shows a covered card, tells all 55 pictures apart.
-    void picturesAreDistinctCardSizedJpegs() {
-        QList<QImage> corners;
-        for (int n = 1; n <= 55; ++n) {
-            QImage image;
-            const QString problem = problemWith(file(n), (n >= 27 && n <= 52) || n == 54, image);
-            QVERIFY2(problem.isEmpty(), qPrintable(problem));
-            corners << image.copy(0, 0, 64, 150)
-                           .scaled(16, 37, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        }
-        for (int a = 0; a < 55; ++a) {
-            for (int b = a + 1; b < 55; ++b) {
-                QVERIFY2(differingPixels(corners[a], corners[b]) >= 5,
-                         qPrintable(QString("%1 %2").arg(a + 1).arg(b + 1)));
+    // Every picture of both face sets is a rounded card with neutral corners in a dark outline,
+    // red only on the red cards (the Hearts of Large Print) and the red joker. The top-left corner,
+    // as the game shows a covered card, tells all 55 classic pictures apart; the strip a covered
+    // card shows, at 69 pixels wide, every two Large Print pictures clearly. There the rank stands
+    // beside its suit, well over twice as tall as the classic index's; the pips below count it.
+    void picturesAreDistinctCardsInBothFaceSets() {
+        for (const bool large : {false, true}) {
+            QList<QImage> shown;
+            for (int n = 1; n <= 55; ++n) {
+                QImage image;
+                const bool red = (n >= (large ? 40 : 27) && n <= 52) || n == 54;
+                const QString problem = problemWith(large ? largeFile(n) : file(n), red, image);
+                QVERIFY2(problem.isEmpty(), qPrintable(problem));
+                shown << (large ? shownStrip(image)
+                                : image.copy(0, 0, 64, 150)
+                                      .scaled(16, 37, Qt::IgnoreAspectRatio,
+                                              Qt::SmoothTransformation));
+                if (!large || n > 52) {
+                    continue;
+                }
+                const QRectF rank = LargePrintPainter::indexRank(n).boundingRect();
+                const QRectF suit = LargePrintPainter::indexSuit(n).boundingRect();
+                QVERIFY(QRectF(8, 8, 260, 164).contains(rank | suit) &&
+                        rank.right() + 8 < suit.left());
+                const int height = rankHeight(shown.last(), 38);
+                const int classic = rankHeight(shownStrip(QImage(file(n))), 17);
+                QVERIFY2(height >= 28 && height > 2 * classic,
+                         qPrintable(QString("%1: %2 against %3").arg(n).arg(height).arg(classic)));
+                if (corvelle::faceRank(n) <= 10) {
+                    QCOMPARE(shapesBelowStrip(image), corvelle::faceRank(n));
+                }
+            }
+            for (int a = 0; a < 55; ++a) {
+                for (int b = a + 1; b < 55; ++b) {
+                    const int differing = differingPixels(shown[a], shown[b]);
+                    QVERIFY2(differing >= (large ? 100 : 5),
+                             qPrintable(QString("%1 %2: %3").arg(a + 1).arg(b + 1).arg(differing)));
+                }
             }
         }
     }
@@ -148,41 +171,6 @@ private slots:
                     QVERIFY2(!box.adjusted(-4, -4, 4, 4).intersects(index),
                              qPrintable(QString::number(n)));
                 }
-            }
-        }
-    }
-
-    // Every Large Print picture is a rounded card in a dark outline, red only on the Hearts and
-    // the red joker. In the strip a covered card shows, at 69 pixels wide, every two pictures
-    // differ clearly, the rank stands beside its suit, and it is well over twice as tall as the
-    // classic index's. The pips below count the rank.
-    void largePrintTellsEveryCardApartInTheShownStrip() {
-        QList<QImage> strips;
-        for (int n = 1; n <= 55; ++n) {
-            QImage image;
-            const QString problem =
-                problemWith(largeFile(n), (n >= 40 && n <= 52) || n == 54, image);
-            QVERIFY2(problem.isEmpty(), qPrintable(problem));
-            strips << shownStrip(image);
-            if (n > 52) {
-                continue;
-            }
-            const QRectF rank = LargePrintPainter::indexRank(n).boundingRect();
-            const QRectF suit = LargePrintPainter::indexSuit(n).boundingRect();
-            QVERIFY(QRectF(8, 8, 260, 164).contains(rank | suit) && rank.right() + 8 < suit.left());
-            const int height = rankHeight(strips.last(), 38);
-            const int classic = rankHeight(shownStrip(QImage(file(n))), 17);
-            QVERIFY2(height >= 28 && height > 2 * classic,
-                     qPrintable(QString("%1: %2 against %3").arg(n).arg(height).arg(classic)));
-            if (corvelle::faceRank(n) <= 10) {
-                QCOMPARE(shapesBelowStrip(image), corvelle::faceRank(n));
-            }
-        }
-        for (int a = 0; a < 55; ++a) {
-            for (int b = a + 1; b < 55; ++b) {
-                const int differing = differingPixels(strips[a], strips[b]);
-                QVERIFY2(differing >= 100,
-                         qPrintable(QString("%1 %2: %3").arg(a + 1).arg(b + 1).arg(differing)));
             }
         }
     }

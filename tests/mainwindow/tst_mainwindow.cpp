@@ -243,7 +243,9 @@ private slots:
     }
     void cleanupTestCase() { setDialogs(nullptr); }
 
-    void windowControlsAndLabelsFollowTheLayout() {
+    // The window's layout, its labels and their texts, and its menus: in order, with their
+    // captions and check marks.
+    void windowControlsLabelsAndMenusFollowTheLayout() {
         auto window = fixture_.open();
         QCOMPARE(window->objectName(), QStringLiteral("Form1"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Corvelle v" CORVELLE_VERSION));
@@ -323,10 +325,6 @@ private slots:
             QVERIFY2((i != 1 && i != 3) || textEnd < control(*window, places[i + 1].first)->x(),
                      name);
         }
-    }
-
-    void menusAreInOrderWithCaptionsAndCheckMarks() {
-        auto window = fixture_.open();
         // name|caption|flags: c checkable, x ticked, d disabled; ">" for each level of nesting.
         QStringList shown;
         std::function<void(const QList<QAction*>&, const QString&)> walk =
@@ -413,23 +411,13 @@ private slots:
         const GameState& state = window->game().state();
         QWidget* table = window->centralWidget();
         QVERIFY(table->hasFocus());
-        const auto outlined = [&] {
-            QList<int> found;
-            for (int slot = 0; slot < TableSlots; ++slot) {
-                auto* card = qobject_cast<CardPicture*>(control(*window, "Image1", slot));
-                if (card->outline() == CardPicture::Outline::Chosen) {
-                    found << slot;
-                }
-            }
-            return found;
-        };
         for (int step = 0; step < 500 && !state.gameOver; ++step) {
             bool played = false;
             for (int i = 0; i < Columns && !played; ++i) {
                 QTest::keyClick(table, Qt::Key_Right);
-                const QList<int> chosen = outlined();
-                QCOMPARE(chosen.size(), 1);
-                const int slot = chosen[0];
+                const QStringList chosen = outlined(*window, CardPicture::Outline::Chosen);
+                QVERIFY(chosen.size() == 1 && chosen[0].startsWith("Image1"));
+                const int slot = chosen[0].mid(6).toInt();
                 QVERIFY(state.onTable[slot] && (slot % 5 == 4 || !state.onTable[slot + 1]));
                 if (window->game().canPlay(slot)) {
                     const int left = state.tableCardsLeft;
@@ -456,7 +444,8 @@ private slots:
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!state.gameOver);
         QTest::keyClick(window.get(), Qt::Key_F2);
-        QVERIFY(state.tableCardsLeft == 35 && state.score == 0 && outlined().size() <= 1);
+        QVERIFY(state.tableCardsLeft == 35 && state.score == 0 &&
+                outlined(*window, CardPicture::Outline::Chosen).size() <= 1);
         QVERIFY(playUntil(*window, [&] { return state.gameOver; }));
         auto* tryAgain = qobject_cast<QPushButton*>(control(*window, "Command1"));
         QCOMPARE(tryAgain->text(), QStringLiteral("Try Again"));
@@ -475,7 +464,7 @@ private slots:
 
     // Each card size draws the whole window larger, and its pictures sharp: stripes two source
     // pixels wide, which smaller copies can only show as grey, stay black and white at 200%.
-    void cardSizesScaleTheWholeWindow() {
+    void cardSizesAndFacesScaleAndSwitch() {
         QTemporaryDir dir;
         QVERIFY(writeFixturePictures(dir.path(), 2));
         setCardPictureDirectory(dir.path());
@@ -501,8 +490,22 @@ private slots:
             const int strongest = sharpestStep(control(*window, "Image3")->grab().toImage(), 10);
             QVERIFY2((strongest > 200) == (index == 4), qPrintable(QString::number(strongest)));
         }
-        auto again = fixture_.open(); // the choice is kept, in a group of its own
+        // Large Print faces show once their pictures check out (a set that cannot be shown is
+        // refused and told, and the cards keep their faces).
+        menuItem(*window, "mnuLargePrintFaces")->trigger();
+        QVERIFY(fixture_.messages.size() == 1 && fixture_.messages[0].contains("55.jpg (missing)"));
+        QVERIFY(menuItem(*window, "mnuClassicFaces")->isChecked());
+        const QString large = fixture_.path("large");
+        QVERIFY(writeFixturePictures(large, 16)); // wide black and white stripes
+        menuItem(*window, "mnuLargePrintFaces")->trigger();
+        QVERIFY(menuItem(*window, "mnuLargePrintFaces")->isChecked());
+        QVERIFY(sharpestStep(control(*window, "Image3")->grab().toImage(), 10) > 200);
+        auto again = fixture_.open(); // both choices are kept, each in a group of its own
         QVERIFY(again->findChildren<QAction*>("mnuCardSize")[0]->isChecked());
+        QVERIFY(menuItem(*again, "mnuLargePrintFaces")->isChecked());
+        menuItem(*again, "mnuClassicFaces")->trigger();
+        QVERIFY(sharpestStep(control(*again, "Image3")->grab().toImage(), 10) < 100);
+        QDir(large).removeRecursively();
     }
 
     // The View menu offers the card sizes whose window fits the screen's available area (those
@@ -517,7 +520,6 @@ private slots:
                    window->centralWidget()->geometry().bottom() < window->height();
         };
         QStringList offered;
-        QList<int> shown;
         const QList<QAction*> sizes = window->findChildren<QAction*>("mnuCardSize");
         for (QAction* size : sizes) {
             offered << (size->isVisible() ? size->data().toString() : QString());
@@ -531,37 +533,15 @@ private slots:
                 QVERIFY2(size->isChecked() && fits(), "a stored 200% shows the largest that fits");
             }
         }
+        QCOMPARE(sizes.size(), 5);
         for (QAction* size : sizes) {
             size->trigger();
             const auto checked = std::find_if(sizes.begin(), sizes.end(),
                                               [](QAction* item) { return item->isChecked(); });
-            shown << (*checked)->data().toInt();
-            QVERIFY2(fits(), qPrintable(size->text()));
+            const QString shown = (*checked)->data().toString();
+            QVERIFY2(fits() && offered.contains(shown) && shown.toInt() <= size->data().toInt(),
+                     qPrintable(size->text()));
         }
-        QCOMPARE(shown.size(), 5);
-        for (int i = 0; i < 5; ++i) {
-            QVERIFY(offered.contains(QString::number(shown[i])) &&
-                    shown[i] <= sizes[i]->data().toInt());
-        }
-    }
-
-    // Large Print faces show once their pictures check out (a set that cannot be shown is
-    // refused and told, and the cards keep their faces), and the choice is kept.
-    void cardFacesSwitchAndAreKept() {
-        auto window = fixture_.open();
-        menuItem(*window, "mnuLargePrintFaces")->trigger();
-        QVERIFY(fixture_.messages.size() == 1 && fixture_.messages[0].contains("55.jpg (missing)"));
-        QVERIFY(menuItem(*window, "mnuClassicFaces")->isChecked());
-        const QString large = fixture_.path("large");
-        QVERIFY(writeFixturePictures(large, 16)); // wide black and white stripes
-        menuItem(*window, "mnuLargePrintFaces")->trigger();
-        QVERIFY(menuItem(*window, "mnuLargePrintFaces")->isChecked());
-        QVERIFY(sharpestStep(control(*window, "Image3")->grab().toImage(), 10) > 200);
-        auto again = fixture_.open();
-        QVERIFY(menuItem(*again, "mnuLargePrintFaces")->isChecked());
-        menuItem(*again, "mnuClassicFaces")->trigger();
-        QVERIFY(sharpestStep(control(*again, "Image3")->grab().toImage(), 10) < 100);
-        QDir(large).removeRecursively();
     }
 
     void optionsTakeEffectAndSurviveARestart() {
@@ -598,6 +578,16 @@ private slots:
         choose(*window, QStringList{"mnuScoringOff"} + others);
         QVERIFY(control(*window, "Label3")->isVisible()); // scoring on shows the labels again
         QVERIFY(window->game().state().options == Options{});
+        // With the pop-up off, an entry is recorded and a new game dealt, and no window opens.
+        choose(*window, {"mnuShowHSb"});
+        fixture_.answer = "Pat";
+        QVERIFY(playUntil(*window, [&] { return !fixture_.questions.isEmpty(); }));
+        QVERIFY(!topLevel("Form4") && window->highScores().names()[0].text == "Pat");
+        // The next game's score shows as the highest only once it beats the new best.
+        const GameState& state = window->game().state();
+        QVERIFY(playUntil(*window, [&] { return state.score > 0; }));
+        const int best = QString::fromStdString(toText(window->highScores().values()[0])).toInt();
+        QCOMPARE(labelText(*window, "Label5").toInt(), qMax(best, state.score));
     }
 
     // The cheat items put the choice in force and take it back; a high score made with a chosen
@@ -646,20 +636,6 @@ private slots:
         QVERIFY(!window->isVisible() && topLevel("Form6") && !topLevel("Form4"));
     }
 
-    // With the pop-up off, an entry is recorded and a new game dealt, and no window opens.
-    void noPopUpWhenTurnedOff() {
-        auto window = fixture_.open();
-        choose(*window, {"mnuShowHSb"});
-        fixture_.answer = "Pat";
-        QVERIFY(playUntil(*window, [&] { return !fixture_.questions.isEmpty(); }));
-        QVERIFY(!topLevel("Form4") && window->highScores().names()[0].text == "Pat");
-        // The next game's score shows as the highest only once it beats the new best.
-        const GameState& state = window->game().state();
-        QVERIFY(playUntil(*window, [&] { return state.score > 0; }));
-        const int best = QString::fromStdString(toText(window->highScores().values()[0])).toInt();
-        QCOMPARE(labelText(*window, "Label5").toInt(), qMax(best, state.score));
-    }
-
     // "Exit Corvelle" from any window, whatever other windows are open or hidden, the main
     // window's own Exit and its title bar close every window and the main window is gone; none of
     // them goes back to the game on its way out. Only the main window's own Exit leaves an open
@@ -681,10 +657,8 @@ private slots:
                 }
             }
         }
-        QTest::newRow("exit from the game-over panel") << false << ""
-                                                       << "Frame1";
-        QTest::newRow("title bar") << false << ""
-                                   << "close";
+        QTest::newRow("exit from the game-over panel") << false << QString() << QString("Frame1");
+        QTest::newRow("title bar") << false << QString() << QString("close");
     }
 
     void exitFromAnyWindowEndsEverything() {

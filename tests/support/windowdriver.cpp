@@ -180,6 +180,16 @@ bool playUntil(MainWindow& window, const std::function<bool()>& done) {
     return false;
 }
 
+QStringList outlined(QWidget& window, CardPicture::Outline kind) {
+    QStringList found;
+    for (auto* card : window.findChildren<CardPicture*>()) {
+        if (card->outline() == kind) {
+            found << card->objectName() + card->property("index").toString();
+        }
+    }
+    return found;
+}
+
 ShownTable shownBy(MainWindow& window) {
     ShownTable shown;
     const auto card = [&](const char* name, int index) {

@@ -77,6 +77,8 @@ QPoint slotPoint(int slot);
 int fittingSlot(const Game& game);
 // Plays by clicks, dealing again when a game ends, until `done` holds.
 bool playUntil(MainWindow& window, const std::function<bool()>& done);
+// The cards of `window` with that outline, by control name and index ("Image117", "Image3").
+QStringList outlined(QWidget& window, CardPicture::Outline kind = CardPicture::Outline::Hint);
 // What the window's controls show of the table, for the engine's invariants (enginefakes.h).
 ShownTable shownBy(MainWindow& window);
 

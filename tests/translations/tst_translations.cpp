@@ -142,22 +142,6 @@ class TestTranslations : public QObject {
 
     WindowFixture fixture_;
 
-    void languageRows() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("gameMenu");
-        QTest::addColumn<QString>("sevenOfHearts");
-        QTest::addColumn<QString>("cancel");
-        const std::array<const char*, 5> rows[]{
-            {"English", "en_GB", "&Game", "Seven of Hearts", "Cancel"},
-            {"German", "de_DE", "&Spiel", "Herz Sieben", "Abbrechen"},
-            {"French", "fr_FR", "&Partie", "Sept de Cœur", "Annuler"},
-            {"Spanish", "es_ES", "&Partida", "Siete de Corazones", "Cancelar"}};
-        for (const auto& [name, language, menu, seven, cancel] : rows) {
-            QTest::newRow(name) << QString(language) << QString(menu) << QString(seven)
-                                << QString(cancel);
-        }
-    }
-
 private slots:
     void initTestCase() { QVERIFY(fixture_.setUp()); }
     void cleanup() {
@@ -254,14 +238,36 @@ private slots:
         }
     }
 
-    void menusCardsAndDialogButtonsSpeakTheLanguage_data() { languageRows(); }
-    void menusCardsAndDialogButtonsSpeakTheLanguage() {
+    // In each language the menus, with no access key twice in one menu, the card names and Qt's
+    // own dialog buttons speak it. The main window at every card size with the game-over panel
+    // shown and the largest score the Hall of Fame can hold, and every window it opens: no text
+    // runs past its control.
+    void speaksTheLanguageWithNoTextCut_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("gameMenu");
+        QTest::addColumn<QString>("sevenOfHearts");
+        QTest::addColumn<QString>("cancel");
+        const std::array<const char*, 5> rows[]{
+            {"English", "en_GB", "&Game", "Seven of Hearts", "Cancel"},
+            {"German", "de_DE", "&Spiel", "Herz Sieben", "Abbrechen"},
+            {"French", "fr_FR", "&Partie", "Sept de Cœur", "Annuler"},
+            {"Spanish", "es_ES", "&Partida", "Siete de Corazones", "Cancelar"}};
+        for (const auto& [name, language, menu, seven, cancel] : rows) {
+            QTest::newRow(name) << QString(language) << QString(menu) << QString(seven)
+                                << QString(cancel);
+        }
+    }
+    void speaksTheLanguageWithNoTextCut() {
         QFETCH(QString, language);
         QFETCH(QString, gameMenu);
         QFETCH(QString, sevenOfHearts);
         QFETCH(QString, cancel);
         useLanguageOf(QLocale(language));
-        auto window = fixture_.open();
+        std::array<TableValue, 5> best;
+        best.fill(TableValue::int32(2147483647));
+        QVERIFY(writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(best, {}))));
+        ScriptedRandom random({stuckDeck()});
+        auto window = fixture_.open(&random);
         QCOMPARE(window->menuBar()->actions().at(0)->text(), gameMenu);
         const QStringList repeated = repeatedAccessKeys(window->menuBar()->actions(), "menu bar");
         QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join("; ")));
@@ -271,20 +277,6 @@ private slots:
                                        .button(QDialogButtonBox::Cancel)
                                        ->text()),
                  cancel);
-    }
-
-    // The main window at every card size with the game-over panel shown and the largest score
-    // the Hall of Fame can hold, and every window it opens, in each language: no text runs past
-    // its control.
-    void noTextIsCut_data() { languageRows(); }
-    void noTextIsCut() {
-        QFETCH(QString, language);
-        useLanguageOf(QLocale(language));
-        std::array<TableValue, 5> best;
-        best.fill(TableValue::int32(2147483647));
-        QVERIFY(writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(best, {}))));
-        ScriptedRandom random({stuckDeck()});
-        auto window = fixture_.open(&random);
         QCOMPARE(labelText(*window, "Label5"), "2147483647");
         window->setGameOverPanelVisible(true);
         for (QAction* size : window->findChildren<QAction*>("mnuCardSize")) {
