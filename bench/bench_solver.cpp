@@ -166,35 +166,48 @@ std::vector<std::uint64_t> benchSolving(bool wrap, int deals) {
     return slowest;
 }
 
-// The fixed cost of a solve: the time of solves that have nothing to search, each from cold.
-// One keeps the whole dealt table with the draw pile used up and a discard top that no free card
-// fits: nothing can be played, so no bound is ever asked for and the table of the longest runs
-// below the start (built when the first bound needs it) is never built; this is what a solve of
-// a full table pays before its search begins. The other leaves one card, in the last column
-// (the highest heights code a single card can have).
+// The fixed cost of a solve: the time of solves that have next to nothing to search, each from
+// cold. One keeps the whole dealt table with the draw pile used up and a discard top that no free
+// card fits: nothing can be played, so no bound is ever asked for; this is what a solve of a full
+// table pays before its search begins. The next has the same table and used-up pile with a
+// discard top that some free card fits: a single run is left to search, so its time is mostly
+// what the bounds of a full table cost to set up, which every real solve of a deal pays too. The
+// last leaves one card, in the last column (the highest heights code a single card can have).
 void benchFixedCost() {
     Dealer dealer(false);
     std::vector<double> full;
+    std::vector<double> oneRun;
     std::vector<double> oneCard;
-    for (std::uint64_t deal = 1; full.size() < 200; ++deal) {
-        SolverPosition position = dealer.position(deal);
-        position.drawn = position.drawPileSize;
-        position.discardTop = 0;
-        for (int code = 1; code <= corvelle::OrdinaryCards && position.discardTop == 0; ++code) {
+    // The first card that no free card of the dealt table fits (`fitting` false), or that one
+    // does (true); 0 when there is none.
+    auto discardTop = [](const SolverPosition& position, bool fitting) {
+        for (int code = 1; code <= corvelle::OrdinaryCards; ++code) {
             bool fitsNone = true;
             for (int column = 0; column < corvelle::Columns; ++column) {
                 const int rank = corvelle::faceRank(position.table[5 * column + 4]);
                 const int apart = std::abs(rank - corvelle::faceRank(code));
-                fitsNone = fitsNone && rank != 0 && apart != 1 && apart != 12;
+                fitsNone = fitsNone && rank != 0 && apart != 1;
             }
-            position.discardTop = fitsNone ? code : 0;
+            if (fitsNone != fitting) {
+                return code;
+            }
         }
+        return 0;
+    };
+    for (std::uint64_t deal = 1; full.size() < 200; ++deal) {
+        SolverPosition position = dealer.position(deal);
+        position.drawn = position.drawPileSize;
+        position.discardTop = discardTop(position, false);
         if (position.discardTop == 0) {
             continue;
         }
         double start = threadSeconds();
         corvelle::solve(position);
         full.push_back(threadSeconds() - start);
+        position.discardTop = discardTop(position, true);
+        start = threadSeconds();
+        corvelle::solve(position);
+        oneRun.push_back(threadSeconds() - start);
         position = dealer.position(deal);
         position.heights = {0, 0, 0, 0, 0, 0, 1};
         start = threadSeconds();
@@ -202,6 +215,7 @@ void benchFixedCost() {
         oneCard.push_back(threadSeconds() - start);
     }
     std::printf("fixed cost, full table, nothing to play    %s\n", spread(full).c_str());
+    std::printf("fixed cost, full table, one run to play    %s\n", spread(oneRun).c_str());
     std::printf("fixed cost, one card left                  %s\n", spread(oneCard).c_str());
 }
 

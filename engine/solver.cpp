@@ -924,8 +924,9 @@ private:
     }
 
     // Fills `choices` with the ends of the runs from `table` onto `top` (`table` itself among
-    // them), best key first, and returns the highest key of the ends left out because they
-    // cannot beat `alpha` (-1 if none); the tables past such an end are not looked at either.
+    // them) whose key beats `alpha`, best key first, and returns the highest key of the ends
+    // left out because they cannot (-1 if none); the tables past such an end are not looked at
+    // either when its bound says that they cannot beat it.
     std::int64_t collect(const Table& table, int drawn, int top, const RunScore& score,
                          std::int64_t alpha, std::vector<Choice>& choices) {
         const bool lastSegment = drawn == round_.drawPileSize();
@@ -954,6 +955,13 @@ private:
             choice.key = choice.run + (end.code == 0 ? round_.bonus(drawn) : 0);
             if (!choice.final) {
                 choice.key += rest(end, drawn + 1, true);
+            }
+            // An end that cannot beat `alpha` is only a bound, like those left out above.
+            if (choice.key <= alpha) {
+                leftOut = std::max(leftOut, choice.key);
+                continue;
+            }
+            if (!choice.final) {
                 values_.prefetch(end.code, drawn + 1);
             }
             choices.push_back(choice);

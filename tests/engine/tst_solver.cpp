@@ -230,7 +230,7 @@ private slots:
     void agreesWithPlainSearch() {
         QFETCH(Shape, shape);
         std::mt19937 random(std::hash<std::string_view>{}(QTest::currentDataTag()) & 0xFFFF);
-        for (int i = 0; i < 75; ++i) {
+        for (int i = 0; i < 120; ++i) {
             const SolverPosition p = randomPosition(random, shape);
             const auto [best, clears] = PlainSearch().best(Round(p));
             const SolverResult result = solve(p);
