@@ -10,6 +10,7 @@
 #include "engine/display.h"
 #include "engine/game.h"
 #include "engine/randomsource.h"
+#include "engine/rules.h"
 #include "engine/solver.h"
 
 #include <algorithm>
@@ -184,9 +185,9 @@ void benchFixedCost() {
         for (int code = 1; code <= corvelle::OrdinaryCards; ++code) {
             bool fitsNone = true;
             for (int column = 0; column < corvelle::Columns; ++column) {
-                const int rank = corvelle::faceRank(position.table[5 * column + 4]);
-                const int apart = std::abs(rank - corvelle::faceRank(code));
-                fitsNone = fitsNone && rank != 0 && apart != 1;
+                fitsNone = fitsNone &&
+                           !corvelle::ranksFit(corvelle::faceRank(position.table[5 * column + 4]),
+                                               corvelle::faceRank(code), false);
             }
             if (fitsNone != fitting) {
                 return code;
