@@ -298,6 +298,8 @@ std::vector<SolverPosition> roundPositions(Dealer& dealer, std::uint64_t deal, i
     return positions;
 }
 
+// A review's solves, each afresh and all on one RoundSolver, as the game's review (and its
+// questions in a round in play) asks them.
 void benchReview() {
     constexpr int Actions = 60;
     constexpr int Rounds = 20;

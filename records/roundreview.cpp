@@ -6,14 +6,16 @@ namespace corvelle {
 
 namespace {
 
-// The best of the rest of the round from `state`, solved once for equal states in a row.
+// The best of the rest of the round from `state`, solved once for equal states in a row. The
+// positions are all of one round, so one RoundSolver answers them: what it learns of the round
+// at one step it keeps for the next.
 class Bests {
 public:
     explicit Bests(const std::atomic<bool>* cancel) : cancel_(cancel) {}
 
     const SolverResult& of(const GameState& state) {
         if (!last_ || !(lastState_ == state)) {
-            last_ = solve(positionOf(state), {}, cancel_);
+            last_ = solver_.solve(positionOf(state), {}, cancel_);
             lastState_ = state;
             exact_ = exact_ && last_->exact;
         }
@@ -23,6 +25,7 @@ public:
 
 private:
     const std::atomic<bool>* cancel_;
+    RoundSolver solver_;
     std::optional<SolverResult> last_;
     GameState lastState_;
     bool exact_ = true;
