@@ -22,12 +22,12 @@ class Statistics;
 
 // What the solver tells the player, never in the way of play: "Hint" (the next move of the best
 // line, outlined on the table until the next action, or the discard pile at a dead end) and
-// "Best Possible Score" (the most the
-// round could give from its start and from here), and for the statistics the best each round
-// could have given. Every solve runs on a worker thread: one for the rounds, one for the
-// player's questions, so a question never waits behind a round. A question that takes longer
-// than a tenth of a second shows that it is thinking, and any action drops it. It tells the
-// window what to show with its signals.
+// "Best Possible Score" (the most the round could give from its start and from here), and for
+// the statistics the best each round could have given. Every solve runs on a worker thread: one
+// for the rounds, one for the player's questions, so a question never waits behind a round. The
+// questions' solver keeps what it learns of the round in play, so the next question in the
+// round starts from there. A question that takes longer than a tenth of a second shows that it
+// is thinking, and any action drops it. It tells the window what to show with its signals.
 class SolverCommands : public QObject {
     Q_OBJECT
 
@@ -72,7 +72,7 @@ private:
     QAction* hintItem_ = nullptr;
     QAction* bestPossibleItem_ = nullptr;
     SolverRunner rounds_;
-    SolverRunner questions_;
+    SolverRunner questions_{nullptr, SolverRunner::Memory::KeepsRound};
     Question asked_ = Question::None;
     QTimer slowAnswer_;
     std::optional<SolverResult> roundBest_;    // of the round dealt last, once solved

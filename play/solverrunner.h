@@ -5,6 +5,9 @@
 #include "engine/solver.h"
 #include "play/backgroundwork.h"
 
+#include <memory>
+#include <mutex>
+
 namespace corvelle {
 
 // Runs the solver on a worker thread, so the window never waits for it: the answer of the
@@ -13,13 +16,27 @@ class SolverRunner : public BackgroundWork {
     Q_OBJECT
 
 public:
-    explicit SolverRunner(QObject* parent = nullptr) : BackgroundWork(parent) {}
+    // Whether the runner keeps what its solves learn of a round for its next solve of the same
+    // round (the positions of one round in play, asked about again and again), or solves every
+    // request afresh (one position a round, where what is kept would only take memory).
+    enum class Memory { Fresh, KeepsRound };
+
+    explicit SolverRunner(QObject* parent = nullptr, Memory memory = Memory::Fresh);
 
     // Solves `position` (the best score of the rest of its round, with a line).
     void start(const SolverPosition& position, const SolverLimits& limits = {});
 
 signals:
     void solved(const corvelle::SolverResult& result);
+
+private:
+    // The solver kept for the round. A cancelled solve may still be returning when the next
+    // one begins, so the solves take turns at it.
+    struct Kept {
+        std::mutex turn;
+        RoundSolver solver;
+    };
+    std::shared_ptr<Kept> kept_;
 };
 
 } // namespace corvelle

@@ -421,14 +421,24 @@ private slots:
     }
 
     // Of two requests made one after the other only the second is answered, on this thread; a
-    // runner destroyed while it solves stops its worker.
+    // runner destroyed while it solves stops its worker. A runner that keeps its solver for the
+    // round lets the cancelled solve finish before the next one uses it.
+    void runnerDeliversOnlyTheLatestRequest_data() {
+        QTest::addColumn<SolverRunner::Memory>("memory");
+        QTest::newRow("fresh") << SolverRunner::Memory::Fresh;
+        QTest::newRow("keeps the round") << SolverRunner::Memory::KeepsRound;
+    }
     void runnerDeliversOnlyTheLatestRequest() {
+        QFETCH(SolverRunner::Memory, memory);
         std::mt19937 random(3);
         const SolverPosition first = dealtPosition(shuffledDeck(random), false);
         const SolverPosition second = dealtPosition(shuffledDeck(random), true);
+        SolverPosition later = second; // the same round after a draw
+        later.drawn = 1;
+        later.discardTop = second.drawPile[0];
         std::vector<std::int64_t> answers;
         {
-            SolverRunner runner;
+            SolverRunner runner(nullptr, memory);
             QObject::connect(&runner, &SolverRunner::solved, [&](const SolverResult& result) {
                 QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
                 answers.push_back(result.best);
@@ -437,9 +447,12 @@ private slots:
             runner.start(second);
             QVERIFY(QTest::qWaitFor([&] { return !runner.busy(); }, 20000));
             QTest::qWait(50);
+            runner.start(later);
+            QVERIFY(QTest::qWaitFor([&] { return !runner.busy(); }, 20000));
+            QTest::qWait(50);
             runner.start(first); // still running when the runner goes
         }
-        QCOMPARE(answers, std::vector<std::int64_t>{solve(second).best});
+        QCOMPARE(answers, (std::vector<std::int64_t>{solve(second).best, solve(later).best}));
     }
 
     // A round played move by move with undos on one RoundSolver: every answer, also one asked
