@@ -298,14 +298,17 @@ std::vector<SolverPosition> roundPositions(Dealer& dealer, std::uint64_t deal, i
     return positions;
 }
 
-// A review's solves, each afresh and all on one RoundSolver, as the game's review (and its
-// questions in a round in play) asks them.
+// A review's solves, each afresh and all on one RoundSolver, as the game's review asks them;
+// and each position alone, as a question asked in a round in play: afresh, and on the
+// RoundSolver the questions keep once the round's first question has been answered.
 void benchReview() {
     constexpr int Actions = 60;
     constexpr int Rounds = 20;
     Dealer dealer(false);
     std::vector<double> apart;
     std::vector<double> together;
+    std::vector<double> eachApart;
+    std::vector<double> eachLater;
     std::uint64_t firstDeal = 0;
     for (std::uint64_t deal = 1; apart.size() < Rounds; ++deal) {
         const std::vector<SolverPosition> positions = roundPositions(dealer, deal, Actions);
@@ -313,22 +316,33 @@ void benchReview() {
             continue;
         }
         firstDeal = firstDeal == 0 ? deal : firstDeal;
-        double start = threadSeconds();
+        apart.push_back(0);
         for (const SolverPosition& position : positions) {
+            const double start = threadSeconds();
             corvelle::solve(position);
+            eachApart.push_back(threadSeconds() - start);
+            apart.back() += eachApart.back();
         }
-        apart.push_back(threadSeconds() - start);
-        start = threadSeconds();
+        together.push_back(0);
         corvelle::RoundSolver round;
         for (const SolverPosition& position : positions) {
+            const double start = threadSeconds();
             round.solve(position);
+            const double seconds = threadSeconds() - start;
+            together.back() += seconds;
+            if (&position != &positions.front()) {
+                eachLater.push_back(seconds);
+            }
         }
-        together.push_back(threadSeconds() - start);
     }
     std::printf("review of a %d-action round (%d rounds from deal %llu), one solve each  %s\n",
                 Actions, Rounds, static_cast<unsigned long long>(firstDeal), spread(apart).c_str());
     std::printf("review of a %d-action round, one RoundSolver for the round           %s\n",
                 Actions, spread(together).c_str());
+    std::printf("a question in those rounds, solved afresh                          %s\n",
+                spread(eachApart).c_str());
+    std::printf("a question after the round's first, on the questions' RoundSolver   %s\n",
+                spread(eachLater).c_str());
 }
 
 } // namespace
