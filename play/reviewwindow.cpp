@@ -88,7 +88,7 @@ ReviewWindow::ReviewWindow(QWidget* mainWindow) : QWidget(mainWindow) {
     setAttribute(Qt::WA_DeleteOnClose);
     paintGreen(this);
     runner_ = new ReviewRunner(this);
-    lineSolver_ = new SolverRunner(this, SolverRunner::Memory::KeepsRound);
+    lineSolver_ = new SolverRunner(this, std::make_shared<SolverRunner::RoundMemory>());
     connect(runner_, &ReviewRunner::reviewed, this, &ReviewWindow::onReviewed);
     connect(lineSolver_, &SolverRunner::solved, this, &ReviewWindow::onLineSolved);
     connect(&linePlayer_, &QTimer::timeout, this, [this] {

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -24,10 +25,11 @@ class Statistics;
 // line, outlined on the table until the next action, or the discard pile at a dead end) and
 // "Best Possible Score" (the most the round could give from its start and from here), and for
 // the statistics the best each round could have given. Every solve runs on a worker thread: one
-// for the rounds, one for the player's questions, so a question never waits behind a round. The
-// questions' solver keeps what it learns of the round in play, so the next question in the
-// round starts from there. A question that takes longer than a tenth of a second shows that it
-// is thinking, and any action drops it. It tells the window what to show with its signals.
+// for the rounds, one for the player's questions, so a question never waits behind a round. Both
+// keep what they learn of the round in play for the next solve, so a question after the round's
+// start has been solved starts from there. A question that takes longer than a tenth of a second
+// shows that it is thinking, and any action drops it. It tells the window what to show with its
+// signals.
 class SolverCommands : public QObject {
     Q_OBJECT
 
@@ -71,8 +73,12 @@ private:
     Statistics& statistics_;
     QAction* hintItem_ = nullptr;
     QAction* bestPossibleItem_ = nullptr;
-    SolverRunner rounds_;
-    SolverRunner questions_{nullptr, SolverRunner::Memory::KeepsRound};
+    // The round's start and the player's questions are of the same round: what either solve
+    // learns of it, the other starts from.
+    std::shared_ptr<SolverRunner::RoundMemory> roundMemory_ =
+        std::make_shared<SolverRunner::RoundMemory>();
+    SolverRunner rounds_{nullptr, roundMemory_};
+    SolverRunner questions_{nullptr, roundMemory_};
     Question asked_ = Question::None;
     QTimer slowAnswer_;
     std::optional<SolverResult> roundBest_;    // of the round dealt last, once solved

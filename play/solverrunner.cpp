@@ -2,20 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/solverrunner.h"
 
+#include <chrono>
+
 namespace corvelle {
 
-SolverRunner::SolverRunner(QObject* parent, Memory memory)
-    : BackgroundWork(parent),
-      kept_(memory == Memory::KeepsRound ? std::make_shared<Kept>() : nullptr) {}
+SolverRunner::SolverRunner(QObject* parent, std::shared_ptr<RoundMemory> memory)
+    : BackgroundWork(parent), memory_(std::move(memory)) {}
 
 void SolverRunner::start(const SolverPosition& position, const SolverLimits& limits) {
     run<SolverResult>(
-        [position, limits, kept = kept_](const std::atomic<bool>& cancelled) {
-            if (!kept) {
-                return solve(position, limits, &cancelled);
+        [position, limits, memory = memory_](const std::atomic<bool>& cancelled) {
+            if (memory) {
+                // A cancelled solve returns within a few milliseconds.
+                std::unique_lock turn(memory->turn_, std::defer_lock);
+                if (turn.try_lock_for(std::chrono::milliseconds(20))) {
+                    return memory->solver_.solve(position, limits, &cancelled);
+                }
             }
-            const std::lock_guard turn(kept->turn);
-            return kept->solver.solve(position, limits, &cancelled);
+            return solve(position, limits, &cancelled);
         },
         [this](const SolverResult& result) { emit solved(result); });
 }

@@ -16,12 +16,18 @@ class SolverRunner : public BackgroundWork {
     Q_OBJECT
 
 public:
-    // Whether the runner keeps what its solves learn of a round for its next solve of the same
-    // round (the positions of one round in play, asked about again and again), or solves every
-    // request afresh (one position a round, where what is kept would only take memory).
-    enum class Memory { Fresh, KeepsRound };
+    // What the solves of a round learn of it, kept for the next solve of the same round (a
+    // position of another round starts it afresh). Runners that share one take turns at it; a
+    // solve that finds it taken for longer than a cancelled solve needs to return solves afresh
+    // instead, so that no request waits behind another runner's.
+    class RoundMemory {
+        friend class SolverRunner;
+        std::timed_mutex turn_;
+        RoundSolver solver_;
+    };
 
-    explicit SolverRunner(QObject* parent = nullptr, Memory memory = Memory::Fresh);
+    // Without a memory, every request is solved afresh.
+    explicit SolverRunner(QObject* parent = nullptr, std::shared_ptr<RoundMemory> memory = {});
 
     // Solves `position` (the best score of the rest of its round, with a line).
     void start(const SolverPosition& position, const SolverLimits& limits = {});
@@ -30,13 +36,7 @@ signals:
     void solved(const corvelle::SolverResult& result);
 
 private:
-    // The solver kept for the round. A cancelled solve may still be returning when the next
-    // one begins, so the solves take turns at it.
-    struct Kept {
-        std::mutex turn;
-        RoundSolver solver;
-    };
-    std::shared_ptr<Kept> kept_;
+    std::shared_ptr<RoundMemory> memory_;
 };
 
 } // namespace corvelle

@@ -424,12 +424,13 @@ private slots:
     // runner destroyed while it solves stops its worker. A runner that keeps its solver for the
     // round lets the cancelled solve finish before the next one uses it.
     void runnerDeliversOnlyTheLatestRequest_data() {
-        QTest::addColumn<SolverRunner::Memory>("memory");
-        QTest::newRow("fresh") << SolverRunner::Memory::Fresh;
-        QTest::newRow("keeps the round") << SolverRunner::Memory::KeepsRound;
+        QTest::addColumn<bool>("keepsRound");
+        QTest::newRow("fresh") << false;
+        QTest::newRow("keeps the round") << true;
     }
     void runnerDeliversOnlyTheLatestRequest() {
-        QFETCH(SolverRunner::Memory, memory);
+        QFETCH(bool, keepsRound);
+        auto memory = keepsRound ? std::make_shared<SolverRunner::RoundMemory>() : nullptr;
         std::mt19937 random(3);
         const SolverPosition first = dealtPosition(shuffledDeck(random), false);
         const SolverPosition second = dealtPosition(shuffledDeck(random), true);
@@ -453,6 +454,30 @@ private slots:
             runner.start(first); // still running when the runner goes
         }
         QCOMPARE(answers, (std::vector<std::int64_t>{solve(second).best, solve(later).best}));
+    }
+
+    // Runners that share what they learn of a round take turns at it, but a request never waits
+    // behind the other runner's solve: meanwhile it is solved afresh.
+    void runnersSharingARoundNeverWaitForEachOther() {
+        FakeDisplay display;
+        DealRandom deals;
+        Game game(display, deals);
+        game.setOptions({.aceKingWrap = false, .scoringOn = true, .shuffleCount = 1});
+        game.newGame(53); // its best takes a few hundred milliseconds
+        const SolverPosition whole = positionOf(game.state());
+        SolverPosition oneCard = whole;
+        oneCard.heights = {0, 0, 0, 0, 0, 0, 1};
+        auto memory = std::make_shared<SolverRunner::RoundMemory>();
+        SolverRunner rounds(nullptr, memory);
+        SolverRunner questions(nullptr, memory);
+        QStringList answered;
+        QObject::connect(&rounds, &SolverRunner::solved, [&] { answered << "round"; });
+        QObject::connect(&questions, &SolverRunner::solved, [&] { answered << "question"; });
+        rounds.start(whole);
+        QThread::msleep(50);
+        questions.start(oneCard);
+        QVERIFY(QTest::qWaitFor([&] { return answered.size() == 2; }, 60000));
+        QCOMPARE(answered, (QStringList{"question", "round"}));
     }
 
     // A round played move by move with undos on one RoundSolver: every answer, also one asked
