@@ -22,7 +22,9 @@ public:
     // instead, so that no request waits behind another runner's.
     class RoundMemory {
         friend class SolverRunner;
-        std::timed_mutex turn_;
+        // Takes the turn, unless another solve keeps it longer than a cancelled one would.
+        bool take();
+        std::mutex turn_;
         RoundSolver solver_;
     };
 
