@@ -21,6 +21,14 @@ bool SolverRunner::RoundMemory::take() {
     return true;
 }
 
+bool SolverRunner::RoundMemory::inUse() {
+    if (!turn_.try_lock()) {
+        return true;
+    }
+    turn_.unlock();
+    return false;
+}
+
 SolverRunner::SolverRunner(QObject* parent, std::shared_ptr<RoundMemory> memory)
     : BackgroundWork(parent), memory_(std::move(memory)) {}
 

@@ -21,6 +21,11 @@ public:
     // solve that finds it taken for longer than a cancelled solve needs to return solves afresh
     // instead, so that no request waits behind another runner's.
     class RoundMemory {
+    public:
+        // Whether a solve holds it now.
+        bool inUse();
+
+    private:
         friend class SolverRunner;
         // Takes the turn, unless another solve keeps it longer than a cancelled one would.
         bool take();

@@ -474,7 +474,7 @@ private slots:
         QObject::connect(&rounds, &SolverRunner::solved, [&] { answered << "round"; });
         QObject::connect(&questions, &SolverRunner::solved, [&] { answered << "question"; });
         rounds.start(whole);
-        QThread::msleep(50);
+        QVERIFY(QTest::qWaitFor([&] { return memory->inUse(); }, 10000));
         questions.start(oneCard);
         QVERIFY(QTest::qWaitFor([&] { return answered.size() == 2; }, 60000));
         QCOMPARE(answered, (QStringList{"question", "round"}));
