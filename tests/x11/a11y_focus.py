@@ -57,7 +57,11 @@ def main():
         table = wait_for("the game's table on the bus", lambda: find_table(game.pid), 40)
         window = wait_for("the game's window", lambda: game_window(game.pid))
         key(window, "alt+p", "d")
-        subprocess.run(["xdotool", "sleep", "0.5", "type", "--delay", "60", "1"], check=True)
+        # Typing before the dialog has the keyboard would lose the number (seen under load).
+        asked = wait_for("the deal number dialog", lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", "^Play Deal Number$"],
+            capture_output=True, text=True).stdout.split())
+        key(asked[0], "1")
         subprocess.run(["xdotool", "key", "Return"], check=True)
         wait_for("deal 1 dealt", heard_start("New game dealt, Eight of Hearts on the discard"))
         cards = children(table)[:35]

@@ -32,11 +32,21 @@ x11_start() {
     export XDG_RUNTIME_DIR=$run/runtime XDG_CONFIG_HOME=$run/config XDG_DATA_HOME=$run/data
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     if [ "${1:-}" = openbox ]; then
-        openbox >"$run/openbox.log" 2>&1 &
-        pids+=($!)
-        local wm="xprop -root _NET_SUPPORTING_WM_CHECK"
-        for _ in $(seq 100); do $wm 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-        $wm 2>/dev/null | grep -q 'window id' || fail "openbox did not start"
+        # A busy machine can keep openbox from taking the screen in time: wait up to 30 s, and
+        # start it once more if it has died meanwhile.
+        local wm="xprop -root _NET_SUPPORTING_WM_CHECK" attempt
+        for attempt in 1 2; do
+            openbox >>"$run/openbox.log" 2>&1 &
+            pids+=($!)
+            for _ in $(seq 300); do
+                $wm 2>/dev/null | grep -q 'window id' && return 0
+                kill -0 "${pids[-1]}" 2>/dev/null || break
+                sleep 0.1
+            done
+            kill -0 "${pids[-1]}" 2>/dev/null && break # alive but never ready: no second one
+        done
+        cat "$run/openbox.log" >&2
+        fail "openbox did not start"
     fi
 }
 
