@@ -171,9 +171,10 @@ std::vector<std::uint64_t> benchSolving(bool wrap, int deals) {
 // cold. One keeps the whole dealt table with the draw pile used up and a discard top that no free
 // card fits: nothing can be played, so no bound is ever asked for; this is what a solve of a full
 // table pays before its search begins. The next has the same table and used-up pile with a
-// discard top that some free card fits: a single run is left to search, so its time is mostly
-// what the bounds of a full table cost to set up, which every real solve of a deal pays too. The
-// last leaves one card, in the last column (the highest heights code a single card can have).
+// discard top that some free card fits: a single run is left to search, so its time is what a
+// small search of a full table pays for its bounds (their tables are built only once a search
+// has run a while). The last leaves one card, in the last column (the highest heights code a
+// single card can have).
 void benchFixedCost() {
     Dealer dealer(false);
     std::vector<double> full;

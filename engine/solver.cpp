@@ -406,13 +406,13 @@ public:
         return capacity_ * sizeof(std::uint64_t) + (below_ ? (Columns + 1) * (Window + 8) : 0);
     }
 
-private:
     // Whether the table covers every table below `heights`.
     bool covers(const Heights& heights) const {
         return complete_ && std::equal(heights.begin(), heights.end(), limit_.begin(),
                                        [](int height, int limit) { return height <= limit; });
     }
 
+private:
     // False when `budget` was stopped before the table was complete.
     bool build(const Round& round, const Heights& limit, Budget& budget) {
         limit_ = limit;
@@ -1004,10 +1004,11 @@ private:
         return runsReady() ? runs_.after(table, round_.fitsAfter(lastSlot)) : table.cards;
     }
 
-    // The longest-run table covers the search's tables from the first bound that needs it on:
-    // a search with nothing to play never builds it. While a stopped budget leaves it
-    // unbuilt, the bounds fall back on the cards left.
-    bool runsReady() { return runsReady_ || buildRuns(); }
+    // The longest-run table covers the search's tables once the search has run a while: for a
+    // full table it takes about 5 ms, more than a whole small search (a run or two to play, as
+    // late in a round), which the cards left bound well enough. Until then, and while a stopped
+    // budget leaves it unbuilt, the bounds fall back on the cards left.
+    bool runsReady() { return runsReady_ || (budget_.used() >= RunsAfter && buildRuns()); }
     [[gnu::noinline]] bool buildRuns() {
         if (!budget_.stopped()) {
             runsReady_ = runs_.cover(round_, position_.heights, budget_);
@@ -1034,7 +1035,8 @@ private:
     const SolverPosition& position_;
     const Round& round_;
     LongestRuns& runs_;
-    bool runsReady_ = false;
+    bool runsReady_ = runs_.covers(position_.heights); // built by an earlier search of the round
+    static constexpr std::uint64_t RunsAfter = 2000;   // states, about 0.2 ms
     FollowingCards& following_;
     bool followingReady_ = false;
     bool followingTried_ = false;
