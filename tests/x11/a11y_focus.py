@@ -64,10 +64,11 @@ def main():
         key(asked[0], "1")
         subprocess.run(["xdotool", "key", "Return"], check=True)
         wait_for("deal 1 dealt", heard_start("New game dealt, Eight of Hearts on the discard"))
+        # The cards' new names may reach the bus after the announcement.
+        deal1 = ["King of Clubs", "Eight of Diamonds", "Nine of Diamonds"]
+        wait_for(f"the free cards of deal 1, {deal1}",
+                 lambda: [children(table)[s].name for s in (4, 9, 34)] == deal1, 10)
         cards = children(table)[:35]
-        if [cards[s].name for s in (4, 9, 34)] != ["King of Clubs", "Eight of Diamonds",
-                                                    "Nine of Diamonds"]:
-            fail(f"not deal 1: {[c.name for c in cards]}")
 
         key(window, "Right")
         wait_for("the focus on the first column's free card", focus_on(cards[4]))
