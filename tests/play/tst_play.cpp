@@ -7,6 +7,7 @@
 #include "play/reviewwindow.h"
 #include "play/tablepicture.h"
 #include "records/roundreview.h"
+#include "scores/hscorecodec.h"
 #include "tests/support/enginefakes.h"
 #include "tests/support/windowdriver.h"
 #include "ui/cardwords.h"
@@ -328,9 +329,15 @@ private slots:
         menuItem(*window, "mnuRestartDeal")->trigger();
         QVERIFY(state.deck == deck && state.deckPosition == 36 && state.score == 0);
         QVERIFY(playUntil(*window, [&] { return state.score > 0; }));
-        const GameState kept = state;
+        GameState kept = state;
         window->close();
+        // The Hall of Fame filled meanwhile: the resumed game must beat today's, not the kept one.
+        std::array<TableValue, 5> best;
+        best.fill(TableValue::int32(kept.score + 5000));
+        QVERIFY(writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(best, {}))));
         auto next = fixture_.open();
+        QVERIFY(next->game().state().highScoreToBeat != kept.highScoreToBeat);
+        kept.highScoreToBeat = next->game().state().highScoreToBeat;
         menuItem(*next, "mnuAceKing")->trigger();
         menuItem(*next, "mnuResumeGame")->trigger();
         QVERIFY(next->game().state() == kept && menuItem(*next, "mnuNoAceKing")->isChecked());
