@@ -60,7 +60,7 @@ x11_launch() {
     "$run/game/corvelle" "$@" >"$run/game.log" 2>&1 &
     game=$!
     pids+=($game)
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Corvelle v[0-9.]+$' | head -1)
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Corvelle v[0-9.]+$' | head -1)
     [ -n "$window" ] || { cat "$run/game.log" >&2; fail "no window captioned Corvelle vX.Y.Z"; }
 }
 
