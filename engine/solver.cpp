@@ -852,9 +852,11 @@ struct Choice {
 class BestSearch {
 public:
     BestSearch(const SolverPosition& position, const Round& round, LongestRuns& runs,
-               FollowingCards& following, ValueTable& values, Budget& budget)
-        : position_(position), round_(round), runs_(runs), following_(following), values_(values),
-          budget_(budget), chains_(round_, budget_), start_(tableOf(position.heights)),
+               FollowingCards& following, ValueTable& values, Budget& budget,
+               std::uint64_t runsAfter)
+        : position_(position), round_(round), runs_(runs), runsAfter_(runsAfter),
+          following_(following), values_(values), budget_(budget), chains_(round_, budget_),
+          start_(tableOf(position.heights)),
           pool_(static_cast<std::size_t>(position.drawPileSize) + 2) {}
 
     void searchRoot() {
@@ -1004,11 +1006,12 @@ private:
         return runsReady() ? runs_.after(table, round_.fitsAfter(lastSlot)) : table.cards;
     }
 
-    // The longest-run table covers the search's tables once the search has run a while: for a
-    // full table it takes about 5 ms, more than a whole small search (a run or two to play, as
-    // late in a round), which the cards left bound well enough. Until then, and while a stopped
-    // budget leaves it unbuilt, the bounds fall back on the cards left.
-    bool runsReady() { return runsReady_ || (budget_.used() >= RunsAfter && buildRuns()); }
+    // The longest-run table covers the search's tables once the search has run a while
+    // (`runsAfter_` states): for a full table it takes about 5 ms, more than a whole small
+    // search (a run or two to play, as late in a round), which the cards left bound well
+    // enough. Until then, and while a stopped budget leaves it unbuilt, the bounds fall back on
+    // the cards left.
+    bool runsReady() { return runsReady_ || (budget_.used() >= runsAfter_ && buildRuns()); }
     [[gnu::noinline]] bool buildRuns() {
         if (!budget_.stopped()) {
             runsReady_ = runs_.cover(round_, position_.heights, budget_);
@@ -1036,7 +1039,7 @@ private:
     const Round& round_;
     LongestRuns& runs_;
     bool runsReady_ = runs_.covers(position_.heights); // built by an earlier search of the round
-    static constexpr std::uint64_t RunsAfter = 2000;   // states, about 0.2 ms
+    std::uint64_t runsAfter_;
     FollowingCards& following_;
     bool followingReady_ = false;
     bool followingTried_ = false;
@@ -1322,7 +1325,7 @@ SolverResult RoundSolver::solve(const SolverPosition& position, const SolverLimi
     }
     Budget budget(limits.maxStates, cancel);
     BestSearch best(position, tables_->round, tables_->runs, tables_->following, tables_->values,
-                    budget);
+                    budget, limits.boundsAfter);
     best.searchRoot();
     result.best = best.bestTotal();
     result.exact = !budget.stopped();

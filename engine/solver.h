@@ -54,6 +54,9 @@ struct SolverMove {
 // run, and every run begun): past this many it stops, not exact.
 struct SolverLimits {
     std::uint64_t maxStates = 40'000'000;
+    // The positions a search visits on its cheapest bound before it builds the tables of its
+    // tighter ones, which for a full table take a few milliseconds: a small search never pays.
+    std::uint64_t boundsAfter = 2000;
 };
 
 // The answer of `solve`. `best` is what `line` scores from the position (card points and the

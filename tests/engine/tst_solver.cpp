@@ -233,7 +233,9 @@ private slots:
         for (int i = 0; i < 120; ++i) {
             const SolverPosition p = randomPosition(random, shape);
             const auto [best, clears] = PlainSearch().best(Round(p));
-            const SolverResult result = solve(p);
+            // Every other search builds its bounds' tables at once, as a long search does.
+            const SolverResult result =
+                solve(p, {.boundsAfter = i % 2 == 0 ? 0 : SolverLimits{}.boundsAfter});
             QVERIFY(result.exact);
             QCOMPARE(result.best, best);
             checkLine(p, result);
@@ -493,6 +495,10 @@ private slots:
         auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
         RoundSolver shared;
         for (int roundIndex = 0; roundIndex < 12; ++roundIndex) {
+            // Every other round the bounds' tables are built at once, so a later, higher
+            // position must grow them.
+            const SolverLimits limits{.boundsAfter =
+                                          roundIndex % 2 == 0 ? 0 : SolverLimits{}.boundsAfter};
             SolverPosition dealt = randomPosition(random, shape);
             dealt.drawn = 0;
             SolverPosition other = dealt;
@@ -515,7 +521,7 @@ private slots:
             }
             if (std::all_of(other.heights.begin(), other.heights.end(),
                             [](int height) { return height >= 0; })) {
-                QCOMPARE(shared.solve(other).best, PlainSearch().best(Round(other)).first);
+                QCOMPARE(shared.solve(other, limits).best, PlainSearch().best(Round(other)).first);
             }
             std::vector<Round> history{Round(dealt)};
             for (int action = 0; action < 14 && history.back().cardsLeft() > 0; ++action) {
@@ -525,7 +531,7 @@ private slots:
                         shared.solve(p, {1 + static_cast<unsigned>(below(50))});
                     QVERIFY(!cut.exact || cut.best == solve(p).best);
                 }
-                const SolverResult result = shared.solve(p);
+                const SolverResult result = shared.solve(p, limits);
                 QVERIFY(result.exact);
                 QCOMPARE(result.best, PlainSearch().best(history.back()).first);
                 checkLine(p, result);
