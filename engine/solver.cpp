@@ -934,12 +934,13 @@ private:
         const bool lastSegment = drawn == round_.drawPileSize();
         std::int64_t leftOut = -1;
         auto promising = [&](const Table& end, int lastSlot) {
-            const std::int64_t run = score.points(end.played + longestAfter(end, lastSlot));
+            const int more = longestAfter(end, lastSlot);
+            const std::int64_t run = score.points(end.played + more);
             if (run + round_.bonus(drawn) > alpha) {
                 return true; // whatever the bound of the later runs
             }
-            const int later = lastSegment ? 0 : rest(end, drawn + 1);
-            const std::int64_t key = run + std::max(later, round_.bonus(drawn));
+            const std::int64_t key = lastSegment ? run + round_.bonus(drawn)
+                                                 : runAndRest(end, drawn, score, more, alpha);
             if (key > alpha) {
                 return true;
             }
@@ -976,29 +977,77 @@ private:
     // The most `table` could give after `drawn` draws if every run were as long as the longest
     // run it holds: one run per draw left and the one in hand, and the bonus.
     int rest(const Table& table, int drawn, bool asItIs = false) {
-        const int longest = std::max(1, runsReady() ? runs_.anyBelow(table.code) : table.cards);
+        return restOf(laterRuns(table, drawn, asItIs), drawn, table.cards);
+    }
+
+    // What bounds the runs that begin after `drawn` draws on `table` or on any table below it.
+    struct LaterRuns {
+        int longest = 1; // the longest run of any table below
+        int first = 1;   // the longest the first of the runs can be
+        int runs = 0;    // one for every draw left, and the one in hand
+        // The most the runs can score beyond `first` points a card: `step` for every card
+        // after a card in its run (the bound of the following cards), or the largest number
+        // while that bound is not built.
+        std::int64_t following = 0;
+    };
+
+    LaterRuns laterRuns(const Table& table, int drawn, bool asItIs) {
+        LaterRuns later;
+        later.longest = std::max(1, runsReady() ? runs_.anyBelow(table.code) : table.cards);
         // The first run that plays a card begins on `table` as it is, so onto one of the cards
         // still to be drawn.
-        const int first =
-            asItIs && runsReady_ ? runs_.after(table, round_.fitsOnLaterDraws(drawn)) : longest;
-        if (first == 0) {
+        later.first = asItIs && runsReady_ ? runs_.after(table, round_.fitsOnLaterDraws(drawn))
+                                           : later.longest;
+        later.runs = round_.drawPileSize() - drawn + 1;
+        later.following = followingReady()
+                              ? round_.afterDraw().step * following_.following(table.code)
+                              : std::numeric_limits<std::int64_t>::max();
+        return later;
+    }
+
+    // The bound of the runs of `later` when `cards` of the cards of its table are left to them
+    // (all of them, or fewer once a run under way has played the others).
+    int restOf(const LaterRuns& later, int drawn, int cards) const {
+        if (later.first == 0) {
             return 0;
         }
-        const int runs = round_.drawPileSize() - drawn + 1;
-        const int full = std::min(runs - 1, table.cards / longest);
-        const int left = table.cards - full * longest;
+        const int longest = later.longest;
+        const int full = std::min(later.runs - 1, cards / longest);
+        const int left = cards - full * longest;
         const RunScore& score = round_.afterDraw();
-        std::int64_t points = full * score.points(longest) +
-                              score.points(full < runs - 1 ? left : std::min(first, left));
-        if (followingReady()) {
-            points = std::min(points, table.cards * score.first +
-                                          score.step * following_.following(table.code));
+        std::int64_t points =
+            full * score.points(longest) +
+            score.points(full < later.runs - 1 ? left : std::min(later.first, left));
+        if (later.following != std::numeric_limits<std::int64_t>::max()) {
+            points = std::min(points, cards * score.first + later.following);
         }
         // Clearing takes at least this many runs, the first of them the one after `drawn`.
         const int clearingRuns =
-            table.cards <= first ? 1 : 1 + (table.cards - first + longest - 1) / longest;
+            cards <= later.first ? 1 : 1 + (cards - later.first + longest - 1) / longest;
         return static_cast<int>(points) +
-               (clearingRuns <= runs ? round_.bonus(drawn + clearingRuns - 1) : 0);
+               (clearingRuns <= later.runs ? round_.bonus(drawn + clearingRuns - 1) : 0);
+    }
+
+    // A bound of what a run under way that has reached `end` after `drawn` draws can give with
+    // the runs after it, when it can still play `more` cards: exact as a bound when it is no
+    // more than `bar`, otherwise only known to be above it. The cards the run plays are not
+    // there for the later runs, so every length it may go on to is bounded on its own, unless
+    // counting its cards for both already keeps the bound within `bar`.
+    std::int64_t runAndRest(const Table& end, int drawn, const RunScore& score, int more,
+                            std::int64_t bar) {
+        const LaterRuns later = laterRuns(end, drawn + 1, false);
+        const int bonus = round_.bonus(drawn);
+        const std::int64_t loose =
+            score.points(end.played + more) + std::max(restOf(later, drawn + 1, end.cards), bonus);
+        if (loose <= bar) {
+            return loose;
+        }
+        std::int64_t most = 0;
+        for (int played = std::min(more, end.cards); played >= 0 && most <= bar; --played) {
+            const int after = restOf(later, drawn + 1, end.cards - played);
+            most = std::max(most, score.points(end.played + played) + std::max(after, bonus));
+        }
+        return most;
     }
 
     // The longest run that can follow the card of `lastSlot` on `table`.
@@ -1092,10 +1141,9 @@ bool BestSearch::appendTailRun(Table& table, int drawn, std::int64_t& value,
     // Only a run whose bound reaches `value` can be the one; past the others nothing is.
     auto reaching = [&](const Table& end, int lastSlot) {
         const int more = longestAfter(end, lastSlot);
-        const int later = lastSegment ? 0 : rest(end, drawn + 1);
-        return round_.afterDraw().points(end.played + more) +
-                   std::max(later, round_.bonus(drawn)) >=
-               value;
+        const RunScore& score = round_.afterDraw();
+        return (lastSegment ? score.points(end.played + more) + round_.bonus(drawn)
+                            : runAndRest(end, drawn, score, more, value - 1)) >= value;
     };
     tracer_.findEnds(table, top, ends, reaching);
     for (const Table& end : ends) {
