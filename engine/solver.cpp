@@ -369,7 +369,10 @@ private:
 // The longest run any table below a limit can still hold. For every heights code below the
 // limit's it keeps, in one word, the longest chain that begins with each column's free card
 // (a byte each) and the longest chain of that table or any table below it (a later run plays
-// on what is left, so only this maximum bounds it; the last byte). A cancel stops the
+// on what is left, so only this maximum bounds it; the last byte). Beside it, the most cards
+// two runs can play one after the other, the second on any table below the one the first
+// left, in that table or any table below it: however many runs a line plays, any two of them
+// are such a pair, so once one run is long every other one is short. A cancel stops the
 // building.
 //
 // The six tables that differ only in the height of column 0 are built together, a byte each
@@ -402,8 +405,11 @@ public:
     }
     // The longest run of `code` or of any table below it.
     int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
+    // The most cards two runs can play one after the other from `code` or any table below it.
+    int pairBelow(int code) const { return pairs_[code]; }
     std::size_t bytes() const {
-        return capacity_ * sizeof(std::uint64_t) + (below_ ? (Columns + 1) * (Window + 8) : 0);
+        return capacity_ * (sizeof(std::uint64_t) + 1) +
+               (below_ ? 2 * (Columns + 1) * (Window + 8) : 0);
     }
 
     // Whether the table covers every table below `heights`.
@@ -423,13 +429,18 @@ private:
         // Nothing is read before it is written, so nothing needs clearing.
         if (size > capacity_) {
             runs_.reset(new std::uint64_t[size]);
+            pairs_.reset(new std::uint8_t[size + 2]); // a group's last store spills two bytes
             capacity_ = size;
         }
         if (!below_) {
             for (auto& column : byColumn_) {
                 column.reset(new std::uint8_t[Window + 8]);
             }
+            for (auto& column : pairByColumn_) {
+                column.reset(new std::uint8_t[Window + 8]);
+            }
             below_.reset(new std::uint8_t[Window + 8]);
+            pairBelow_.reset(new std::uint8_t[Window + 8]);
         }
         prepareLaneMasks(round);
         Heights height{}; // columns 1..6; column 0 is the lane
@@ -519,6 +530,7 @@ private:
             }
         }
         std::uint64_t own = 0;
+        std::uint64_t pairOwn = 0;
         std::array<std::uint64_t, 8> rows{}; // by column, and the tables below last
         for (int column = 1; column < Columns; ++column) {
             if (height[column] == 0) {
@@ -532,14 +544,21 @@ private:
                 fitting |= round.fitsAfter(slot) & slotBit(slot - 1);
             }
             std::uint64_t longest = load(&byColumn_[0][before]) & laneMask_[slot];
+            // A pair's first run goes on, or ends here and the second is the longest below.
+            std::uint64_t pair =
+                maxBytes(load(&pairByColumn_[0][before]) & laneMask_[slot], load(&below_[before]));
             for (; fitting != 0; fitting &= fitting - 1) {
                 const int other = columnOf(std::countr_zero(fitting));
                 longest = maxBytes(longest, load(&byColumn_[other][before]));
+                pair = maxBytes(pair, load(&pairByColumn_[other][before]));
             }
             const std::uint64_t runs = (longest + LaneOnes) & 0x0000FFFFFFFFFFFFu;
             store(&byColumn_[column][base], runs);
             own = maxBytes(own, runs);
             rows[static_cast<std::size_t>(column)] = runs;
+            const std::uint64_t pairs = (pair + LaneOnes) & 0x0000FFFFFFFFFFFFu;
+            store(&pairByColumn_[column][base], pairs);
+            pairOwn = maxBytes(pairOwn, pairs);
         }
         // Column 0: after its free card in one lane come the runs of the lane below (one card
         // fewer in column 0) that begin with a free card of another column fitting it, found
@@ -571,14 +590,58 @@ private:
                     load(&below_[inWindow(code - static_cast<std::size_t>(ColumnWeight[column]))]));
             }
         }
-        below = maxBytes(below, below << 8);
-        below = maxBytes(below, below << 16);
-        below = maxBytes(below, below << 32);
-        below &= 0x0000FFFFFFFFFFFFu;
+        below = lanesBelow(below);
         store(&below_[base], below);
         rows[Columns] = below;
         transpose(rows);
         std::copy_n(rows.begin(), Rows + 1, &runs_[code]);
+        fillPairs(round, code, height, pairOwn, below);
+    }
+
+    // The pairs of runs of the group of `code` once its runs are known (`below` its longest
+    // runs below), the first run beginning with each column's free card; columns 1..6 have
+    // theirs in `pairOwn` already. Column 0's, lane by lane as for its runs: the pair goes on
+    // with a card that fits it in the lane below, or ends and the longest run below follows.
+    void fillPairs(const Round& round, std::size_t code, const Heights& height,
+                   std::uint64_t pairOwn, std::uint64_t below) {
+        const std::size_t base = inWindow(code);
+        std::uint64_t following = below << 8;
+        for (int column = 1; column < Columns; ++column) {
+            if (height[column] > 0) {
+                following = maxBytes(following, load(&pairByColumn_[column][base]) << 8 &
+                                                    followMask_[freeSlot(column, height[column])]);
+            }
+        }
+        std::array<std::uint8_t, 8> zero{};
+        for (int lane = 1; lane <= Rows; ++lane) {
+            const int slot = freeSlot(0, lane);
+            int longest = static_cast<int>(following >> (8 * lane) & 0xFF);
+            if (lane > 1 && (round.fitsAfter(slot) >> (slot - 1) & 1) != 0) {
+                longest = std::max<int>(longest, zero[lane - 1]);
+            }
+            zero[lane] = static_cast<std::uint8_t>(longest + 1);
+        }
+        const std::uint64_t column0 = load(zero.data());
+        store(&pairByColumn_[0][base], column0);
+        std::uint64_t pairs = maxBytes(pairOwn, column0);
+        for (int column = 1; column < Columns; ++column) {
+            if (height[column] > 0) {
+                pairs =
+                    maxBytes(pairs, load(&pairBelow_[inWindow(
+                                        code - static_cast<std::size_t>(ColumnWeight[column]))]));
+            }
+        }
+        pairs = lanesBelow(pairs);
+        store(&pairBelow_[base], pairs);
+        store(&pairs_[code], pairs);
+    }
+
+    // Each lane's byte raised to the largest of the lanes below it (less of column 0).
+    static std::uint64_t lanesBelow(std::uint64_t lanes) {
+        lanes = maxBytes(lanes, lanes << 8);
+        lanes = maxBytes(lanes, lanes << 16);
+        lanes = maxBytes(lanes, lanes << 32);
+        return lanes & 0x0000FFFFFFFFFFFFu;
     }
 
     // Turns eight words of eight bytes around: byte b of word w becomes byte w of word b.
@@ -630,6 +693,10 @@ private:
     // only: a group reads no further back than one step of the highest column.
     std::array<std::unique_ptr<std::uint8_t[]>, Columns> byColumn_;
     std::unique_ptr<std::uint8_t[]> below_;
+    // The most cards of two runs for every code, and the building's rows of them as above.
+    std::unique_ptr<std::uint8_t[]> pairs_;
+    std::array<std::unique_ptr<std::uint8_t[]>, Columns> pairByColumn_;
+    std::unique_ptr<std::uint8_t[]> pairBelow_;
     std::array<std::uint64_t, TableSlots> laneMask_{};
     // For the card of every slot, the lanes whose free card of column 0 it fits, as 0xFF bytes.
     std::array<std::uint64_t, TableSlots> followMask_{};
@@ -985,6 +1052,7 @@ private:
         int longest = 1; // the longest run of any table below
         int first = 1;   // the longest the first of the runs can be
         int runs = 0;    // one for every draw left, and the one in hand
+        int pair = 0;    // the most cards of any two of them, 0 while that is not built
         // The most the runs can score beyond `first` points a card: `step` for every card
         // after a card in its run (the bound of the following cards), or the largest number
         // while that bound is not built.
@@ -999,6 +1067,7 @@ private:
         later.first = asItIs && runsReady_ ? runs_.after(table, round_.fitsOnLaterDraws(drawn))
                                            : later.longest;
         later.runs = round_.drawPileSize() - drawn + 1;
+        later.pair = runsReady_ ? runs_.pairBelow(table.code) : 0;
         later.following = followingReady()
                               ? round_.afterDraw().step * following_.following(table.code)
                               : std::numeric_limits<std::int64_t>::max();
@@ -1006,18 +1075,18 @@ private:
     }
 
     // The bound of the runs of `later` when `cards` of the cards of its table are left to them
-    // (all of them, or fewer once a run under way has played the others).
-    int restOf(const LaterRuns& later, int drawn, int cards) const {
+    // (all of them, or fewer once a run under way has played the others) and none of them can
+    // play more than `most`.
+    int restOf(const LaterRuns& later, int drawn, int cards, int most = TableSlots) const {
         if (later.first == 0) {
             return 0;
         }
-        const int longest = later.longest;
-        const int full = std::min(later.runs - 1, cards / longest);
-        const int left = cards - full * longest;
+        const int longest = std::max(1, std::min(later.longest, most));
         const RunScore& score = round_.afterDraw();
-        std::int64_t points =
-            full * score.points(longest) +
-            score.points(full < later.runs - 1 ? left : std::min(later.first, left));
+        std::int64_t points = inRuns(cards, longest, std::min(later.first, longest), later.runs);
+        if (later.pair > 0) {
+            points = std::min(points, inPairedRuns(later, cards, longest));
+        }
         if (later.following != std::numeric_limits<std::int64_t>::max()) {
             points = std::min(points, cards * score.first + later.following);
         }
@@ -1026,6 +1095,39 @@ private:
             cards <= later.first ? 1 : 1 + (cards - later.first + longest - 1) / longest;
         return static_cast<int>(points) +
                (clearingRuns <= later.runs ? round_.bonus(drawn + clearingRuns - 1) : 0);
+    }
+
+    // The most `runs` runs after a draw can score with `cards` cards, none longer than
+    // `longest` and the first no longer than `first`: as many as can be are the longest.
+    std::int64_t inRuns(int cards, int longest, int first, int runs) const {
+        const int full = std::min(runs - 1, cards / longest);
+        const int left = cards - full * longest;
+        const RunScore& score = round_.afterDraw();
+        return full * score.points(longest) +
+               score.points(full < runs - 1 ? left : std::min(first, left));
+    }
+
+    // The same when no two of the runs can play more than `later.pair` cards together. Let the
+    // longest play `a`: while a is at most half the pair the others are no longer, which the
+    // bound of runs no longer than half the pair covers. Above that the others play at most
+    // pair - a each, which is bounded by their points per card at that length, and the
+    // bound, a convex function of a, is highest at one end of its range.
+    std::int64_t inPairedRuns(const LaterRuns& later, int cards, int longest) const {
+        const int half = later.pair / 2;
+        const int highest = std::min(longest, cards);
+        std::int64_t points =
+            inRuns(cards, std::max(1, std::min(highest, half)),
+                   std::max(1, std::min({highest, half, later.first})), later.runs);
+        if (highest > half) {
+            const RunScore& score = round_.afterDraw();
+            auto withLongest = [&](int a) {
+                const std::int64_t perTwoCards =
+                    2 * score.first + score.step * (later.pair - a - 1);
+                return score.points(a) + ((cards - a) * perTwoCards + 1) / 2;
+            };
+            points = std::max({points, withLongest(later.pair - half), withLongest(highest)});
+        }
+        return points;
     }
 
     // A bound of what a run under way that has reached `end` after `drawn` draws can give with
@@ -1044,7 +1146,8 @@ private:
         }
         std::int64_t most = 0;
         for (int played = std::min(more, end.cards); played >= 0 && most <= bar; --played) {
-            const int after = restOf(later, drawn + 1, end.cards - played);
+            const int after = restOf(later, drawn + 1, end.cards - played,
+                                     later.pair > 0 ? later.pair - played : TableSlots);
             most = std::max(most, score.points(end.played + played) + std::max(after, bonus));
         }
         return most;
