@@ -409,7 +409,7 @@ public:
     int pairBelow(int code) const { return pairs_[code]; }
     std::size_t bytes() const {
         return capacity_ * (sizeof(std::uint64_t) + 1) +
-               (below_ ? 2 * (Columns + 1) * (Window + 8) : 0);
+               (window_ ? RowCount * WindowGroups * sizeof(Lanes) : 0);
     }
 
     // Whether the table covers every table below `heights`.
@@ -432,20 +432,14 @@ private:
             pairs_.reset(new std::uint8_t[size + 2]); // a group's last store spills two bytes
             capacity_ = size;
         }
-        if (!below_) {
-            for (auto& column : byColumn_) {
-                column.reset(new std::uint8_t[Window + 8]);
-            }
-            for (auto& column : pairByColumn_) {
-                column.reset(new std::uint8_t[Window + 8]);
-            }
-            below_.reset(new std::uint8_t[Window + 8]);
-            pairBelow_.reset(new std::uint8_t[Window + 8]);
+        if (!window_) {
+            window_.reset(new Lanes[RowCount * WindowGroups]);
         }
         prepareLaneMasks(round);
+        Lanes* const window = window_.get();
         Heights height{}; // columns 1..6; column 0 is the lane
         for (int count = 0;;) {
-            fillGroup(round, groupOf(height), height);
+            fillGroup(round, groupOf(height), height, window);
             if ((++count & 255) == 0 && !budget.poll()) {
                 return false;
             }
@@ -463,13 +457,27 @@ private:
     }
 
     static constexpr int AnyBelowShift = 8 * Columns;
-    static constexpr std::size_t Window = 6 * 8192;
-    static_assert(Window % 6 == 0 && Window >= ColumnWeight[Columns - 1] + 6);
 
-    // Where a code's group keeps its building rows: a whole group never wraps around.
-    static std::size_t inWindow(std::size_t code) { return code % Window; }
-    static constexpr std::uint64_t HighBits = 0x8080808080808080u;
-    static constexpr std::uint64_t LaneOnes = 0x0000010101010101u;
+    // The bytes of the six tables of a group side by side, one lane each, and two more lanes
+    // that are never read: the processor works on all of them at once.
+    using Lanes = std::uint8_t __attribute__((vector_size(8)));
+    static constexpr Lanes SixLanes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
+
+    // The building's rows of every group: for each column the longest chains its free card
+    // begins, then the longest chain of the tables below, then the same two for pairs of runs.
+    // They are kept for the last WindowGroups groups only: a group reads no further back than
+    // one step of the highest column.
+    enum Row { Chains = 0, ChainsBelow = Columns, Pairs, PairsBelow = Pairs + Columns, RowCount };
+    static constexpr std::size_t WindowGroups = 8192;
+    static_assert(6 * WindowGroups > static_cast<std::size_t>(ColumnWeight[Columns - 1]));
+
+    static Lanes& rowOf(Lanes* window, int row, std::size_t group) {
+        return window[static_cast<std::size_t>(row) * WindowGroups + group % WindowGroups];
+    }
+    // The group of the table one card lower in `column` (1..6).
+    static std::size_t groupBelow(std::size_t group, int column) {
+        return group - static_cast<std::size_t>(ColumnWeight[column] / 6);
+    }
 
     static int groupOf(const Heights& height) {
         int group = 0;
@@ -479,169 +487,131 @@ private:
         return group;
     }
 
-    // The six lanes of a group (written eight bytes at a time, so two spill into the next
-    // group, which writes them again).
-    static std::uint64_t load(const std::uint8_t* bytes) {
-        std::uint32_t low = 0;
-        std::uint16_t high = 0;
-        std::memcpy(&low, bytes, sizeof low);
-        std::memcpy(&high, bytes + sizeof low, sizeof high);
-        return std::uint64_t{high} << 32 | low;
-    }
-    static void store(std::uint8_t* bytes, std::uint64_t word) {
-        std::memcpy(bytes, &word, sizeof word);
-    }
-    // The larger of each pair of bytes, all below 128.
-    static std::uint64_t maxBytes(std::uint64_t a, std::uint64_t b) {
-        const std::uint64_t aAtLeastB = (((a | HighBits) - b) & HighBits) >> 7;
-        const std::uint64_t mask = aAtLeastB * 0xFF;
-        return (a & mask) | (b & ~mask);
+    static Lanes larger(Lanes a, Lanes b) { return a > b ? a : b; }
+    // Each lane's byte moved up by `lanes` lanes.
+    static Lanes shifted(Lanes bytes, int lanes) {
+        return std::bit_cast<Lanes>(std::bit_cast<std::uint64_t>(bytes) << (8 * lanes));
     }
 
     // For the card of every slot, the lanes (heights of column 0) whose free card of column 0
-    // fits it, as 0xFF bytes.
+    // fits it, and the lanes whose free card of column 0 it fits, as 0xFF bytes.
     void prepareLaneMasks(const Round& round) {
         for (int slot = 0; slot < TableSlots; ++slot) {
-            std::uint64_t mask = 0;
+            Lanes fitting{};
+            Lanes followed{};
             for (int lane = 1; lane <= Rows; ++lane) {
-                if ((round.fitsAfter(slot) >> freeSlot(0, lane) & 1) != 0) {
-                    mask |= std::uint64_t{0xFF} << (8 * lane);
-                }
+                fitting[lane] = (round.fitsAfter(slot) >> freeSlot(0, lane) & 1) != 0 ? 0xFF : 0;
+                followed[lane] = (round.fitsAfter(freeSlot(0, lane)) >> slot & 1) != 0 ? 0xFF : 0;
             }
-            laneMask_[static_cast<std::size_t>(slot)] = mask;
-            mask = 0;
-            for (int lane = 1; lane <= Rows; ++lane) {
-                if ((round.fitsAfter(freeSlot(0, lane)) >> slot & 1) != 0) {
-                    mask |= std::uint64_t{0xFF} << (8 * lane);
-                }
-            }
-            followMask_[static_cast<std::size_t>(slot)] = mask;
+            laneMask_[static_cast<std::size_t>(slot)] = fitting;
+            followMask_[static_cast<std::size_t>(slot)] = followed;
+        }
+        for (int lane = 2; lane <= Rows; ++lane) {
+            const int slot = freeSlot(0, lane);
+            column0Goes_[static_cast<std::size_t>(lane)] =
+                (round.fitsAfter(slot) >> (slot - 1) & 1) != 0 ? 0xFF : 0;
         }
     }
 
     // The six tables with the heights `height` of columns 1..6 and every height of column 0.
-    void fillGroup(const Round& round, int group, const Heights& height) {
-        const std::size_t code = static_cast<std::size_t>(group) * 6;
-        const std::size_t base = inWindow(code);
+    void fillGroup(const Round& round, int groupNumber, const Heights& height, Lanes* window) {
+        const auto group = static_cast<std::size_t>(groupNumber);
         SlotMask free = 0; // the free cards of columns 1..6
         for (int column = 1; column < Columns; ++column) {
             if (height[column] > 0) {
                 free |= slotBit(freeSlot(column, height[column]));
             }
         }
-        std::uint64_t own = 0;
-        std::uint64_t pairOwn = 0;
+        Lanes own{};
+        Lanes pairOwn{};
         std::array<std::uint64_t, 8> rows{}; // by column, and the tables below last
         for (int column = 1; column < Columns; ++column) {
             if (height[column] == 0) {
                 continue;
             }
             const int slot = freeSlot(column, height[column]);
-            const std::size_t before =
-                inWindow(code - static_cast<std::size_t>(ColumnWeight[column]));
+            const std::size_t before = groupBelow(group, column);
             SlotMask fitting = round.fitsAfter(slot) & free & ~slotBit(slot);
             if (height[column] > 1) {
                 fitting |= round.fitsAfter(slot) & slotBit(slot - 1);
             }
-            std::uint64_t longest = load(&byColumn_[0][before]) & laneMask_[slot];
+            const Lanes toColumn0 = laneMask_[static_cast<std::size_t>(slot)];
+            Lanes longest = rowOf(window, Chains, before) & toColumn0;
             // A pair's first run goes on, or ends here and the second is the longest below.
-            std::uint64_t pair =
-                maxBytes(load(&pairByColumn_[0][before]) & laneMask_[slot], load(&below_[before]));
+            Lanes pair = larger(rowOf(window, Pairs, before) & toColumn0,
+                                rowOf(window, ChainsBelow, before));
             for (; fitting != 0; fitting &= fitting - 1) {
                 const int other = columnOf(std::countr_zero(fitting));
-                longest = maxBytes(longest, load(&byColumn_[other][before]));
-                pair = maxBytes(pair, load(&pairByColumn_[other][before]));
+                longest = larger(longest, rowOf(window, Chains + other, before));
+                pair = larger(pair, rowOf(window, Pairs + other, before));
             }
-            const std::uint64_t runs = (longest + LaneOnes) & 0x0000FFFFFFFFFFFFu;
-            store(&byColumn_[column][base], runs);
-            own = maxBytes(own, runs);
-            rows[static_cast<std::size_t>(column)] = runs;
-            const std::uint64_t pairs = (pair + LaneOnes) & 0x0000FFFFFFFFFFFFu;
-            store(&pairByColumn_[column][base], pairs);
-            pairOwn = maxBytes(pairOwn, pairs);
+            const Lanes runs = (longest + 1) & SixLanes;
+            rowOf(window, Chains + column, group) = runs;
+            own = larger(own, runs);
+            rows[static_cast<std::size_t>(column)] = std::bit_cast<std::uint64_t>(runs);
+            const Lanes pairs = (pair + 1) & SixLanes;
+            rowOf(window, Pairs + column, group) = pairs;
+            pairOwn = larger(pairOwn, pairs);
         }
-        // Column 0: after its free card in one lane come the runs of the lane below (one card
-        // fewer in column 0) that begin with a free card of another column fitting it, found
-        // for all lanes at once, or column 0's next card, lane by lane.
-        std::uint64_t following = 0;
-        for (int column = 1; column < Columns; ++column) {
-            if (height[column] > 0) {
-                following = maxBytes(following, load(&byColumn_[column][base]) << 8 &
-                                                    followMask_[freeSlot(column, height[column])]);
-            }
-        }
-        std::array<std::uint8_t, 8> zero{};
-        for (int lane = 1; lane <= Rows; ++lane) {
-            const int slot = freeSlot(0, lane);
-            int longest = static_cast<int>(following >> (8 * lane) & 0xFF);
-            if (lane > 1 && (round.fitsAfter(slot) >> (slot - 1) & 1) != 0) {
-                longest = std::max<int>(longest, zero[lane - 1]);
-            }
-            zero[lane] = static_cast<std::uint8_t>(longest + 1);
-        }
-        rows[0] = load(zero.data());
-        store(&byColumn_[0][base], rows[0]);
-        own = maxBytes(own, rows[0]);
-        std::uint64_t below = own;
-        for (int column = 1; column < Columns; ++column) {
-            if (height[column] > 0) {
-                below = maxBytes(
-                    below,
-                    load(&below_[inWindow(code - static_cast<std::size_t>(ColumnWeight[column]))]));
-            }
-        }
-        below = lanesBelow(below);
-        store(&below_[base], below);
-        rows[Columns] = below;
+        const Lanes column0 = fillColumn0(height, window, Chains, Lanes{});
+        rows[0] = std::bit_cast<std::uint64_t>(column0);
+        own = larger(own, column0);
+        const Lanes below = belowOf(own, group, height, window, ChainsBelow);
+        rows[Columns] = std::bit_cast<std::uint64_t>(below);
         transpose(rows);
-        std::copy_n(rows.begin(), Rows + 1, &runs_[code]);
-        fillPairs(round, code, height, pairOwn, below);
+        std::copy_n(rows.begin(), Rows + 1, &runs_[group * 6]);
+        // Column 0's pairs: the first run ends after its card and the longest run below the
+        // lane below follows, or it goes on as for the runs.
+        pairOwn = larger(pairOwn, fillColumn0(height, window, Pairs, shifted(below, 1)));
+        const Lanes pairs = belowOf(pairOwn, group, height, window, PairsBelow);
+        std::memcpy(&pairs_[group * 6], &pairs, sizeof pairs);
     }
 
-    // The pairs of runs of the group of `code` once its runs are known (`below` its longest
-    // runs below), the first run beginning with each column's free card; columns 1..6 have
-    // theirs in `pairOwn` already. Column 0's, lane by lane as for its runs: the pair goes on
-    // with a card that fits it in the lane below, or ends and the longest run below follows.
-    void fillPairs(const Round& round, std::size_t code, const Heights& height,
-                   std::uint64_t pairOwn, std::uint64_t below) {
-        const std::size_t base = inWindow(code);
-        std::uint64_t following = below << 8;
+    // Column 0's row among the rows from `first` on, for the group of `height`: after its free
+    // card in one lane come the chains of the lane below (one card fewer in column 0) that
+    // begin with a free card of another column fitting it, found for all lanes at once, or
+    // column 0's next card, lane by lane, or what `otherwise` holds for the lane.
+    Lanes fillColumn0(const Heights& height, Lanes* window, int first, Lanes otherwise) const {
+        const auto group = static_cast<std::size_t>(groupOf(height));
+        Lanes following = otherwise;
         for (int column = 1; column < Columns; ++column) {
             if (height[column] > 0) {
-                following = maxBytes(following, load(&pairByColumn_[column][base]) << 8 &
-                                                    followMask_[freeSlot(column, height[column])]);
+                following = larger(
+                    following,
+                    shifted(rowOf(window, first + column, group), 1) &
+                        followMask_[static_cast<std::size_t>(freeSlot(column, height[column]))]);
             }
         }
-        std::array<std::uint8_t, 8> zero{};
-        for (int lane = 1; lane <= Rows; ++lane) {
-            const int slot = freeSlot(0, lane);
-            int longest = static_cast<int>(following >> (8 * lane) & 0xFF);
-            if (lane > 1 && (round.fitsAfter(slot) >> (slot - 1) & 1) != 0) {
-                longest = std::max<int>(longest, zero[lane - 1]);
-            }
-            zero[lane] = static_cast<std::uint8_t>(longest + 1);
+        // Lane by lane in a word: the lanes of a vector are slow to take apart one by one.
+        const auto lanes = std::bit_cast<std::uint64_t>(following);
+        std::uint64_t zero = 0;
+        std::uint64_t below = 0; // the lane below's chain when column 0's next card fits
+        for (std::size_t lane = 1; lane <= Rows; ++lane) {
+            const std::uint64_t longest = std::max(lanes >> (8 * lane) & 0xFF, below) + 1;
+            zero |= longest << (8 * lane);
+            below = longest & column0Goes_[lane + 1];
         }
-        const std::uint64_t column0 = load(zero.data());
-        store(&pairByColumn_[0][base], column0);
-        std::uint64_t pairs = maxBytes(pairOwn, column0);
-        for (int column = 1; column < Columns; ++column) {
-            if (height[column] > 0) {
-                pairs =
-                    maxBytes(pairs, load(&pairBelow_[inWindow(
-                                        code - static_cast<std::size_t>(ColumnWeight[column]))]));
-            }
-        }
-        pairs = lanesBelow(pairs);
-        store(&pairBelow_[base], pairs);
-        store(&pairs_[code], pairs);
+        rowOf(window, first, group) = std::bit_cast<Lanes>(zero);
+        return std::bit_cast<Lanes>(zero);
     }
 
-    // Each lane's byte raised to the largest of the lanes below it (less of column 0).
-    static std::uint64_t lanesBelow(std::uint64_t lanes) {
-        lanes = maxBytes(lanes, lanes << 8);
-        lanes = maxBytes(lanes, lanes << 16);
-        lanes = maxBytes(lanes, lanes << 32);
-        return lanes & 0x0000FFFFFFFFFFFFu;
+    // The most of `own` over every table below the group's, kept in the row `below` as well:
+    // the most of each lane, of that row below it in every other column and of the lanes
+    // below it.
+    static Lanes belowOf(Lanes own, std::size_t group, const Heights& height, Lanes* window,
+                         int below) {
+        Lanes most = own;
+        for (int column = 1; column < Columns; ++column) {
+            if (height[column] > 0) {
+                most = larger(most, rowOf(window, below, groupBelow(group, column)));
+            }
+        }
+        most = larger(most, shifted(most, 1));
+        most = larger(most, shifted(most, 2));
+        most = larger(most, shifted(most, 4));
+        most &= SixLanes;
+        rowOf(window, below, group) = most;
+        return most;
     }
 
     // Turns eight words of eight bytes around: byte b of word w becomes byte w of word b.
@@ -689,17 +659,13 @@ private:
     bool complete_ = false;
     std::size_t capacity_ = 0;
     std::unique_ptr<std::uint64_t[]> runs_;
-    // The building's own rows (by column, and the tables below) for the last Window codes
-    // only: a group reads no further back than one step of the highest column.
-    std::array<std::unique_ptr<std::uint8_t[]>, Columns> byColumn_;
-    std::unique_ptr<std::uint8_t[]> below_;
-    // The most cards of two runs for every code, and the building's rows of them as above.
-    std::unique_ptr<std::uint8_t[]> pairs_;
-    std::array<std::unique_ptr<std::uint8_t[]>, Columns> pairByColumn_;
-    std::unique_ptr<std::uint8_t[]> pairBelow_;
-    std::array<std::uint64_t, TableSlots> laneMask_{};
-    // For the card of every slot, the lanes whose free card of column 0 it fits, as 0xFF bytes.
-    std::array<std::uint64_t, TableSlots> followMask_{};
+    std::unique_ptr<std::uint8_t[]> pairs_; // the most cards of two runs, by code
+    std::unique_ptr<Lanes[]> window_;
+    std::array<Lanes, TableSlots> laneMask_{};
+    std::array<Lanes, TableSlots> followMask_{};
+    // For each lane, 0xFF when column 0's free card there follows the free card of the lane
+    // above: a chain of column 0 can go on down the column.
+    std::array<std::uint64_t, Rows + 2> column0Goes_{};
 };
 
 // The fewest runs that can clear each table below the start if every run could begin on any
