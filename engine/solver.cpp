@@ -157,6 +157,9 @@ public:
         if (scoringOn_) {
             afterDraw_ = {antyAfterPlay(phaseAfterDraw(position.antyPhase), RunStep), RunStep};
         }
+        for (int cards = 0; cards <= TableSlots; ++cards) {
+            runsAfterDraw_[static_cast<std::size_t>(cards)] = afterDraw_.points(cards);
+        }
         for (int drawn = drawPileSize_; drawn >= 1; --drawn) {
             fitsOnLaterDraws_[drawn] = fitsOnLaterDraws_[drawn + 1] | fitsOn(drawnCard(drawn));
         }
@@ -180,6 +183,10 @@ public:
     int drawnCard(int drawn) const { return drawPile_[drawn - 1]; }
     int bonus(int drawn) const { return roundBonus(drawPileSize_ - drawn); }
     const RunScore& afterDraw() const { return afterDraw_; }
+    // What a run after a draw scores with `cards` cards, looked up.
+    std::int64_t runAfterDraw(int cards) const {
+        return runsAfterDraw_[static_cast<std::size_t>(cards)];
+    }
 
 private:
     int rank(int code) const { return playRank(code, (wild_ >> code & 1) != 0); }
@@ -194,6 +201,7 @@ private:
     std::array<SlotMask, DeckSize + 1> fitsOn_{};
     std::array<SlotMask, MaxDrawPile + 2> fitsOnLaterDraws_{};
     RunScore afterDraw_;
+    std::array<std::int64_t, TableSlots + 1> runsAfterDraw_{};
 };
 
 // ---- Work budget ----
@@ -893,19 +901,39 @@ public:
           pool_(static_cast<std::size_t>(position.drawPileSize) + 2) {}
 
     void searchRoot() {
+        // A long search builds the tables of its bounds at once, so as to aim high from the
+        // start.
+        if (round_.drawPileSize() - position_.drawn >= EagerDraws &&
+            tablesBelow(start_.code) > EagerTables) {
+            buildRuns();
+        }
         std::vector<Choice> choices;
         collect(start_, position_.drawn, position_.discardTop, currentRun(position_), 0, choices);
-        for (const Choice& choice : choices) {
-            if (choice.key <= bestTotal_ || budget_.stopped()) {
+        // The search looks first for a line worth more than nine tenths of the best bound, which
+        // cuts off far more than a search that takes every line it meets; only when there is
+        // none does it aim lower and search again, with what the failed searches proved kept
+        // in the value table. The best line is most often found in the first search or the
+        // second, and a search that finds one is exact above its aim.
+        std::int64_t aim = runsReady_ && !choices.empty() ? choices.front().key * 9 / 10 : 0;
+        for (;;) {
+            for (const Choice& choice : choices) {
+                const std::int64_t bar = std::max(bestTotal_, aim);
+                if (choice.key <= bar || budget_.stopped()) {
+                    break;
+                }
+                path_.push_back(choice);
+                follow(choice, bar, 0);
+                path_.pop_back();
+            }
+            if (bestTotal_ > 0 || aim == 0 || budget_.stopped()) {
                 break;
             }
-            path_.push_back(choice);
-            follow(choice, bestTotal_, 0);
-            path_.pop_back();
+            aim = aim * 9 / 10 < LowestAim ? 0 : aim * 9 / 10;
         }
     }
 
     std::int64_t bestTotal() const { return bestTotal_; }
+
     std::vector<SolverMove> bestLine();
     std::size_t bytes() const {
         std::size_t total = chains_.bytes();
@@ -1050,7 +1078,7 @@ private:
         const int longest = std::max(1, std::min(later.longest, most));
         const RunScore& score = round_.afterDraw();
         std::int64_t points = inRuns(cards, longest, std::min(later.first, longest), later.runs);
-        if (later.pair > 0) {
+        if (later.pair > 0 && std::min(longest, cards) > later.pair / 2) {
             points = std::min(points, inPairedRuns(later, cards, longest));
         }
         if (later.following != std::numeric_limits<std::int64_t>::max()) {
@@ -1068,32 +1096,27 @@ private:
     std::int64_t inRuns(int cards, int longest, int first, int runs) const {
         const int full = std::min(runs - 1, cards / longest);
         const int left = cards - full * longest;
-        const RunScore& score = round_.afterDraw();
-        return full * score.points(longest) +
-               score.points(full < runs - 1 ? left : std::min(first, left));
+        return full * round_.runAfterDraw(longest) +
+               round_.runAfterDraw(full < runs - 1 ? left : std::min(first, left));
     }
 
-    // The same when no two of the runs can play more than `later.pair` cards together. Let the
-    // longest play `a`: while a is at most half the pair the others are no longer, which the
-    // bound of runs no longer than half the pair covers. Above that the others play at most
-    // pair - a each, which is bounded by their points per card at that length, and the
-    // bound, a convex function of a, is highest at one end of its range.
+    // The same when no two of the runs can play more than `later.pair` cards together, and
+    // one of them may play more than half of that. Let the longest play `a`: while a is at
+    // most half the pair the others are no longer, which the bound of runs no longer than
+    // half the pair covers. Above that the others play at most pair - a each, which is bounded
+    // by their points per card at that length, and the bound, a convex function of a, is
+    // highest at one end of its range.
     std::int64_t inPairedRuns(const LaterRuns& later, int cards, int longest) const {
         const int half = later.pair / 2;
         const int highest = std::min(longest, cards);
-        std::int64_t points =
-            inRuns(cards, std::max(1, std::min(highest, half)),
-                   std::max(1, std::min({highest, half, later.first})), later.runs);
-        if (highest > half) {
-            const RunScore& score = round_.afterDraw();
-            auto withLongest = [&](int a) {
-                const std::int64_t perTwoCards =
-                    2 * score.first + score.step * (later.pair - a - 1);
-                return score.points(a) + ((cards - a) * perTwoCards + 1) / 2;
-            };
-            points = std::max({points, withLongest(later.pair - half), withLongest(highest)});
-        }
-        return points;
+        const RunScore& score = round_.afterDraw();
+        auto withLongest = [&](int a) {
+            const std::int64_t perTwoCards = 2 * score.first + score.step * (later.pair - a - 1);
+            return round_.runAfterDraw(a) + ((cards - a) * perTwoCards + 1) / 2;
+        };
+        return std::max(
+            {inRuns(cards, std::max(1, half), std::max(1, std::min(half, later.first)), later.runs),
+             withLongest(later.pair - half), withLongest(highest)});
     }
 
     // A bound of what a run under way that has reached `end` after `drawn` draws can give with
@@ -1172,6 +1195,12 @@ private:
     std::vector<Choice> path_;
     std::vector<Choice> bestPath_;
     std::int64_t bestTotal_ = 0;
+    // A search from a table with more tables below it than this, and at least this many draws
+    // left, is long enough to pay for the bounds' tables from its start.
+    static constexpr std::uint64_t EagerTables = 20000;
+    static constexpr int EagerDraws = 2;
+    // Below this the aim of a search is dropped altogether.
+    static constexpr std::int64_t LowestAim = 50;
     Budget unlimited_{std::numeric_limits<std::uint64_t>::max(), nullptr};
     ChainFinder tracer_{round_, unlimited_};
 };
