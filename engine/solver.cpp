@@ -473,14 +473,15 @@ private:
 
     // The building's rows of every group: for each column the longest chains its free card
     // begins, then the longest chain of the tables below, then the same two for pairs of runs.
-    // They are kept for the last WindowGroups groups only: a group reads no further back than
-    // one step of the highest column.
+    // They are kept for the last WindowGroups groups only (a group reads no further back than
+    // one step of the highest column), all the rows of a group side by side: a group reads a
+    // few rows of each of six earlier groups, which then take few cache lines.
     enum Row { Chains = 0, ChainsBelow = Columns, Pairs, PairsBelow = Pairs + Columns, RowCount };
     static constexpr std::size_t WindowGroups = 8192;
     static_assert(6 * WindowGroups > static_cast<std::size_t>(ColumnWeight[Columns - 1]));
 
     static Lanes& rowOf(Lanes* window, int row, std::size_t group) {
-        return window[static_cast<std::size_t>(row) * WindowGroups + group % WindowGroups];
+        return window[group % WindowGroups * RowCount + static_cast<std::size_t>(row)];
     }
     // The group of the table one card lower in `column` (1..6).
     static std::size_t groupBelow(std::size_t group, int column) {
@@ -561,7 +562,7 @@ private:
             rowOf(window, Pairs + column, group) = pairs;
             pairOwn = larger(pairOwn, pairs);
         }
-        const Lanes column0 = fillColumn0(height, window, Chains, Lanes{});
+        const Lanes column0 = fillColumn0(group, height, window, Chains, Lanes{});
         rows[0] = std::bit_cast<std::uint64_t>(column0);
         own = larger(own, column0);
         const Lanes below = belowOf(own, group, height, window, ChainsBelow);
@@ -570,7 +571,7 @@ private:
         std::copy_n(rows.begin(), Rows + 1, &runs_[group * 6]);
         // Column 0's pairs: the first run ends after its card and the longest run below the
         // lane below follows, or it goes on as for the runs.
-        pairOwn = larger(pairOwn, fillColumn0(height, window, Pairs, shifted(below, 1)));
+        pairOwn = larger(pairOwn, fillColumn0(group, height, window, Pairs, shifted(below, 1)));
         const Lanes pairs = belowOf(pairOwn, group, height, window, PairsBelow);
         std::memcpy(&pairs_[group * 6], &pairs, sizeof pairs);
     }
@@ -579,8 +580,8 @@ private:
     // card in one lane come the chains of the lane below (one card fewer in column 0) that
     // begin with a free card of another column fitting it, found for all lanes at once, or
     // column 0's next card, lane by lane, or what `otherwise` holds for the lane.
-    Lanes fillColumn0(const Heights& height, Lanes* window, int first, Lanes otherwise) const {
-        const auto group = static_cast<std::size_t>(groupOf(height));
+    Lanes fillColumn0(std::size_t group, const Heights& height, Lanes* window, int first,
+                      Lanes otherwise) const {
         Lanes following = otherwise;
         for (int column = 1; column < Columns; ++column) {
             if (height[column] > 0) {
@@ -736,50 +737,6 @@ private:
     std::vector<std::uint8_t> afterColumn_;
 };
 
-// A bound of the points of the runs after a draw that counts every card in them once. A run
-// of n cards scores, read from its end, `first` for its last card, `first + step` for the one
-// before, and so on: a card scores `first` and `step` for every card after it in its run, and
-// those cards are a chain that follows it on the table left once it is played, so no more than
-// one less than the longest chain its column's free card begins. For every heights code below a
-// limit this keeps the most those numbers of chained cards can add up to over any order in which
-// the free cards are taken away: a table with long chains that use the same cards counts them
-// once, not once per run.
-class FollowingCards {
-public:
-    // Makes the table cover every table below `heights`; false when `budget` was stopped first.
-    bool cover(const LongestRuns& runs, const Heights& heights, Budget& budget) {
-        if (complete_ && std::equal(heights.begin(), heights.end(), limit_.begin(),
-                                    [](int height, int limit) { return height <= limit; })) {
-            return true;
-        }
-        limit_ = heights;
-        complete_ = false;
-        most_.assign(static_cast<std::size_t>(tableOf(heights).code) + 1, 0);
-        int count = 0;
-        complete_ = forEachTableBelow(heights, [&](const Table& table) {
-            int most = 0;
-            for (SlotMask m = table.free; m != 0; m &= m - 1) {
-                const int column = columnOf(std::countr_zero(m));
-                most = std::max(
-                    most, runs.begunBy(table.code, column) - 1 +
-                              most_[static_cast<std::size_t>(table.code - ColumnWeight[column])]);
-            }
-            most_[static_cast<std::size_t>(table.code)] = static_cast<std::uint16_t>(most);
-            return (++count & 4095) != 0 || budget.poll();
-        });
-        return complete_;
-    }
-
-    // The most cards that can follow the cards of `code` in their runs, summed over its cards.
-    int following(int code) const { return most_[static_cast<std::size_t>(code)]; }
-    std::size_t bytes() const { return most_.capacity() * sizeof(std::uint16_t); }
-
-private:
-    Heights limit_{};
-    bool complete_ = false;
-    std::vector<std::uint16_t> most_;
-};
-
 // ---- Values after a draw ----
 
 // What the searches of a round know of every (heights, cards drawn) right after a draw: there
@@ -887,17 +844,16 @@ struct Choice {
 // drawn), so those values go into the ValueTable, which the searches of one round share.
 // Within a segment the ChainFinder lists where the run can end, and the ends are tried best
 // key first. A key is the run's points plus an upper bound of what follows: the cards left in
-// runs no longer than the longest run the table still holds, one run per draw left, and the
-// whole bonus. Every new best total is kept as a line: the segments down to it, and below them
-// the exact values of the table.
+// runs no longer than the longest run the table still holds, no two of them longer together
+// than its longest pair of runs, one run per draw left, and the bonus if that many runs can
+// clear the table. Every new best total is kept as a line: the segments down to it, and below
+// them the exact values of the table.
 class BestSearch {
 public:
     BestSearch(const SolverPosition& position, const Round& round, LongestRuns& runs,
-               FollowingCards& following, ValueTable& values, Budget& budget,
-               std::uint64_t runsAfter)
-        : position_(position), round_(round), runs_(runs), runsAfter_(runsAfter),
-          following_(following), values_(values), budget_(budget), chains_(round_, budget_),
-          start_(tableOf(position.heights)),
+               ValueTable& values, Budget& budget, std::uint64_t runsAfter)
+        : position_(position), round_(round), runs_(runs), runsAfter_(runsAfter), values_(values),
+          budget_(budget), chains_(round_, budget_), start_(tableOf(position.heights)),
           pool_(static_cast<std::size_t>(position.drawPileSize) + 2) {}
 
     void searchRoot() {
@@ -1047,10 +1003,6 @@ private:
         int first = 1;   // the longest the first of the runs can be
         int runs = 0;    // one for every draw left, and the one in hand
         int pair = 0;    // the most cards of any two of them, 0 while that is not built
-        // The most the runs can score beyond `first` points a card: `step` for every card
-        // after a card in its run (the bound of the following cards), or the largest number
-        // while that bound is not built.
-        std::int64_t following = 0;
     };
 
     LaterRuns laterRuns(const Table& table, int drawn, bool asItIs) {
@@ -1062,9 +1014,6 @@ private:
                                            : later.longest;
         later.runs = round_.drawPileSize() - drawn + 1;
         later.pair = runsReady_ ? runs_.pairBelow(table.code) : 0;
-        later.following = followingReady()
-                              ? round_.afterDraw().step * following_.following(table.code)
-                              : std::numeric_limits<std::int64_t>::max();
         return later;
     }
 
@@ -1076,13 +1025,9 @@ private:
             return 0;
         }
         const int longest = std::max(1, std::min(later.longest, most));
-        const RunScore& score = round_.afterDraw();
         std::int64_t points = inRuns(cards, longest, std::min(later.first, longest), later.runs);
         if (later.pair > 0 && std::min(longest, cards) > later.pair / 2) {
             points = std::min(points, inPairedRuns(later, cards, longest));
-        }
-        if (later.following != std::numeric_limits<std::int64_t>::max()) {
-            points = std::min(points, cards * score.first + later.following);
         }
         // Clearing takes at least this many runs, the first of them the one after `drawn`.
         const int clearingRuns =
@@ -1160,19 +1105,6 @@ private:
         return runsReady_;
     }
 
-    // The bound of the following cards pays for its table only in a long search: for a full
-    // table it takes a few milliseconds, so then it is built once the search has run a while.
-    bool followingReady() {
-        return followingReady_ || (budget_.used() >= followingAfter_ && buildFollowing());
-    }
-    [[gnu::noinline]] bool buildFollowing() {
-        if (!followingTried_ && runsReady()) {
-            followingTried_ = true;
-            followingReady_ = following_.cover(runs_, position_.heights, budget_);
-        }
-        return followingReady_;
-    }
-
     bool appendTailRun(Table& table, int drawn, std::int64_t& value, std::vector<SolverMove>& line);
     void appendRun(const Table& from, int top, const Table& to, std::vector<SolverMove>& line);
 
@@ -1181,11 +1113,6 @@ private:
     LongestRuns& runs_;
     bool runsReady_ = runs_.covers(position_.heights); // built by an earlier search of the round
     std::uint64_t runsAfter_;
-    FollowingCards& following_;
-    bool followingReady_ = false;
-    bool followingTried_ = false;
-    std::uint64_t followingAfter_ =
-        tablesBelow(tableOf(position_.heights).code) <= 20000 ? 0 : 200000;
     ValueTable& values_;
     Budget& budget_;
     ChainFinder chains_;
@@ -1445,7 +1372,6 @@ public:
 
     Round round;
     LongestRuns runs;
-    FollowingCards following;
     ValueTable values;
 };
 
@@ -1470,14 +1396,13 @@ SolverResult RoundSolver::solve(const SolverPosition& position, const SolverLimi
         tables_ = std::make_unique<Tables>(position);
     }
     Budget budget(limits.maxStates, cancel);
-    BestSearch best(position, tables_->round, tables_->runs, tables_->following, tables_->values,
-                    budget, limits.boundsAfter);
+    BestSearch best(position, tables_->round, tables_->runs, tables_->values, budget,
+                    limits.boundsAfter);
     best.searchRoot();
     result.best = best.bestTotal();
     result.exact = !budget.stopped();
     result.line = best.bestLine();
-    result.peakBytes =
-        best.bytes() + tables_->runs.bytes() + tables_->following.bytes() + tables_->values.bytes();
+    result.peakBytes = best.bytes() + tables_->runs.bytes() + tables_->values.bytes();
     const auto plays = std::count_if(result.line.begin(), result.line.end(),
                                      [](SolverMove move) { return !move.isDraw(); });
     result.bestLineClears = plays == start.cards;
