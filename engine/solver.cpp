@@ -865,12 +865,12 @@ public:
         }
         std::vector<Choice> choices;
         collect(start_, position_.drawn, position_.discardTop, currentRun(position_), 0, choices);
-        // The search looks first for a line worth more than nine tenths of the best bound, which
-        // cuts off far more than a search that takes every line it meets; only when there is
-        // none does it aim lower and search again, with what the failed searches proved kept
-        // in the value table. The best line is most often found in the first search or the
-        // second, and a search that finds one is exact above its aim.
-        std::int64_t aim = runsReady_ && !choices.empty() ? choices.front().key * 9 / 10 : 0;
+        // The search looks first for a line worth most of the best bound (see `lowered`), which
+        // cuts off far more than a search that takes every line it meets; only when there is none
+        // does it aim lower and search again, with what the failed searches proved kept in the
+        // value table. The best line is most often found in the first search or the second,
+        // and a search that finds one is exact above its aim.
+        std::int64_t aim = runsReady_ && !choices.empty() ? lowered(choices.front().key) : 0;
         for (;;) {
             for (const Choice& choice : choices) {
                 const std::int64_t bar = std::max(bestTotal_, aim);
@@ -884,11 +884,15 @@ public:
             if (bestTotal_ > 0 || aim == 0 || budget_.stopped()) {
                 break;
             }
-            aim = aim * 9 / 10 < LowestAim ? 0 : aim * 9 / 10;
+            aim = lowered(aim) < LowestAim ? 0 : lowered(aim);
         }
     }
 
     std::int64_t bestTotal() const { return bestTotal_; }
+
+    // An aim some way below `points`: deals 1..800 took the fewest positions with 85 %, both
+    // on the whole and on the hardest.
+    static std::int64_t lowered(std::int64_t points) { return points * 85 / 100; }
 
     std::vector<SolverMove> bestLine();
     std::size_t bytes() const {
