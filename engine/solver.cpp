@@ -160,6 +160,9 @@ public:
         for (int cards = 0; cards <= TableSlots; ++cards) {
             runsAfterDraw_[static_cast<std::size_t>(cards)] = afterDraw_.points(cards);
         }
+        for (int slot = 0; slot < TableSlots; ++slot) {
+            fitsAfter_[static_cast<std::size_t>(slot)] = fitsOn_[table_[slot]];
+        }
         for (int drawn = drawPileSize_; drawn >= 1; --drawn) {
             fitsOnLaterDraws_[drawn] = fitsOnLaterDraws_[drawn + 1] | fitsOn(drawnCard(drawn));
         }
@@ -176,7 +179,7 @@ public:
     int card(int slot) const { return table_[slot]; }
     SlotMask fitsOn(int top) const { return fitsOn_[top]; }
     // The slots whose card may follow the card of `slot`.
-    SlotMask fitsAfter(int slot) const { return fitsOn_[table_[slot]]; }
+    SlotMask fitsAfter(int slot) const { return fitsAfter_[static_cast<std::size_t>(slot)]; }
     int drawPileSize() const { return drawPileSize_; }
     // The slots whose card fits one of the cards drawn from the `drawn`th on.
     SlotMask fitsOnLaterDraws(int drawn) const { return fitsOnLaterDraws_[drawn]; }
@@ -199,6 +202,7 @@ private:
     bool scoringOn_;
     bool phaseUnset_;
     std::array<SlotMask, DeckSize + 1> fitsOn_{};
+    std::array<SlotMask, TableSlots> fitsAfter_{};
     std::array<SlotMask, MaxDrawPile + 2> fitsOnLaterDraws_{};
     RunScore afterDraw_;
     std::array<std::int64_t, TableSlots + 1> runsAfterDraw_{};
