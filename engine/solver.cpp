@@ -474,6 +474,8 @@ private:
     // that are never read: the processor works on all of them at once.
     using Lanes = std::uint8_t __attribute__((vector_size(8)));
     static constexpr Lanes SixLanes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
+    // The lanes with a card in column 0.
+    static constexpr Lanes Column0Lanes{0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
 
     // The building's rows of every group: for each column the longest chains its free card
     // begins, then the longest chain of the tables below, then the same two for pairs of runs.
@@ -519,11 +521,14 @@ private:
             laneMask_[static_cast<std::size_t>(slot)] = fitting;
             followMask_[static_cast<std::size_t>(slot)] = followed;
         }
+        Lanes goes{};
         for (int lane = 2; lane <= Rows; ++lane) {
             const int slot = freeSlot(0, lane);
-            column0Goes_[static_cast<std::size_t>(lane)] =
-                (round.fitsAfter(slot) >> (slot - 1) & 1) != 0 ? 0xFF : 0;
+            goes[lane] = (round.fitsAfter(slot) >> (slot - 1) & 1) != 0 ? 0xFF : 0;
         }
+        column0Goes_[0] = goes;
+        column0Goes_[1] = goes & shifted(goes, 1);
+        column0Goes_[2] = column0Goes_[1] & shifted(column0Goes_[1], 2);
     }
 
     // The six tables with the heights `height` of columns 1..6 and every height of column 0.
@@ -595,17 +600,15 @@ private:
                         followMask_[static_cast<std::size_t>(freeSlot(column, height[column]))]);
             }
         }
-        // Lane by lane in a word: the lanes of a vector are slow to take apart one by one.
-        const auto lanes = std::bit_cast<std::uint64_t>(following);
-        std::uint64_t zero = 0;
-        std::uint64_t below = 0; // the lane below's chain when column 0's next card fits
-        for (std::size_t lane = 1; lane <= Rows; ++lane) {
-            const std::uint64_t longest = std::max(lanes >> (8 * lane) & 0xFF, below) + 1;
-            zero |= longest << (8 * lane);
-            below = longest & column0Goes_[lane + 1];
-        }
-        rowOf(window, first, group) = std::bit_cast<Lanes>(zero);
-        return std::bit_cast<Lanes>(zero);
+        // A chain of column 0's card in a lane may also go on down the column, through the
+        // lanes below as far as each next card fits: the best of those, taken for all lanes at
+        // once in three steps that each double how far down they look.
+        Lanes zero = (following + 1) & Column0Lanes;
+        zero = larger(zero, (shifted(zero, 1) + 1) & column0Goes_[0]);
+        zero = larger(zero, (shifted(zero, 2) + 2) & column0Goes_[1]);
+        zero = larger(zero, (shifted(zero, 4) + 4) & column0Goes_[2]);
+        rowOf(window, first, group) = zero;
+        return zero;
     }
 
     // The most of `own` over every table below the group's, kept in the row `below` as well:
@@ -676,9 +679,9 @@ private:
     std::unique_ptr<Lanes[]> window_;
     std::array<Lanes, TableSlots> laneMask_{};
     std::array<Lanes, TableSlots> followMask_{};
-    // For each lane, 0xFF when column 0's free card there follows the free card of the lane
-    // above: a chain of column 0 can go on down the column.
-    std::array<std::uint64_t, Rows + 2> column0Goes_{};
+    // 0xFF in the lanes whose free card of column 0 the free card of the lane below follows,
+    // so that a chain can go on down the column: one lane, then two and four lanes down.
+    std::array<Lanes, 3> column0Goes_{};
 };
 
 // The fewest runs that can clear each table below the start if every run could begin on any
