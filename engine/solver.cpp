@@ -411,10 +411,6 @@ public:
     int after(const Table& table, SlotMask fitting) const {
         return longestOf(runs_[table.code], fitting & table.free);
     }
-    // The longest chain that begins with the free card of `column` on the table of `code`.
-    int begunBy(int code, int column) const {
-        return static_cast<int>(runs_[code] >> (8 * column) & 0xFF);
-    }
     // The longest run of `code` or of any table below it.
     int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
     // The most cards two runs can play one after the other from `code` or any table below it.
@@ -587,8 +583,8 @@ private:
 
     // Column 0's row among the rows from `first` on, for the group of `height`: after its free
     // card in one lane come the chains of the lane below (one card fewer in column 0) that
-    // begin with a free card of another column fitting it, found for all lanes at once, or
-    // column 0's next card, lane by lane, or what `otherwise` holds for the lane.
+    // begin with a free card of another column fitting it, or what `otherwise` holds for the
+    // lane, or the chains of column 0's next cards down the column.
     Lanes fillColumn0(std::size_t group, const Heights& height, Lanes* window, int first,
                       Lanes otherwise) const {
         Lanes following = otherwise;
@@ -1002,8 +998,9 @@ private:
         return leftOut;
     }
 
-    // The most `table` could give after `drawn` draws if every run were as long as the longest
-    // run it holds: one run per draw left and the one in hand, and the bonus.
+    // The most `table` could give after `drawn` draws with no run longer than the longest run
+    // it holds and no two longer together than its longest pair: one run per draw left and the
+    // one in hand, and the bonus.
     int rest(const Table& table, int drawn, bool asItIs = false) {
         return restOf(laterRuns(table, drawn, asItIs), drawn, table.cards);
     }

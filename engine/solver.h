@@ -56,6 +56,8 @@ struct SolverLimits {
     std::uint64_t maxStates = 40'000'000;
     // The positions a search visits on its cheapest bound before it builds the tables of its
     // tighter ones, which for a full table take a few milliseconds: a small search never pays.
+    // A search from a table with more than 20,000 tables below it and two draws or more left
+    // is a long one, and builds them before it starts.
     std::uint64_t boundsAfter = 2000;
 };
 
