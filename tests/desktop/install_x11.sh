@@ -48,7 +48,8 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 cd "$HOME" || fail "no home directory"
 "$prefix/bin/corvelle" >"$run/game.log" 2>&1 &
 game=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Corvelle v[0-9]+\.[0-9]+\.[0-9]+$' | head -1)
+# Slow to start under the sanitizers on a busy machine.
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Corvelle v[0-9]+\.[0-9]+\.[0-9]+$' | head -1)
 [ -n "$window" ] || { cat "$run/game.log" >&2; fail "the installed game showed no window captioned Corvelle vX.Y.Z"; }
 kill -0 "$game" 2>/dev/null || fail "the installed game ended by itself"
 
@@ -66,11 +67,13 @@ for _ in $(seq 50); do [ -f "$XDG_DATA_HOME/corvelle/hscores.dat" ] && break; sl
 
 # Under a German locale the installed copy speaks German: its translations are found where the
 # installation put them (the Hall of Fame window is "Bestenliste", the rules "Spielregeln").
+# The first game must be gone first: a second one would only hand its start to it and end.
 kill "$game" 2>/dev/null
-for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 300); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game" 2>/dev/null && fail "the installed game did not end within 30 s of being told to"
 LANG=de_DE.UTF-8 LANGUAGE=de "$prefix/bin/corvelle" >"$run/game-de.log" 2>&1 &
 game=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Corvelle v[0-9]+\.[0-9]+\.[0-9]+$' | head -1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Corvelle v[0-9]+\.[0-9]+\.[0-9]+$' | head -1)
 [ -n "$window" ] || { cat "$run/game-de.log" >&2; fail "the game showed no window under a German locale"; }
 xdotool windowfocus --sync "$window" key ctrl+h
 timeout 10 xdotool search --sync --onlyvisible --name '^Bestenliste$' >/dev/null ||
