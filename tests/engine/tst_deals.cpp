@@ -41,11 +41,8 @@ QList<int> independentDeck(std::uint64_t deal, std::uint64_t round, int passes) 
 // The state the engine deals for that round: the first from a new game, the second by playing
 // the last card of a first round taken up one move from its end.
 GameState dealtState(std::uint64_t deal, int round, int passes) {
-    FakeDisplay display;
-    DealRandom random;
-    Game game(display, random);
-    game.setOptions({.shuffleCount = passes});
-    game.newGame(deal);
+    DealtGame dealt({.shuffleCount = passes}, deal);
+    Game& game = dealt.game;
     if (round == 2 && game.resume(nearlyCleared(game.state()))) {
         game.clickTableSlot(0);
     }

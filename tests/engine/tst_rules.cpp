@@ -344,12 +344,7 @@ private slots:
                 Outcome outcome = Outcome::Nothing;
                 if (what < 70) {
                     // Like a player, mostly a free card that fits; otherwise any slot at all.
-                    std::vector<int> fitting;
-                    for (int slot = 0; slot < TableSlots; ++slot) {
-                        if (game.canPlay(slot)) {
-                            fitting.push_back(slot);
-                        }
-                    }
+                    const std::vector<int> fitting = playableSlots(game);
                     outcome = game.clickTableSlot(fitting.empty() || pick(10) < 3
                                                       ? pick(TableSlots)
                                                       : fitting[static_cast<std::size_t>(pick(

@@ -185,9 +185,8 @@ SolverPosition positionAt(const Round& r) {
 // The replay of `line` in a copy of the game `from`: what it scores, or -1 when a move of it is
 // not allowed there.
 std::int64_t scoreInGame(const GameState& from, const std::vector<SolverMove>& line) {
-    FakeDisplay display;
-    DealRandom deals;
-    Game game(display, deals);
+    DealtGame copy;
+    Game& game = copy.game;
     if (!game.resume(from)) {
         return -1;
     }
@@ -331,12 +330,7 @@ private slots:
             }
             const SolverResult result = solve(positionOf(game.state()));
             QVERIFY(result.exact);
-            const std::int32_t before = game.state().score;
-            for (const SolverMove& move : result.line) {
-                QVERIFY(move.isDraw() ? game.state().drawPileCount > 0 : game.canPlay(move.slot));
-                move.isDraw() ? game.clickDiscardPile() : game.clickTableSlot(move.slot);
-            }
-            QCOMPARE(game.state().score - before, result.best);
+            QCOMPARE(scoreInGame(game.state(), result.line), result.best);
         }
     }
 
@@ -376,10 +370,8 @@ private slots:
                 return after + 3;
             }
         } skipTwo;
-        FakeDisplay display;
-        DealRandom deals;
-        Game game(display, deals);
-        game.setOptions(options);
+        DealtGame chosen(options);
+        Game& game = chosen.game;
         game.setRoundChooser(&skipTwo);
         game.newGame(12);
         const SolverPosition dealt = positionOf(game.state());
@@ -399,11 +391,8 @@ private slots:
     // whole deal's solve cut short so returns without a proof and with a legal line, and the
     // RoundSolver it ran on answers the next question about the deal as a fresh solve does.
     void cancelledSolveStopsAndLeavesTheRoundSolverSound() {
-        FakeDisplay display;
-        DealRandom deals;
-        Game game(display, deals);
-        game.setOptions({.aceKingWrap = false});
-        game.newGame(25);
+        DealtGame dealt({.aceKingWrap = false}, 25);
+        Game& game = dealt.game;
         const SolverPosition p = positionOf(game.state());
         const std::atomic<bool> cancelled{true};
         SolverPosition threeColumns = p; // thousands of states, a tiny longest-run table
@@ -461,12 +450,9 @@ private slots:
     // Runners that share what they learn of a round take turns at it, but a request never waits
     // behind the other runner's solve: meanwhile it is solved afresh.
     void runnersSharingARoundNeverWaitForEachOther() {
-        FakeDisplay display;
-        DealRandom deals;
-        Game game(display, deals);
-        game.setOptions({.aceKingWrap = false, .scoringOn = true, .shuffleCount = 1});
-        game.newGame(53); // its best takes a few hundred milliseconds
-        const SolverPosition whole = positionOf(game.state());
+        // Deal 53: its best takes a few hundred milliseconds.
+        const DealtGame dealt({.aceKingWrap = false, .scoringOn = true, .shuffleCount = 1}, 53);
+        const SolverPosition whole = positionOf(dealt.game.state());
         SolverPosition oneCard = whole;
         oneCard.heights = {0, 0, 0, 0, 0, 0, 1};
         auto memory = std::make_shared<SolverRunner::RoundMemory>();
@@ -539,12 +525,7 @@ private slots:
                     return;
                 }
                 Round next = history.back();
-                std::vector<int> playable;
-                for (int slot = 0; slot < TableSlots; ++slot) {
-                    if (next.canPlay(slot)) {
-                        playable.push_back(slot);
-                    }
-                }
+                const std::vector<int> playable = playableSlots(next);
                 const int what = below(10);
                 if (what < 2 && history.size() > 1) {
                     // As the game undoes: the table, the pile and the discard top go back, the
@@ -584,10 +565,8 @@ private slots:
         std::mt19937 random(11);
         RoundSolver shared;
         for (std::uint64_t deal : {25u, 18u}) {
-            FakeDisplay display;
-            DealRandom deals;
-            Game game(display, deals);
-            game.setOptions(options);
+            DealtGame dealt(options);
+            Game& game = dealt.game;
             if (wildCards) {
                 game.setCheatChoice(wildChoice(std::vector{spades(7), hearts(12)}, true));
             }
@@ -598,12 +577,7 @@ private slots:
                 QVERIFY(result.exact && fresh.exact);
                 QCOMPARE(result.best, fresh.best);
                 QCOMPARE(scoreInGame(game.state(), result.line), result.best);
-                std::vector<int> playable;
-                for (int slot = 0; slot < TableSlots; ++slot) {
-                    if (game.canPlay(slot)) {
-                        playable.push_back(slot);
-                    }
-                }
+                const std::vector<int> playable = playableSlots(game);
                 const auto what = random() % 8;
                 if (what == 0 && game.state().undo.undoAvailable) {
                     game.undoLastMove();

@@ -69,10 +69,8 @@ private slots:
     // Random play with options and wild cards: every state is written, read back whole and
     // accepted, and a resumed copy plays on in step with it, into the decks of later rounds.
     void keptGamePlaysOnInStep() {
-        FakeDisplay shown[2];
-        DealRandom random[2];
-        Game game(shown[0], random[0]), resumed(shown[1], random[1]);
-        game.newGame(42);
+        DealtGame first({}, 42), second;
+        Game &game = first.game, &resumed = second.game;
         QVERIFY(game.resume(nearlyCleared(game.state())));
         std::mt19937 rng(3);
         for (int step = 0; step < 20000; ++step) {

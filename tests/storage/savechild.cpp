@@ -12,7 +12,6 @@
 //       FOLDER with a best score of VARIANT entered; the statistics of FOLDER with one game of
 //       deal VARIANT more; a game of deal VARIANT with three cards drawn; the pictures of
 //       FOLDER/images decoded VARIANT pixels wide.
-#include "engine/game.h"
 #include "pictures/cardpictureload.h"
 #include "records/keptgame.h"
 #include "records/statistics.h"
@@ -56,16 +55,12 @@ QStringList save(const QString& mode, const QString& folder, int variant) {
         std::fputs("end\n", stderr);
         QCoreApplication::processEvents();
     } else if (mode == "--keptgame") {
-        test::FakeDisplay display;
-        DealRandom random;
-        Game game(display, random);
-        game.start();
-        game.newGame(std::uint64_t(variant));
+        test::DealtGame dealt({}, std::uint64_t(variant));
         for (int draw = 0; draw < 3; ++draw) {
-            game.clickDiscardPile();
+            dealt.game.clickDiscardPile();
         }
         begin();
-        told << KeptGame(folder).keep({game.state(), 0, variant});
+        told << KeptGame(folder).keep({dealt.game.state(), 0, variant});
         std::fputs("end\n", stderr);
     } else {
         {

@@ -211,6 +211,31 @@ struct TestGame {
     const GameState& state = game.state();
 };
 
+// A game of numbered deals on a recording display, with the options given, dealt `deal` unless
+// that is 0.
+struct DealtGame {
+    explicit DealtGame(const Options& options = {}, std::uint64_t deal = 0) {
+        game.setOptions(options);
+        if (deal != 0) {
+            game.newGame(deal);
+        }
+    }
+    FakeDisplay display;
+    DealRandom deals;
+    Game game{display, deals};
+};
+
+// The slots whose card `rules` (a game, or a test's own rules of play) lets the player play now.
+template <typename Rules> std::vector<int> playableSlots(const Rules& rules) {
+    std::vector<int> playable;
+    for (int slot = 0; slot < TableSlots; ++slot) {
+        if (rules.canPlay(slot)) {
+            playable.push_back(slot);
+        }
+    }
+    return playable;
+}
+
 // The dealt state `s` one move from the end of its round: every table card played but the top
 // one of the first column, and a played card that fits that one on the discard pile.
 inline GameState nearlyCleared(GameState s) {

@@ -156,12 +156,8 @@ QPoint slotPoint(int slot) {
 }
 
 int fittingSlot(const Game& game) {
-    for (int slot = 0; slot < TableSlots; ++slot) {
-        if (game.canPlay(slot)) {
-            return slot;
-        }
-    }
-    return -1;
+    const std::vector<int> playable = playableSlots(game);
+    return playable.empty() ? -1 : playable.front();
 }
 
 bool playUntil(MainWindow& window, const std::function<bool()>& done) {
