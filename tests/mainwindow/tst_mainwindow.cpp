@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Corvelle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/optionstore.h"
-#include "scores/hscorecodec.h"
 #include "tests/support/windowdriver.h"
 
 #include <random>
@@ -181,13 +180,6 @@ class MainWindowTest : public QObject {
             return "the cheat items are marked wrongly";
         }
         return {};
-    }
-
-    // No score earns a place in the Hall of Fame, so the panel stays up at the end of a game.
-    void unbeatableHallOfFame() {
-        std::array<TableValue, 5> best;
-        best.fill(TableValue::int32(1000000000));
-        QVERIFY(writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(best, {}))));
     }
 
     static QRect fromTwips(int left, int top, int width, int height) {
@@ -405,7 +397,8 @@ private slots:
     // game-over panel stays up, clicks on the table say why they do nothing, and "Try Again"
     // deals anew.
     void wholeGameWithTheKeyboardAndItsEnd() {
-        unbeatableHallOfFame();
+        // No score earns a place in the Hall of Fame, so the panel stays up at the end of a game.
+        QVERIFY(fixture_.fillHallOfFame(1000000000));
         auto window = fixture_.open();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         const GameState& state = window->game().state();

@@ -7,7 +7,6 @@
 #include "play/reviewwindow.h"
 #include "play/tablepicture.h"
 #include "records/roundreview.h"
-#include "scores/hscorecodec.h"
 #include "tests/support/enginefakes.h"
 #include "tests/support/windowdriver.h"
 #include "ui/cardwords.h"
@@ -332,9 +331,7 @@ private slots:
         GameState kept = state;
         window->close();
         // The Hall of Fame filled meanwhile: the resumed game must beat today's, not the kept one.
-        std::array<TableValue, 5> best;
-        best.fill(TableValue::int32(kept.score + 5000));
-        QVERIFY(writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(best, {}))));
+        QVERIFY(fixture_.fillHallOfFame(kept.score + 5000));
         auto next = fixture_.open();
         QVERIFY(next->game().state().highScoreToBeat != kept.highScoreToBeat);
         kept.highScoreToBeat = next->game().state().highScoreToBeat;

@@ -5,7 +5,6 @@
 #include "options/optionstore.h"
 #include "play/playmenu.h"
 #include "records/scorechart.h"
-#include "scores/hscorecodec.h"
 #include "storage/datadirectory.h"
 #include "tests/support/enginefakes.h"
 #include "tests/support/windowdriver.h"
@@ -150,10 +149,8 @@ private slots:
     // serial already (a round of it was won) is resumed and ended after the statistics were
     // lost, and what the statistics then write reads back.
     void aKeptGameOutlivesLostStatistics() {
-        std::array<TableValue, 5> unbeatable; // no game enters it, so no other game follows
-        unbeatable.fill(TableValue::int32(1000000000));
-        QVERIFY(
-            writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(unbeatable, {}))));
+        // No game enters the Hall of Fame, so no other game follows.
+        QVERIFY(fixture_.fillHallOfFame(1000000000));
         auto window = fixture_.open();
         fixture_.answer = "2"; // a deal whose first round can be cleared
         menuItem(*window, "mnuPlayDealNumber")->trigger();

@@ -3,6 +3,7 @@
 #include "tests/support/windowdriver.h"
 
 #include "options/optionstore.h"
+#include "scores/hscorecodec.h"
 #include "storage/datadirectory.h"
 
 namespace corvelle::test {
@@ -46,6 +47,12 @@ std::unique_ptr<MainWindow> WindowFixture::open(RandomSource* random) {
         qFatal("the main window never showed");
     }
     return window;
+}
+
+bool WindowFixture::fillHallOfFame(std::int32_t score) const {
+    std::array<TableValue, 5> best;
+    best.fill(TableValue::int32(score));
+    return writeFile(path("hscores.dat"), asBytes(writeHighScoreFile(best, {})));
 }
 
 QString windowFacts(QWidget& window) {

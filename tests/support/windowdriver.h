@@ -38,6 +38,8 @@ public:
     void reset();
     std::unique_ptr<MainWindow> open(RandomSource* random = nullptr); // shown, or the test ends
     QString path(const QString& name) const { return dir.filePath(name); }
+    // A Hall of Fame with every place at `score`: a game must beat it to enter it.
+    bool fillHallOfFame(std::int32_t score) const;
 };
 
 // A fixed window as the player meets it: "caption|WxH|frame buttons|green|tab order", e.g.

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/card.h"
 #include "play/reviewwindow.h"
-#include "scores/hscorecodec.h"
 #include "tests/support/windowdriver.h"
 #include "ui/cardwords.h"
 #include "ui/scaledlayout.h"
@@ -263,9 +262,7 @@ private slots:
         QFETCH(QString, sevenOfHearts);
         QFETCH(QString, cancel);
         useLanguageOf(QLocale(language));
-        std::array<TableValue, 5> best;
-        best.fill(TableValue::int32(2147483647));
-        QVERIFY(writeFile(fixture_.path("hscores.dat"), asBytes(writeHighScoreFile(best, {}))));
+        QVERIFY(fixture_.fillHallOfFame(2147483647));
         ScriptedRandom random({stuckDeck()});
         auto window = fixture_.open(&random);
         QCOMPARE(window->menuBar()->actions().at(0)->text(), gameMenu);
