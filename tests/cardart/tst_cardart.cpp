@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cardart/cardpainter.h"
 #include "cardart/largeprintpainter.h"
-#include "mainwindow/cardpicture.h"
 #include "pictures/cardpicturecache.h"
 
 #include "tests/support/windowdriver.h"

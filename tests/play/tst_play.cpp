@@ -1,19 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Corvelle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/clearabledeals.h"
-#include "mainwindow/cardpicture.h"
 #include "options/optionstore.h"
 #include "play/playmenu.h"
 #include "play/reviewwindow.h"
 #include "play/tablepicture.h"
 #include "records/roundreview.h"
-#include "tests/support/enginefakes.h"
 #include "tests/support/windowdriver.h"
 #include "ui/cardwords.h"
-
-#include <QComboBox>
-#include <QThread>
-#include <QTreeWidget>
 
 using namespace corvelle;
 using namespace corvelle::test;

@@ -1,15 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Corvelle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/solver.h"
-#include "mainwindow/cardpicture.h"
 #include "options/optionstore.h"
 #include "play/playmenu.h"
 #include "records/scorechart.h"
 #include "storage/datadirectory.h"
-#include "tests/support/enginefakes.h"
 #include "tests/support/windowdriver.h"
-
-#include <QMenuBar>
 
 #include <random>
 

@@ -12,12 +12,7 @@
 #include "records/statistics.h"
 #include "scores/highscores.h"
 #include "storage/savefile.h"
-#include "tests/support/fixturepictures.h"
 #include "tests/support/windowdriver.h"
-
-#include <QCryptographicHash>
-#include <QProcess>
-#include <QRegularExpression>
 
 #include <csignal>
 #include <linux/capability.h>
