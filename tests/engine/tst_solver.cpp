@@ -92,12 +92,10 @@ public:
             result.first = std::max(result.first, next.score - r.score + points);
             result.second = result.second || clears;
         };
-        for (int slot = 0; slot < TableSlots; ++slot) {
-            if (r.canPlay(slot)) {
-                Round next = r;
-                next.play(slot);
-                consider(next);
-            }
+        for (const int slot : playableSlots(r)) {
+            Round next = r;
+            next.play(slot);
+            consider(next);
         }
         if (r.canDraw()) {
             Round next = r;
