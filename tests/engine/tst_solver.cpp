@@ -605,10 +605,8 @@ private slots:
              1180, 1160, 1380, 2185, 2070, 1930, 895,  1335, 2340, 1925},
         }};
         for (const bool wrap : {false, true}) {
-            FakeDisplay display;
-            DealRandom deals;
-            Game game(display, deals);
-            game.setOptions({.aceKingWrap = wrap});
+            DealtGame dealt({.aceKingWrap = wrap});
+            Game& game = dealt.game;
             for (int deal = 1; deal <= 30; ++deal) {
                 game.newGame(static_cast<std::uint64_t>(deal));
                 const SolverResult result = solve(positionOf(game.state()));
