@@ -446,19 +446,22 @@ private:
         prepareLaneMasks(round);
         Lanes* const window = window_.get();
         Heights height{}; // columns 1..6; column 0 is the lane
+        std::size_t group = 0;
         for (int count = 0;;) {
-            fillGroup(round, groupOf(height), height, window);
+            fillGroup(group, height, window);
             if ((++count & 255) == 0 && !budget.poll()) {
                 return false;
             }
             int column = 1;
             for (; column < Columns && height[column] == limit[column]; ++column) {
+                group -= static_cast<std::size_t>(height[column]) * groupStep(column);
                 height[column] = 0;
             }
             if (column == Columns) {
                 break;
             }
             ++height[column];
+            group += groupStep(column);
         }
         complete_ = true;
         return true;
@@ -482,26 +485,20 @@ private:
     static constexpr std::size_t WindowGroups = 8192;
     static_assert(6 * WindowGroups > static_cast<std::size_t>(ColumnWeight[Columns - 1]));
 
-    static Lanes& rowOf(Lanes* window, int row, std::size_t group) {
-        return window[group % WindowGroups * RowCount + static_cast<std::size_t>(row)];
+    // The rows of `group` in the window.
+    static Lanes* rowsOf(Lanes* window, std::size_t group) {
+        return window + group % WindowGroups * RowCount;
     }
-    // The group of the table one card lower in `column` (1..6).
-    static std::size_t groupBelow(std::size_t group, int column) {
-        return group - static_cast<std::size_t>(ColumnWeight[column] / 6);
-    }
-
-    static int groupOf(const Heights& height) {
-        int group = 0;
-        for (int column = Columns - 1; column >= 1; --column) {
-            group = group * 6 + height[column];
-        }
-        return group;
+    // How far apart the groups are whose tables differ by one card in `column` (1..6).
+    static std::size_t groupStep(int column) {
+        return static_cast<std::size_t>(ColumnWeight[column] / 6);
     }
 
     static Lanes larger(Lanes a, Lanes b) { return a > b ? a : b; }
     // Each lane's byte moved up by `lanes` lanes.
     static Lanes shifted(Lanes bytes, int lanes) {
-        return std::bit_cast<Lanes>(std::bit_cast<std::uint64_t>(bytes) << (8 * lanes));
+        using Word = std::uint64_t __attribute__((vector_size(8)));
+        return std::bit_cast<Lanes>(std::bit_cast<Word>(bytes) << (8 * lanes));
     }
 
     // For the card of every slot, the lanes (heights of column 0) whose free card of column 0
@@ -516,6 +513,7 @@ private:
             }
             laneMask_[static_cast<std::size_t>(slot)] = fitting;
             followMask_[static_cast<std::size_t>(slot)] = followed;
+            reach_[static_cast<std::size_t>(slot)] = round.fitsAfter(slot) & ~slotBit(slot);
         }
         Lanes goes{};
         for (int lane = 2; lane <= Rows; ++lane) {
@@ -528,8 +526,8 @@ private:
     }
 
     // The six tables with the heights `height` of columns 1..6 and every height of column 0.
-    void fillGroup(const Round& round, int groupNumber, const Heights& height, Lanes* window) {
-        const auto group = static_cast<std::size_t>(groupNumber);
+    void fillGroup(std::size_t group, const Heights& height, Lanes* window) {
+        Lanes* const here = rowsOf(window, group);
         SlotMask free = 0; // the free cards of columns 1..6
         for (int column = 1; column < Columns; ++column) {
             if (height[column] > 0) {
@@ -538,64 +536,60 @@ private:
         }
         Lanes own{};
         Lanes pairOwn{};
-        std::array<std::uint64_t, 8> rows{}; // by column, and the tables below last
+        Lanes ownBelow{}; // the rows of the tables below, one card fewer in a column 1..6
+        Lanes pairsBelow{};
+        // After column 0's free card: a chain or a pair's first run that goes on with the free
+        // card of another column, in the lane below.
+        Lanes following{};
+        Lanes pairFollowing{};
+        std::array<Lanes, 8> rows{}; // by column, and the tables below last
         for (int column = 1; column < Columns; ++column) {
             if (height[column] == 0) {
                 continue;
             }
             const int slot = freeSlot(column, height[column]);
-            const std::size_t before = groupBelow(group, column);
-            SlotMask fitting = round.fitsAfter(slot) & free & ~slotBit(slot);
-            if (height[column] > 1) {
-                fitting |= round.fitsAfter(slot) & slotBit(slot - 1);
-            }
-            const Lanes toColumn0 = laneMask_[static_cast<std::size_t>(slot)];
-            Lanes longest = rowOf(window, Chains, before) & toColumn0;
+            const Lanes* const before = rowsOf(window, group - groupStep(column));
+            const auto card = static_cast<std::size_t>(slot);
+            const Lanes toColumn0 = laneMask_[card];
+            Lanes longest = before[Chains] & toColumn0;
             // A pair's first run goes on, or ends here and the second is the longest below.
-            Lanes pair = larger(rowOf(window, Pairs, before) & toColumn0,
-                                rowOf(window, ChainsBelow, before));
-            for (; fitting != 0; fitting &= fitting - 1) {
+            Lanes pair = larger(before[Pairs] & toColumn0, before[ChainsBelow]);
+            const SlotMask next = height[column] > 1 ? slotBit(slot - 1) : 0;
+            for (SlotMask fitting = reach_[card] & (free | next); fitting != 0;
+                 fitting &= fitting - 1) {
                 const int other = columnOf(std::countr_zero(fitting));
-                longest = larger(longest, rowOf(window, Chains + other, before));
-                pair = larger(pair, rowOf(window, Pairs + other, before));
+                longest = larger(longest, before[Chains + other]);
+                pair = larger(pair, before[Pairs + other]);
             }
             const Lanes runs = (longest + 1) & SixLanes;
-            rowOf(window, Chains + column, group) = runs;
+            here[Chains + column] = runs;
             own = larger(own, runs);
-            rows[static_cast<std::size_t>(column)] = std::bit_cast<std::uint64_t>(runs);
+            rows[static_cast<std::size_t>(column)] = runs;
             const Lanes pairs = (pair + 1) & SixLanes;
-            rowOf(window, Pairs + column, group) = pairs;
+            here[Pairs + column] = pairs;
             pairOwn = larger(pairOwn, pairs);
+            ownBelow = larger(ownBelow, before[ChainsBelow]);
+            pairsBelow = larger(pairsBelow, before[PairsBelow]);
+            following = larger(following, shifted(runs, 1) & followMask_[card]);
+            pairFollowing = larger(pairFollowing, shifted(pairs, 1) & followMask_[card]);
         }
-        const Lanes column0 = fillColumn0(group, height, window, Chains, Lanes{});
-        rows[0] = std::bit_cast<std::uint64_t>(column0);
-        own = larger(own, column0);
-        const Lanes below = belowOf(own, group, height, window, ChainsBelow);
-        rows[Columns] = std::bit_cast<std::uint64_t>(below);
-        transpose(rows);
-        std::copy_n(rows.begin(), Rows + 1, &runs_[group * 6]);
+        const Lanes column0 = fillColumn0(following, here + Chains);
+        rows[0] = column0;
+        const Lanes below = belowOf(larger(own, column0), ownBelow, here + ChainsBelow);
+        rows[Columns] = below;
+        storeRuns(group, rows);
         // Column 0's pairs: the first run ends after its card and the longest run below the
         // lane below follows, or it goes on as for the runs.
-        pairOwn = larger(pairOwn, fillColumn0(group, height, window, Pairs, shifted(below, 1)));
-        const Lanes pairs = belowOf(pairOwn, group, height, window, PairsBelow);
+        pairOwn =
+            larger(pairOwn, fillColumn0(larger(pairFollowing, shifted(below, 1)), here + Pairs));
+        const Lanes pairs = belowOf(pairOwn, pairsBelow, here + PairsBelow);
         std::memcpy(&pairs_[group * 6], &pairs, sizeof pairs);
     }
 
-    // Column 0's row among the rows from `first` on, for the group of `height`: after its free
-    // card in one lane come the chains of the lane below (one card fewer in column 0) that
-    // begin with a free card of another column fitting it, or what `otherwise` holds for the
-    // lane, or the chains of column 0's next cards down the column.
-    Lanes fillColumn0(std::size_t group, const Heights& height, Lanes* window, int first,
-                      Lanes otherwise) const {
-        Lanes following = otherwise;
-        for (int column = 1; column < Columns; ++column) {
-            if (height[column] > 0) {
-                following = larger(
-                    following,
-                    shifted(rowOf(window, first + column, group), 1) &
-                        followMask_[static_cast<std::size_t>(freeSlot(column, height[column]))]);
-            }
-        }
+    // Column 0's row, kept at `row`: after its free card in one lane come the chains of the
+    // lane below (one card fewer in column 0) that `following` holds, or the chains of column
+    // 0's next cards down the column.
+    Lanes fillColumn0(Lanes following, Lanes* row) const {
         // A chain of column 0's card in a lane may also go on down the column, through the
         // lanes below as far as each next card fits: the best of those, taken for all lanes at
         // once in three steps that each double how far down they look.
@@ -603,49 +597,51 @@ private:
         zero = larger(zero, (shifted(zero, 1) + 1) & column0Goes_[0]);
         zero = larger(zero, (shifted(zero, 2) + 2) & column0Goes_[1]);
         zero = larger(zero, (shifted(zero, 4) + 4) & column0Goes_[2]);
-        rowOf(window, first, group) = zero;
+        *row = zero;
         return zero;
     }
 
-    // The most of `own` over every table below the group's, kept in the row `below` as well:
-    // the most of each lane, of that row below it in every other column and of the lanes
-    // below it.
-    static Lanes belowOf(Lanes own, std::size_t group, const Heights& height, Lanes* window,
-                         int below) {
-        Lanes most = own;
-        for (int column = 1; column < Columns; ++column) {
-            if (height[column] > 0) {
-                most = larger(most, rowOf(window, below, groupBelow(group, column)));
-            }
-        }
+    // The most of `own` over every table below the group's, kept at `row` as well: the most
+    // of each lane, of the same row below it in every other column (`ownBelow`) and of the
+    // lanes below it.
+    static Lanes belowOf(Lanes own, Lanes ownBelow, Lanes* row) {
+        Lanes most = larger(own, ownBelow);
         most = larger(most, shifted(most, 1));
         most = larger(most, shifted(most, 2));
         most = larger(most, shifted(most, 4));
         most &= SixLanes;
-        rowOf(window, below, group) = most;
+        *row = most;
         return most;
     }
 
-    // Turns eight words of eight bytes around: byte b of word w becomes byte w of word b.
-    static void transpose(std::array<std::uint64_t, 8>& a) {
-        for (std::size_t i = 0; i < 4; ++i) {
-            const std::uint64_t x = a[i];
-            const std::uint64_t y = a[i + 4];
-            a[i] = (x & 0x00000000FFFFFFFFu) | y << 32;
-            a[i + 4] = x >> 32 | (y & 0xFFFFFFFF00000000u);
-        }
-        for (std::size_t i : {0, 1, 4, 5}) {
-            const std::uint64_t x = a[i];
-            const std::uint64_t y = a[i + 2];
-            a[i] = (x & 0x0000FFFF0000FFFFu) | (y & 0x0000FFFF0000FFFFu) << 16;
-            a[i + 2] = (x >> 16 & 0x0000FFFF0000FFFFu) | (y & 0xFFFF0000FFFF0000u);
-        }
-        for (std::size_t i : {0, 2, 4, 6}) {
-            const std::uint64_t x = a[i];
-            const std::uint64_t y = a[i + 1];
-            a[i] = (x & 0x00FF00FF00FF00FFu) | (y & 0x00FF00FF00FF00FFu) << 8;
-            a[i + 1] = (x >> 8 & 0x00FF00FF00FF00FFu) | (y & 0xFF00FF00FF00FF00u);
-        }
+    // Stores the six tables of `group` in the runs: byte b of row r becomes byte r of the
+    // word of lane b. Three rounds of interleaving, as wide as the processor takes them.
+    void storeRuns(std::size_t group, const std::array<Lanes, 8>& row) {
+        using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
+        const auto bytes = [&](std::size_t r) {
+            return __builtin_shufflevector(row[r], row[r + 1], 0, 8, 1, 9, 2, 10, 3, 11, 4, 12, 5,
+                                           13, 6, 14, 7, 15);
+        };
+        const Bytes16 a0 = bytes(0);
+        const Bytes16 a1 = bytes(2);
+        const Bytes16 a2 = bytes(4);
+        const Bytes16 a3 = bytes(6);
+        const Bytes16 low01 =
+            __builtin_shufflevector(a0, a1, 0, 1, 16, 17, 2, 3, 18, 19, 4, 5, 20, 21, 6, 7, 22, 23);
+        const Bytes16 high01 = __builtin_shufflevector(a0, a1, 8, 9, 24, 25, 10, 11, 26, 27, 12, 13,
+                                                       28, 29, 14, 15, 30, 31);
+        const Bytes16 low23 =
+            __builtin_shufflevector(a2, a3, 0, 1, 16, 17, 2, 3, 18, 19, 4, 5, 20, 21, 6, 7, 22, 23);
+        const Bytes16 high23 = __builtin_shufflevector(a2, a3, 8, 9, 24, 25, 10, 11, 26, 27, 12, 13,
+                                                       28, 29, 14, 15, 30, 31);
+        const std::array<Bytes16, 3> words{
+            __builtin_shufflevector(low01, low23, 0, 1, 2, 3, 16, 17, 18, 19, 4, 5, 6, 7, 20, 21,
+                                    22, 23),
+            __builtin_shufflevector(low01, low23, 8, 9, 10, 11, 24, 25, 26, 27, 12, 13, 14, 15, 28,
+                                    29, 30, 31),
+            __builtin_shufflevector(high01, high23, 0, 1, 2, 3, 16, 17, 18, 19, 4, 5, 6, 7, 20, 21,
+                                    22, 23)};
+        std::memcpy(&runs_[group * 6], words.data(), sizeof words);
     }
 
     // The longest of the chains of `runs` that begin with the free cards of `slots`.
@@ -675,6 +671,8 @@ private:
     std::unique_ptr<Lanes[]> window_;
     std::array<Lanes, TableSlots> laneMask_{};
     std::array<Lanes, TableSlots> followMask_{};
+    // For the card of every slot, the slots of the other cards that may follow it.
+    std::array<SlotMask, TableSlots> reach_{};
     // 0xFF in the lanes whose free card of column 0 the free card of the lane below follows,
     // so that a chain can go on down the column: one lane, then two and four lanes down.
     std::array<Lanes, 3> column0Goes_{};
@@ -1101,7 +1099,7 @@ private:
     }
 
     // The longest-run table covers the search's tables once the search has run a while
-    // (`runsAfter_` states): for a full table it takes about 5 ms, more than a whole small
+    // (`runsAfter_` states): for a full table it takes about 3 ms, more than a whole small
     // search (a run or two to play, as late in a round), which the cards left bound well
     // enough. Until then, and while a stopped budget leaves it unbuilt, the bounds fall back on
     // the cards left.
