@@ -388,9 +388,10 @@ private:
 // building.
 //
 // The six tables that differ only in the height of column 0 are built together, a byte each
-// in one 64-bit word: for the free card of any other column, whether a free card fits it is
-// the same for all six, except for column 0's own, which a mask per card settles. So most of
-// the work is a few word-wide maxima per column for six tables at once.
+// in one 64-bit word, and their pairs in a second word of the same vector register: for the
+// free card of any other column, whether a free card fits it is the same for all six, except
+// for column 0's own, which a mask per card settles. So most of the work is a few
+// register-wide maxima per column for six tables' chains and pairs at once.
 class LongestRuns {
 public:
     // Makes the table cover every table below `heights`, grown to hold the tables it held
@@ -417,7 +418,7 @@ public:
     int pairBelow(int code) const { return pairs_[code]; }
     std::size_t bytes() const {
         return capacity_ * (sizeof(std::uint64_t) + 1) +
-               (window_ ? RowCount * WindowGroups * sizeof(Lanes) : 0);
+               (window_ ? RowCount * WindowGroups * sizeof(Both) : 0);
     }
 
     // Whether the table covers every table below `heights`.
@@ -441,10 +442,10 @@ private:
             capacity_ = size;
         }
         if (!window_) {
-            window_.reset(new Lanes[RowCount * WindowGroups]);
+            window_.reset(new Both[RowCount * WindowGroups]);
         }
         prepareLaneMasks(round);
-        Lanes* const window = window_.get();
+        Both* const window = window_.get();
         Heights height{}; // columns 1..6; column 0 is the lane
         std::size_t group = 0;
         for (int count = 0;;) {
@@ -472,53 +473,74 @@ private:
     // The bytes of the six tables of a group side by side, one lane each, and two more lanes
     // that are never read: the processor works on all of them at once.
     using Lanes = std::uint8_t __attribute__((vector_size(8)));
-    static constexpr Lanes SixLanes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
+    // A column's chains in the low eight lanes and its pairs in the high eight, worked on
+    // together: both follow the same cards.
+    using Both = std::uint8_t __attribute__((vector_size(16)));
+    using Words = std::uint64_t __attribute__((vector_size(16)));
+    static constexpr Both SixLanes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0,
+                                   0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
     // The lanes with a card in column 0.
-    static constexpr Lanes Column0Lanes{0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
+    static constexpr Both Column0Lanes{0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0,
+                                       0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0};
 
-    // The building's rows of every group: for each column the longest chains its free card
-    // begins, then the longest chain of the tables below, then the same two for pairs of runs.
-    // They are kept for the last WindowGroups groups only (a group reads no further back than
-    // one step of the highest column), all the rows of a group side by side: a group reads a
-    // few rows of each of six earlier groups, which then take few cache lines.
-    enum Row { Chains = 0, ChainsBelow = Columns, Pairs, PairsBelow = Pairs + Columns, RowCount };
+    // The building's rows of every group: for each column the longest chains and pairs its
+    // free card begins, then the longest chain and pair of the tables below. They are kept for
+    // the last WindowGroups groups only (a group reads no further back than one step of the
+    // highest column), all the rows of a group side by side: a group reads a few rows of each
+    // of six earlier groups, which then take few cache lines.
+    static constexpr int Below = Columns;
+    static constexpr int RowCount = Columns + 1;
     static constexpr std::size_t WindowGroups = 8192;
     static_assert(6 * WindowGroups > static_cast<std::size_t>(ColumnWeight[Columns - 1]));
 
     // The rows of `group` in the window.
-    static Lanes* rowsOf(Lanes* window, std::size_t group) {
+    static Both* rowsOf(Both* window, std::size_t group) {
         return window + group % WindowGroups * RowCount;
     }
     // How far apart the groups are whose tables differ by one card in `column` (1..6).
     static std::size_t groupStep(int column) {
-        return static_cast<std::size_t>(ColumnWeight[column] / 6);
+        static constexpr std::array<std::size_t, Columns> Steps{0, 1, 6, 36, 216, 1296, 7776};
+        static_assert(Steps[Columns - 1] * 6 == ColumnWeight[Columns - 1]);
+        return Steps[static_cast<std::size_t>(column)];
     }
 
-    static Lanes larger(Lanes a, Lanes b) { return a > b ? a : b; }
-    // Each lane's byte moved up by `lanes` lanes.
-    static Lanes shifted(Lanes bytes, int lanes) {
-        using Word = std::uint64_t __attribute__((vector_size(8)));
-        return std::bit_cast<Lanes>(std::bit_cast<Word>(bytes) << (8 * lanes));
+    template <class V> static V larger(V a, V b) { return a > b ? a : b; }
+    // Each lane's byte moved up by `lanes` lanes, chains and pairs each in their own eight.
+    static Both shifted(Both bytes, int lanes) {
+        return std::bit_cast<Both>(std::bit_cast<Words>(bytes) << (8 * lanes));
+    }
+    static Lanes chainsOf(Both both) {
+        return __builtin_shufflevector(both, both, 0, 1, 2, 3, 4, 5, 6, 7);
+    }
+    static Lanes pairsOf(Both both) {
+        return __builtin_shufflevector(both, both, 8, 9, 10, 11, 12, 13, 14, 15);
+    }
+    // The chains moved into the pairs' lanes, with no chains left.
+    static Both chainsAsPairs(Both both) {
+        const Words words = std::bit_cast<Words>(both);
+        return std::bit_cast<Both>(__builtin_shufflevector(words, Words{}, 2, 0));
     }
 
     // For the card of every slot, the lanes (heights of column 0) whose free card of column 0
     // fits it, and the lanes whose free card of column 0 it fits, as 0xFF bytes.
     void prepareLaneMasks(const Round& round) {
         for (int slot = 0; slot < TableSlots; ++slot) {
-            Lanes fitting{};
-            Lanes followed{};
+            Both fitting{};
+            Both followed{};
             for (int lane = 1; lane <= Rows; ++lane) {
-                fitting[lane] = (round.fitsAfter(slot) >> freeSlot(0, lane) & 1) != 0 ? 0xFF : 0;
-                followed[lane] = (round.fitsAfter(freeSlot(0, lane)) >> slot & 1) != 0 ? 0xFF : 0;
+                fitting[lane] = fitting[lane + 8] =
+                    (round.fitsAfter(slot) >> freeSlot(0, lane) & 1) != 0 ? 0xFF : 0;
+                followed[lane] = followed[lane + 8] =
+                    (round.fitsAfter(freeSlot(0, lane)) >> slot & 1) != 0 ? 0xFF : 0;
             }
             laneMask_[static_cast<std::size_t>(slot)] = fitting;
             followMask_[static_cast<std::size_t>(slot)] = followed;
             reach_[static_cast<std::size_t>(slot)] = round.fitsAfter(slot) & ~slotBit(slot);
         }
-        Lanes goes{};
+        Both goes{};
         for (int lane = 2; lane <= Rows; ++lane) {
             const int slot = freeSlot(0, lane);
-            goes[lane] = (round.fitsAfter(slot) >> (slot - 1) & 1) != 0 ? 0xFF : 0;
+            goes[lane] = goes[lane + 8] = (round.fitsAfter(slot) >> (slot - 1) & 1) != 0 ? 0xFF : 0;
         }
         column0Goes_[0] = goes;
         column0Goes_[1] = goes & shifted(goes, 1);
@@ -526,92 +548,76 @@ private:
     }
 
     // The six tables with the heights `height` of columns 1..6 and every height of column 0.
-    void fillGroup(std::size_t group, const Heights& height, Lanes* window) {
-        Lanes* const here = rowsOf(window, group);
+    void fillGroup(std::size_t group, const Heights& height, Both* window) {
+        Both* const here = rowsOf(window, group);
         SlotMask free = 0; // the free cards of columns 1..6
         for (int column = 1; column < Columns; ++column) {
             if (height[column] > 0) {
                 free |= slotBit(freeSlot(column, height[column]));
             }
         }
-        Lanes own{};
-        Lanes pairOwn{};
-        Lanes ownBelow{}; // the rows of the tables below, one card fewer in a column 1..6
-        Lanes pairsBelow{};
+        Both own{};
+        Both below{}; // the rows of the tables below, one card fewer in a column 1..6
         // After column 0's free card: a chain or a pair's first run that goes on with the free
         // card of another column, in the lane below.
-        Lanes following{};
-        Lanes pairFollowing{};
-        std::array<Lanes, 8> rows{}; // by column, and the tables below last
+        Both following{};
+        std::array<Lanes, 8> rows{}; // the chains by column, and of the tables below last
         for (int column = 1; column < Columns; ++column) {
             if (height[column] == 0) {
                 continue;
             }
             const int slot = freeSlot(column, height[column]);
-            const Lanes* const before = rowsOf(window, group - groupStep(column));
+            const Both* const before = rowsOf(window, group - groupStep(column));
             const auto card = static_cast<std::size_t>(slot);
-            const Lanes toColumn0 = laneMask_[card];
-            Lanes longest = before[Chains] & toColumn0;
             // A pair's first run goes on, or ends here and the second is the longest below.
-            Lanes pair = larger(before[Pairs] & toColumn0, before[ChainsBelow]);
+            Both longest = larger(before[0] & laneMask_[card], chainsAsPairs(before[Below]));
             const SlotMask next = height[column] > 1 ? slotBit(slot - 1) : 0;
             for (SlotMask fitting = reach_[card] & (free | next); fitting != 0;
                  fitting &= fitting - 1) {
-                const int other = columnOf(std::countr_zero(fitting));
-                longest = larger(longest, before[Chains + other]);
-                pair = larger(pair, before[Pairs + other]);
+                longest = larger(longest, before[columnOf(std::countr_zero(fitting))]);
             }
-            const Lanes runs = (longest + 1) & SixLanes;
-            here[Chains + column] = runs;
+            const Both runs = (longest + 1) & SixLanes;
+            here[column] = runs;
             own = larger(own, runs);
-            rows[static_cast<std::size_t>(column)] = runs;
-            const Lanes pairs = (pair + 1) & SixLanes;
-            here[Pairs + column] = pairs;
-            pairOwn = larger(pairOwn, pairs);
-            ownBelow = larger(ownBelow, before[ChainsBelow]);
-            pairsBelow = larger(pairsBelow, before[PairsBelow]);
+            rows[static_cast<std::size_t>(column)] = chainsOf(runs);
+            below = larger(below, before[Below]);
             following = larger(following, shifted(runs, 1) & followMask_[card]);
-            pairFollowing = larger(pairFollowing, shifted(pairs, 1) & followMask_[card]);
         }
-        const Lanes column0 = fillColumn0(following, here + Chains);
-        rows[0] = column0;
-        const Lanes below = belowOf(larger(own, column0), ownBelow, here + ChainsBelow);
-        rows[Columns] = below;
+        // Column 0's chains, and its pairs but for a first run that ends after its card, with
+        // the longest run below the lane below after it; then the pairs again with those.
+        const Both column0 = fillColumn0(following);
+        const Both chainsBelow = belowOf(larger(own, column0), below);
+        here[0] = fillColumn0(larger(following, shifted(chainsAsPairs(chainsBelow), 1)));
+        here[Below] = belowOf(larger(own, here[0]), below);
+        rows[0] = chainsOf(here[0]);
+        rows[Columns] = chainsOf(here[Below]);
         storeRuns(group, rows);
-        // Column 0's pairs: the first run ends after its card and the longest run below the
-        // lane below follows, or it goes on as for the runs.
-        pairOwn =
-            larger(pairOwn, fillColumn0(larger(pairFollowing, shifted(below, 1)), here + Pairs));
-        const Lanes pairs = belowOf(pairOwn, pairsBelow, here + PairsBelow);
+        const Lanes pairs = pairsOf(here[Below]);
         std::memcpy(&pairs_[group * 6], &pairs, sizeof pairs);
     }
 
-    // Column 0's row, kept at `row`: after its free card in one lane come the chains of the
-    // lane below (one card fewer in column 0) that `following` holds, or the chains of column
-    // 0's next cards down the column.
-    Lanes fillColumn0(Lanes following, Lanes* row) const {
+    // Column 0's row: after its free card in one lane come the chains of the lane below (one
+    // card fewer in column 0) that `following` holds, or the chains of column 0's next cards
+    // down the column.
+    Both fillColumn0(Both following) const {
         // A chain of column 0's card in a lane may also go on down the column, through the
         // lanes below as far as each next card fits: the best of those, taken for all lanes at
         // once in three steps that each double how far down they look.
-        Lanes zero = (following + 1) & Column0Lanes;
+        Both zero = (following + 1) & Column0Lanes;
         zero = larger(zero, (shifted(zero, 1) + 1) & column0Goes_[0]);
         zero = larger(zero, (shifted(zero, 2) + 2) & column0Goes_[1]);
         zero = larger(zero, (shifted(zero, 4) + 4) & column0Goes_[2]);
-        *row = zero;
         return zero;
     }
 
-    // The most of `own` over every table below the group's, kept at `row` as well: the most
-    // of each lane, of the same row below it in every other column (`ownBelow`) and of the
-    // lanes below it.
-    static Lanes belowOf(Lanes own, Lanes ownBelow, Lanes* row) {
-        Lanes most = larger(own, ownBelow);
+    // The most of `own` over every table below the group's: the most of each lane, of the
+    // same row below it in every other column (`ownBelow`) and of the lanes below it.
+    static Both belowOf(Both own, Both ownBelow) {
+        Both most = larger(own, ownBelow);
         most = larger(most, shifted(most, 1));
         most = larger(most, shifted(most, 2));
         most = larger(most, shifted(most, 4));
-        most &= SixLanes;
-        *row = most;
-        return most;
+        return most & SixLanes;
     }
 
     // Stores the six tables of `group` in the runs: byte b of row r becomes byte r of the
@@ -668,14 +674,14 @@ private:
     std::size_t capacity_ = 0;
     std::unique_ptr<std::uint64_t[]> runs_;
     std::unique_ptr<std::uint8_t[]> pairs_; // the most cards of two runs, by code
-    std::unique_ptr<Lanes[]> window_;
-    std::array<Lanes, TableSlots> laneMask_{};
-    std::array<Lanes, TableSlots> followMask_{};
+    std::unique_ptr<Both[]> window_;
+    std::array<Both, TableSlots> laneMask_{};
+    std::array<Both, TableSlots> followMask_{};
     // For the card of every slot, the slots of the other cards that may follow it.
     std::array<SlotMask, TableSlots> reach_{};
     // 0xFF in the lanes whose free card of column 0 the free card of the lane below follows,
     // so that a chain can go on down the column: one lane, then two and four lanes down.
-    std::array<Lanes, 3> column0Goes_{};
+    std::array<Both, 3> column0Goes_{};
 };
 
 // The fewest runs that can clear each table below the start if every run could begin on any
