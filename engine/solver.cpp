@@ -1039,7 +1039,7 @@ private:
         const int longest = std::max(1, std::min(later.longest, most));
         std::int64_t points = inRuns(cards, longest, std::min(later.first, longest), later.runs);
         if (later.pair > 0 && std::min(longest, cards) > later.pair / 2) {
-            points = std::min(points, inPairedRuns(later, cards, longest));
+            points = inPairedRuns(later, cards, longest, points);
         }
         // Clearing takes at least this many runs, the first of them the one after `drawn`.
         const int clearingRuns =
@@ -1062,8 +1062,9 @@ private:
     // most half the pair the others are no longer, which the bound of runs no longer than
     // half the pair covers. Above that the others play at most pair - a each, which is bounded
     // by their points per card at that length, and the bound, a convex function of a, is
-    // highest at one end of its range.
-    std::int64_t inPairedRuns(const LaterRuns& later, int cards, int longest) const {
+    // highest at one end of its range. No more than `cap`, the bound without the pair.
+    std::int64_t inPairedRuns(const LaterRuns& later, int cards, int longest,
+                              std::int64_t cap) const {
         const int half = later.pair / 2;
         const int highest = std::min(longest, cards);
         const RunScore& score = round_.afterDraw();
@@ -1071,9 +1072,13 @@ private:
             const std::int64_t perTwoCards = 2 * score.first + score.step * (later.pair - a - 1);
             return round_.runAfterDraw(a) + ((cards - a) * perTwoCards + 1) / 2;
         };
-        return std::max(
-            {inRuns(cards, std::max(1, half), std::max(1, std::min(half, later.first)), later.runs),
-             withLongest(later.pair - half), withLongest(highest)});
+        const std::int64_t ends = std::max(withLongest(later.pair - half), withLongest(highest));
+        if (ends >= cap) {
+            return cap;
+        }
+        return std::min(
+            cap, std::max(ends, inRuns(cards, std::max(1, half),
+                                       std::max(1, std::min(half, later.first)), later.runs)));
     }
 
     // A bound of what a run under way that has reached `end` after `drawn` draws can give with
@@ -1085,16 +1090,24 @@ private:
                             std::int64_t bar) {
         const LaterRuns later = laterRuns(end, drawn + 1, false);
         const int bonus = round_.bonus(drawn);
+        const auto withPlayed = [&](int played) {
+            const int after = restOf(later, drawn + 1, end.cards - played,
+                                     later.pair > 0 ? later.pair - played : TableSlots);
+            return score.points(end.played + played) + std::max(after, bonus);
+        };
+        // Most often the run at its longest is enough to go on with.
+        const int longest = std::min(more, end.cards);
+        std::int64_t most = withPlayed(longest);
+        if (most > bar) {
+            return most;
+        }
         const std::int64_t loose =
             score.points(end.played + more) + std::max(restOf(later, drawn + 1, end.cards), bonus);
         if (loose <= bar) {
             return loose;
         }
-        std::int64_t most = 0;
-        for (int played = std::min(more, end.cards); played >= 0 && most <= bar; --played) {
-            const int after = restOf(later, drawn + 1, end.cards - played,
-                                     later.pair > 0 ? later.pair - played : TableSlots);
-            most = std::max(most, score.points(end.played + played) + std::max(after, bonus));
+        for (int played = longest - 1; played >= 0 && most <= bar; --played) {
+            most = std::max(most, withPlayed(played));
         }
         return most;
     }
