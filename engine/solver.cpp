@@ -1118,7 +1118,7 @@ private:
     }
 
     // The longest-run table covers the search's tables once the search has run a while
-    // (`runsAfter_` states): for a full table it takes about 3 ms, more than a whole small
+    // (`runsAfter_` states): for a full table it takes about 2 ms, more than a whole small
     // search (a run or two to play, as late in a round), which the cards left bound well
     // enough. Until then, and while a stopped budget leaves it unbuilt, the bounds fall back on
     // the cards left.
