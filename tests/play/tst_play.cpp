@@ -5,7 +5,10 @@
 #include "play/playmenu.h"
 #include "play/reviewwindow.h"
 #include "play/tablepicture.h"
+#include "records/keptgame.h"
 #include "records/roundreview.h"
+#include "scores/tablevalue.h"
+#include "storage/datadirectory.h"
 #include "tests/support/windowdriver.h"
 #include "ui/cardwords.h"
 
@@ -340,6 +343,25 @@ private slots:
             menuItem(*next, "mnuResetStatistics")->trigger();
             QVERIFY(fixture_.questions.size() == 3 + yes && d.gamesPlayed == !yes);
         }
+    }
+
+    // A resumed game that was once past 32767 and ends below it is entered in the Hall of Fame
+    // at its full width, as the game's own peak says.
+    void resumedPeakScoreWidensItsHighScore() {
+        auto window = fixture_.open();
+        GameState kept = window->game().state();
+        window->close();
+        kept.score = 20000;
+        kept.peakScore = 40000;
+        QCOMPARE(KeptGame(dataDirectory()).keep({kept, 0, 1}), QString());
+        auto next = fixture_.open();
+        menuItem(*next, "mnuResumeGame")->trigger();
+        QCOMPARE(next->game().state().peakScore, 40000);
+        QVERIFY(playUntil(*next, [&] { return !fixture_.questions.isEmpty(); }));
+        const TableValue entered = next->highScores().values()[0];
+        const int score = std::stoi(toText(entered));
+        QVERIFY2(score >= 20000 && score <= 32767, toText(entered).c_str());
+        QCOMPARE(entered, TableValue::int32(score));
     }
 };
 
