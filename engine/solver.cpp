@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -384,7 +385,8 @@ private:
 // on what is left, so only this maximum bounds it; the last byte). Beside it, the most cards
 // two runs can play one after the other, the second on any table below the one the first
 // left, in that table or any table below it: however many runs a line plays, any two of them
-// are such a pair, so once one run is long every other one is short. A cancel stops the
+// are such a pair, so once one run is long every other one is short. For the longest searches
+// a second pass adds the same for three runs (a run, then a pair below it). A cancel stops the
 // building.
 //
 // The six tables that differ only in the height of column 0 are built together, a byte each
@@ -416,10 +418,27 @@ public:
     int anyBelow(int code) const { return static_cast<int>(runs_[code] >> AnyBelowShift); }
     // The most cards two runs can play one after the other from `code` or any table below it.
     int pairBelow(int code) const { return pairs_[code]; }
+    // The same for three runs, once `coverTriples` has built them.
+    int tripleBelow(int code) const { return triples_[code]; }
     std::size_t bytes() const {
-        return capacity_ * (sizeof(std::uint64_t) + 1) +
+        return capacity_ * (sizeof(std::uint64_t) + 1) + triplesCapacity_ +
                (window_ ? RowCount * WindowGroups * sizeof(Both) : 0);
     }
+
+    // Adds the most cards three runs can play to a table that `cover` has built; false when
+    // `budget` was stopped first. Only a long search asks for them: they take as long again.
+    bool coverTriples(Budget& budget) {
+        if (!triplesComplete_) {
+            // Made only now: most searches never need them.
+            if (triplesCapacity_ < capacity_) {
+                triples_.reset(new std::uint8_t[capacity_ + 2]);
+                triplesCapacity_ = capacity_;
+            }
+            triplesComplete_ = walkGroups<true>(budget);
+        }
+        return triplesComplete_;
+    }
+    bool hasTriples() const { return triplesComplete_; }
 
     // Whether the table covers every table below `heights`.
     bool covers(const Heights& heights) const {
@@ -432,40 +451,46 @@ private:
     bool build(const Round& round, const Heights& limit, Budget& budget) {
         limit_ = limit;
         complete_ = false;
+        triplesComplete_ = false;
         Heights full = limit;
         full[0] = Rows; // whole groups of six
         const auto size = static_cast<std::size_t>(tableOf(full).code) + 1;
-        // Nothing is read before it is written, so nothing needs clearing.
+        // Nothing is read before it is written, so nothing needs clearing. A group's last
+        // store of its pairs or triples spills two bytes.
         if (size > capacity_) {
             runs_.reset(new std::uint64_t[size]);
-            pairs_.reset(new std::uint8_t[size + 2]); // a group's last store spills two bytes
+            pairs_.reset(new std::uint8_t[size + 2]);
             capacity_ = size;
         }
         if (!window_) {
             window_.reset(new Both[RowCount * WindowGroups]);
         }
         prepareLaneMasks(round);
+        complete_ = walkGroups<false>(budget);
+        return complete_;
+    }
+
+    // Fills every group below the limit in turn: the chains and pairs, or the triples.
+    template <bool Triples> bool walkGroups(Budget& budget) {
         Both* const window = window_.get();
         Heights height{}; // columns 1..6; column 0 is the lane
         std::size_t group = 0;
         for (int count = 0;;) {
-            fillGroup(group, height, window);
+            fillGroup<Triples>(group, height, window);
             if ((++count & 255) == 0 && !budget.poll()) {
                 return false;
             }
             int column = 1;
-            for (; column < Columns && height[column] == limit[column]; ++column) {
+            for (; column < Columns && height[column] == limit_[column]; ++column) {
                 group -= static_cast<std::size_t>(height[column]) * groupStep(column);
                 height[column] = 0;
             }
             if (column == Columns) {
-                break;
+                return true;
             }
             ++height[column];
             group += groupStep(column);
         }
-        complete_ = true;
-        return true;
     }
 
     static constexpr int AnyBelowShift = 8 * Columns;
@@ -547,8 +572,10 @@ private:
         column0Goes_[2] = column0Goes_[1] & shifted(column0Goes_[1], 2);
     }
 
-    // The six tables with the heights `height` of columns 1..6 and every height of column 0.
-    void fillGroup(std::size_t group, const Heights& height, Both* window) {
+    // The six tables with the heights `height` of columns 1..6 and every height of column 0:
+    // their chains and pairs, or, once those are built, their triples. A run of a pair or a
+    // triple goes on with the next card, or ends here and the tables below hold the rest.
+    template <bool Triples> void fillGroup(std::size_t group, const Heights& height, Both* window) {
         Both* const here = rowsOf(window, group);
         SlotMask free = 0; // the free cards of columns 1..6
         for (int column = 1; column < Columns; ++column) {
@@ -567,10 +594,11 @@ private:
                 continue;
             }
             const int slot = freeSlot(column, height[column]);
-            const Both* const before = rowsOf(window, group - groupStep(column));
+            const std::size_t groupBefore = group - groupStep(column);
+            const Both* const before = rowsOf(window, groupBefore);
             const auto card = static_cast<std::size_t>(slot);
-            // A pair's first run goes on, or ends here and the second is the longest below.
-            Both longest = larger(before[0] & laneMask_[card], chainsAsPairs(before[Below]));
+            Both longest =
+                larger(before[0] & laneMask_[card], restBelow<Triples>(before[Below], groupBefore));
             const SlotMask next = height[column] > 1 ? slotBit(slot - 1) : 0;
             for (SlotMask fitting = reach_[card] & (free | next); fitting != 0;
                  fitting &= fitting - 1) {
@@ -583,17 +611,37 @@ private:
             below = larger(below, before[Below]);
             following = larger(following, shifted(runs, 1) & followMask_[card]);
         }
-        // Column 0's chains, and its pairs but for a first run that ends after its card, with
-        // the longest run below the lane below after it; then the pairs again with those.
-        const Both column0 = fillColumn0(following);
-        const Both chainsBelow = belowOf(larger(own, column0), below);
-        here[0] = fillColumn0(larger(following, shifted(chainsAsPairs(chainsBelow), 1)));
+        // Column 0, first with what the tables below the lane below hold that is known
+        // already (the pairs, for triples), then again once the group's own rows below are.
+        const Both known = restBelow<Triples>(Both{}, group);
+        const Both column0 = fillColumn0(larger(following, shifted(known, 1)));
+        const Both ownBelow = belowOf(larger(own, column0), below);
+        here[0] = fillColumn0(larger(following, shifted(restBelow<Triples>(ownBelow, group), 1)));
         here[Below] = belowOf(larger(own, here[0]), below);
-        rows[0] = chainsOf(here[0]);
-        rows[Columns] = chainsOf(here[Below]);
-        storeRuns(group, rows);
-        const Lanes pairs = pairsOf(here[Below]);
-        std::memcpy(&pairs_[group * 6], &pairs, sizeof pairs);
+        if constexpr (Triples) {
+            const Lanes triples = chainsOf(here[Below]);
+            std::memcpy(&triples_[group * 6], &triples, sizeof triples);
+        } else {
+            rows[0] = chainsOf(here[0]);
+            rows[Columns] = chainsOf(here[Below]);
+            storeRuns(group, rows);
+            const Lanes pairs = pairsOf(here[Below]);
+            std::memcpy(&pairs_[group * 6], &pairs, sizeof pairs);
+        }
+    }
+
+    // What the tables below hold for a run that ends on the group `group` whose rows below
+    // are `below`: nothing for a chain and the longest chain for a pair's first run; for a
+    // triple's first run, the most of a pair.
+    template <bool Triples> Both restBelow(Both below, std::size_t group) const {
+        if constexpr (Triples) {
+            Lanes pairs;
+            std::memcpy(&pairs, &pairs_[group * 6], sizeof pairs);
+            return __builtin_shufflevector(pairs, Lanes{}, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
+                                           13, 14, 15);
+        } else {
+            return chainsAsPairs(below);
+        }
     }
 
     // Column 0's row: after its free card in one lane come the chains of the lane below (one
@@ -673,7 +721,10 @@ private:
     bool complete_ = false;
     std::size_t capacity_ = 0;
     std::unique_ptr<std::uint64_t[]> runs_;
-    std::unique_ptr<std::uint8_t[]> pairs_; // the most cards of two runs, by code
+    std::unique_ptr<std::uint8_t[]> pairs_;   // the most cards of two runs, by code
+    std::unique_ptr<std::uint8_t[]> triples_; // the most cards of three runs, by code
+    bool triplesComplete_ = false;
+    std::size_t triplesCapacity_ = 0;
     std::unique_ptr<Both[]> window_;
     std::array<Both, TableSlots> laneMask_{};
     std::array<Both, TableSlots> followMask_{};
@@ -852,15 +903,16 @@ struct Choice {
 // Within a segment the ChainFinder lists where the run can end, and the ends are tried best
 // key first. A key is the run's points plus an upper bound of what follows: the cards left in
 // runs no longer than the longest run the table still holds, no two of them longer together
-// than its longest pair of runs, one run per draw left, and the bonus if that many runs can
-// clear the table. Every new best total is kept as a line: the segments down to it, and below
-// them the exact values of the table.
+// than its longest pair of runs (nor three than its longest three, once a search has run long),
+// one run per draw left, and the bonus if that many runs can clear the table. Every new best total
+// is kept as a line: the segments down to it, and below them the exact values of the table.
 class BestSearch {
 public:
     BestSearch(const SolverPosition& position, const Round& round, LongestRuns& runs,
-               ValueTable& values, Budget& budget, std::uint64_t runsAfter)
-        : position_(position), round_(round), runs_(runs), runsAfter_(runsAfter), values_(values),
-          budget_(budget), chains_(round_, budget_), start_(tableOf(position.heights)),
+               ValueTable& values, Budget& budget, const SolverLimits& limits)
+        : position_(position), round_(round), runs_(runs), runsAfter_(limits.boundsAfter),
+          triplesAfter_(limits.tripleBoundsAfter), values_(values), budget_(budget),
+          chains_(round_, budget_), start_(tableOf(position.heights)),
           pool_(static_cast<std::size_t>(position.drawPileSize) + 2) {}
 
     void searchRoot() {
@@ -1015,6 +1067,7 @@ private:
         int first = 1;   // the longest the first of the runs can be
         int runs = 0;    // one for every draw left, and the one in hand
         int pair = 0;    // the most cards of any two of them, 0 while that is not built
+        int triple = 0;  // the most cards of any three of them, 0 while that is not built
     };
 
     LaterRuns laterRuns(const Table& table, int drawn, bool asItIs) {
@@ -1026,13 +1079,14 @@ private:
                                            : later.longest;
         later.runs = round_.drawPileSize() - drawn + 1;
         later.pair = runsReady_ ? runs_.pairBelow(table.code) : 0;
+        later.triple = triplesReady() ? runs_.tripleBelow(table.code) : 0;
         return later;
     }
 
     // The bound of the runs of `later` when `cards` of the cards of its table are left to them
     // (all of them, or fewer once a run under way has played the others) and none of them can
     // play more than `most`.
-    int restOf(const LaterRuns& later, int drawn, int cards, int most = TableSlots) const {
+    int restOf(const LaterRuns& later, int drawn, int cards, int most = TableSlots) {
         if (later.first == 0) {
             return 0;
         }
@@ -1040,6 +1094,9 @@ private:
         std::int64_t points = inRuns(cards, longest, std::min(later.first, longest), later.runs);
         if (later.pair > 0 && std::min(longest, cards) > later.pair / 2) {
             points = inPairedRuns(later, cards, longest, points);
+        }
+        if (later.triple > 0) [[unlikely]] {
+            points = std::min(points, keptTripledRuns(later, cards, longest));
         }
         // Clearing takes at least this many runs, the first of them the one after `drawn`.
         const int clearingRuns =
@@ -1079,6 +1136,69 @@ private:
         return std::min(
             cap, std::max(ends, inRuns(cards, std::max(1, half),
                                        std::max(1, std::min(half, later.first)), later.runs)));
+    }
+
+    // inTripledRuns, of which a search asks the same few thousand over and over: the last
+    // answer for each is kept, by the lengths and cards it depends on.
+    [[gnu::noinline]] std::int64_t keptTripledRuns(const LaterRuns& later, int cards, int longest) {
+        const std::uint32_t key =
+            1u << 31 | static_cast<std::uint32_t>(std::min(longest, cards)) << 18 |
+            static_cast<std::uint32_t>(std::min(later.pair, cards)) << 12 |
+            static_cast<std::uint32_t>(later.triple) << 6 | static_cast<std::uint32_t>(cards);
+        std::uint64_t& kept = triplesKept_[(key * 0x9E3779B1u) >> (32 - KeptBits)];
+        if (static_cast<std::uint32_t>(kept >> 32) == key) {
+            return static_cast<std::int64_t>(kept & 0xFFFFFFFF);
+        }
+        const std::int64_t bound = 2 * round_.afterDraw().first >= round_.afterDraw().step
+                                       ? inTripledRuns(later, cards, longest)
+                                       : std::numeric_limits<std::int64_t>::max();
+        if (bound <= 0xFFFFFFFF) {
+            kept = std::uint64_t{key} << 32 | static_cast<std::uint64_t>(bound);
+        }
+        return bound;
+    }
+
+    // The same when no three of the runs can play more than `later.triple` cards together.
+    // Let the two longest play a and b: every other one plays at most c = min(b, triple - a -
+    // b) cards, which bounds their points per card. Taken for a and b of any real value, the
+    // bound is convex on both sides of the line where c changes over (where b is c, along
+    // every edge of that side, with no top inside it), so it is highest at a corner of one of
+    // the two sides: those few corners are all it tries.
+    std::int64_t inTripledRuns(const LaterRuns& later, int cards, int longest) const {
+        const RunScore& score = round_.afterDraw();
+        const double first = static_cast<double>(score.first);
+        const double step = static_cast<double>(score.step);
+        const double highest = std::min(longest, cards);                 // a at the most
+        const double both = std::min({later.pair, later.triple, cards}); // a + b at the most
+        const double triple = later.triple;
+        const auto points = [&](double n) { return first * n + step * n * (n - 1) / 2; };
+        const auto bound = [&](double a, double b) {
+            const double c = std::min(b, triple - a - b);
+            return points(a) + points(b) + (cards - a - b) * (first + step * (c - 1) / 2);
+        };
+        const std::array<std::array<double, 2>, 12> corners{{
+            {1, 0},
+            {1, 1},
+            {1, (triple - 1) / 2},
+            {highest, 0},
+            {highest, highest},
+            {highest, both - highest},
+            {highest, (triple - highest) / 2},
+            {both / 2, both / 2},
+            {both, 0},
+            {triple / 3, triple / 3},
+            {triple, 0},
+            {2 * both - triple, triple - both},
+        }};
+        constexpr double Slack = 1e-9;
+        double most = 0;
+        for (const auto& [a, b] : corners) {
+            if (a >= 1 - Slack && a <= highest + Slack && b >= -Slack && b <= a + Slack &&
+                a + b <= both + Slack) {
+                most = std::max(most, bound(a, b));
+            }
+        }
+        return static_cast<std::int64_t>(std::ceil(most));
     }
 
     // A bound of what a run under way that has reached `end` after `drawn` draws can give with
@@ -1129,6 +1249,18 @@ private:
         }
         return runsReady_;
     }
+    // The triples join them once the search has run a good while longer (`triplesAfter_`
+    // states): they take as long to build again, and only the hardest searches gain by them.
+    bool triplesReady() {
+        return triplesReady_ || (runsReady_ && budget_.used() >= triplesAfter_ && buildTriples());
+    }
+    [[gnu::noinline]] bool buildTriples() {
+        if (!budget_.stopped()) {
+            triplesReady_ = runs_.coverTriples(budget_);
+            triplesKept_.assign(std::size_t{1} << KeptBits, 0);
+        }
+        return triplesReady_;
+    }
 
     bool appendTailRun(Table& table, int drawn, std::int64_t& value, std::vector<SolverMove>& line);
     void appendRun(const Table& from, int top, const Table& to, std::vector<SolverMove>& line);
@@ -1137,7 +1269,13 @@ private:
     const Round& round_;
     LongestRuns& runs_;
     bool runsReady_ = runs_.covers(position_.heights); // built by an earlier search of the round
+    bool triplesReady_ = runsReady_ && runs_.hasTriples();
+    // The triples' bounds asked for, by what they were asked of (the high word) and the answer.
+    std::vector<std::uint64_t> triplesKept_ =
+        std::vector<std::uint64_t>(triplesReady_ ? std::size_t{1} << KeptBits : 0, 0);
+    static constexpr int KeptBits = 12;
     std::uint64_t runsAfter_;
+    std::uint64_t triplesAfter_;
     ValueTable& values_;
     Budget& budget_;
     ChainFinder chains_;
@@ -1421,8 +1559,7 @@ SolverResult RoundSolver::solve(const SolverPosition& position, const SolverLimi
         tables_ = std::make_unique<Tables>(position);
     }
     Budget budget(limits.maxStates, cancel);
-    BestSearch best(position, tables_->round, tables_->runs, tables_->values, budget,
-                    limits.boundsAfter);
+    BestSearch best(position, tables_->round, tables_->runs, tables_->values, budget, limits);
     best.searchRoot();
     result.best = best.bestTotal();
     result.exact = !budget.stopped();

@@ -59,6 +59,9 @@ struct SolverLimits {
     // A search from a table with more than 20,000 tables below it and two draws or more left
     // is a long one, and builds them before it starts.
     std::uint64_t boundsAfter = 2000;
+    // The positions a search visits before it adds the most cards three runs can play to those
+    // tables, which take as long again to build: only the longest searches pay for them.
+    std::uint64_t tripleBoundsAfter = 100000;
 };
 
 // The answer of `solve`. `best` is what `line` scores from the position (card points and the
