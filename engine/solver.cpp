@@ -585,8 +585,8 @@ private:
         }
         Both own{};
         Both below{}; // the rows of the tables below, one card fewer in a column 1..6
-        // After column 0's free card: a chain or a pair's first run that goes on with the free
-        // card of another column, in the lane below.
+        // After column 0's free card: a chain, or the first run of a pair or a triple, that goes
+        // on with the free card of another column, in the lane below.
         Both following{};
         std::array<Lanes, 8> rows{}; // the chains by column, and of the tables below last
         for (int column = 1; column < Columns; ++column) {
@@ -671,24 +671,23 @@ private:
     // Stores the six tables of `group` in the runs: byte b of row r becomes byte r of the
     // word of lane b. Three rounds of interleaving, as wide as the processor takes them.
     void storeRuns(std::size_t group, const std::array<Lanes, 8>& row) {
-        using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
         const auto bytes = [&](std::size_t r) {
             return __builtin_shufflevector(row[r], row[r + 1], 0, 8, 1, 9, 2, 10, 3, 11, 4, 12, 5,
                                            13, 6, 14, 7, 15);
         };
-        const Bytes16 a0 = bytes(0);
-        const Bytes16 a1 = bytes(2);
-        const Bytes16 a2 = bytes(4);
-        const Bytes16 a3 = bytes(6);
-        const Bytes16 low01 =
+        const Both a0 = bytes(0);
+        const Both a1 = bytes(2);
+        const Both a2 = bytes(4);
+        const Both a3 = bytes(6);
+        const Both low01 =
             __builtin_shufflevector(a0, a1, 0, 1, 16, 17, 2, 3, 18, 19, 4, 5, 20, 21, 6, 7, 22, 23);
-        const Bytes16 high01 = __builtin_shufflevector(a0, a1, 8, 9, 24, 25, 10, 11, 26, 27, 12, 13,
-                                                       28, 29, 14, 15, 30, 31);
-        const Bytes16 low23 =
+        const Both high01 = __builtin_shufflevector(a0, a1, 8, 9, 24, 25, 10, 11, 26, 27, 12, 13,
+                                                    28, 29, 14, 15, 30, 31);
+        const Both low23 =
             __builtin_shufflevector(a2, a3, 0, 1, 16, 17, 2, 3, 18, 19, 4, 5, 20, 21, 6, 7, 22, 23);
-        const Bytes16 high23 = __builtin_shufflevector(a2, a3, 8, 9, 24, 25, 10, 11, 26, 27, 12, 13,
-                                                       28, 29, 14, 15, 30, 31);
-        const std::array<Bytes16, 3> words{
+        const Both high23 = __builtin_shufflevector(a2, a3, 8, 9, 24, 25, 10, 11, 26, 27, 12, 13,
+                                                    28, 29, 14, 15, 30, 31);
+        const std::array<Both, 3> words{
             __builtin_shufflevector(low01, low23, 0, 1, 2, 3, 16, 17, 18, 19, 4, 5, 6, 7, 20, 21,
                                     22, 23),
             __builtin_shufflevector(low01, low23, 8, 9, 10, 11, 24, 25, 26, 27, 12, 13, 14, 15, 28,
