@@ -885,6 +885,32 @@ private:
 
 // ---- The best score ----
 
+// Bounds a long search has worked out, kept because it asks for the same few thousand over
+// and over: one answer per slot, the last asked, under the key it was asked by (never 0, which
+// marks an empty slot). `ValueBits` low bits hold the answer, the key the rest.
+template <int Bits, int ValueBits> class KeptBounds {
+public:
+    void reset() { slots_.assign(std::size_t{1} << Bits, 0); }
+    std::size_t bytes() const { return slots_.capacity() * sizeof(std::uint64_t); }
+
+    // The bound kept under `key`, or else `work()`'s, then kept if it fits.
+    template <class Work> std::int64_t get(std::uint64_t key, Work&& work) {
+        std::uint64_t& kept = slots_[(key * 0x9E3779B97F4A7C15u) >> (64 - Bits)];
+        if (kept >> ValueBits == key) {
+            return static_cast<std::int64_t>(kept & ValueMask);
+        }
+        const std::int64_t bound = work();
+        if (bound >= 0 && static_cast<std::uint64_t>(bound) <= ValueMask) {
+            kept = key << ValueBits | static_cast<std::uint64_t>(bound);
+        }
+        return bound;
+    }
+
+private:
+    static constexpr std::uint64_t ValueMask = (std::uint64_t{1} << ValueBits) - 1;
+    std::vector<std::uint64_t> slots_;
+};
+
 // One run of plays in a line, followed by a draw unless it is final (it clears the table, or
 // the draw pile is used up): where it ends, after how many draws it is played, its points and
 // the key that ranks it among the other runs (its points and a bound of what can follow).
@@ -912,7 +938,11 @@ public:
         : position_(position), round_(round), runs_(runs), runsAfter_(limits.boundsAfter),
           triplesAfter_(limits.tripleBoundsAfter), values_(values), budget_(budget),
           chains_(round_, budget_), start_(tableOf(position.heights)),
-          pool_(static_cast<std::size_t>(position.drawPileSize) + 2) {}
+          pool_(static_cast<std::size_t>(position.drawPileSize) + 2) {
+        if (triplesReady_) {
+            startKeeping();
+        }
+    }
 
     void searchRoot() {
         // A long search builds the tables of its bounds at once, so as to aim high from the
@@ -954,7 +984,7 @@ public:
 
     std::vector<SolverMove> bestLine();
     std::size_t bytes() const {
-        std::size_t total = chains_.bytes();
+        std::size_t total = chains_.bytes() + keptTriples_.bytes() + keptRests_.bytes();
         for (const auto& choices : pool_) {
             total += choices.capacity() * sizeof(Choice);
         }
@@ -1090,6 +1120,24 @@ private:
             return 0;
         }
         const int longest = std::max(1, std::min(later.longest, most));
+        if (later.triple == 0) {
+            return boundOf(later, drawn, cards, longest);
+        }
+        // Only the longest searches build the triples, and they ask for the same bounds
+        // again and again.
+        static_assert(TableSlots < 64 && MaxDrawPile + 1 < 32);
+        const auto field = [](int value, int shift) {
+            return static_cast<std::uint64_t>(value) << shift;
+        };
+        const std::uint64_t key = field(1, 35) | field(longest, 29) | field(later.first, 23) |
+                                  field(later.pair, 17) | field(later.triple, 11) |
+                                  field(drawn, 6) | field(cards, 0);
+        return static_cast<int>(
+            keptRests_.get(key, [&] { return boundOf(later, drawn, cards, longest); }));
+    }
+
+    // restOf, worked out, with `longest` the longest any of the runs can be.
+    int boundOf(const LaterRuns& later, int drawn, int cards, int longest) {
         std::int64_t points = inRuns(cards, longest, std::min(later.first, longest), later.runs);
         if (later.pair > 0 && std::min(longest, cards) > later.pair / 2) {
             points = inPairedRuns(later, cards, longest, points);
@@ -1144,17 +1192,11 @@ private:
             1u << 31 | static_cast<std::uint32_t>(std::min(longest, cards)) << 18 |
             static_cast<std::uint32_t>(std::min(later.pair, cards)) << 12 |
             static_cast<std::uint32_t>(later.triple) << 6 | static_cast<std::uint32_t>(cards);
-        std::uint64_t& kept = triplesKept_[(key * 0x9E3779B1u) >> (32 - KeptBits)];
-        if (static_cast<std::uint32_t>(kept >> 32) == key) {
-            return static_cast<std::int64_t>(kept & 0xFFFFFFFF);
-        }
-        const std::int64_t bound = 2 * round_.afterDraw().first >= round_.afterDraw().step
-                                       ? inTripledRuns(later, cards, longest)
-                                       : std::numeric_limits<std::int64_t>::max();
-        if (bound <= 0xFFFFFFFF) {
-            kept = std::uint64_t{key} << 32 | static_cast<std::uint64_t>(bound);
-        }
-        return bound;
+        return keptTriples_.get(key, [&] {
+            return 2 * round_.afterDraw().first >= round_.afterDraw().step
+                       ? inTripledRuns(later, cards, longest)
+                       : std::numeric_limits<std::int64_t>::max();
+        });
     }
 
     // The same when no three of the runs can play more than `later.triple` cards together.
@@ -1256,9 +1298,13 @@ private:
     [[gnu::noinline]] bool buildTriples() {
         if (!budget_.stopped()) {
             triplesReady_ = runs_.coverTriples(budget_);
-            triplesKept_.assign(std::size_t{1} << KeptBits, 0);
+            startKeeping();
         }
         return triplesReady_;
+    }
+    void startKeeping() {
+        keptTriples_.reset();
+        keptRests_.reset();
     }
 
     bool appendTailRun(Table& table, int drawn, std::int64_t& value, std::vector<SolverMove>& line);
@@ -1269,10 +1315,10 @@ private:
     LongestRuns& runs_;
     bool runsReady_ = runs_.covers(position_.heights); // built by an earlier search of the round
     bool triplesReady_ = runsReady_ && runs_.hasTriples();
-    // The triples' bounds asked for, by what they were asked of (the high word) and the answer.
-    std::vector<std::uint64_t> triplesKept_ =
-        std::vector<std::uint64_t>(triplesReady_ ? std::size_t{1} << KeptBits : 0, 0);
-    static constexpr int KeptBits = 12;
+    // The bounds asked for once the triples are built: the triples' own part, by the lengths
+    // and cards it depends on, and the whole of restOf.
+    KeptBounds<12, 32> keptTriples_;
+    KeptBounds<14, 28> keptRests_;
     std::uint64_t runsAfter_;
     std::uint64_t triplesAfter_;
     ValueTable& values_;
