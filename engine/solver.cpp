@@ -1043,6 +1043,9 @@ private:
         const bool lastSegment = drawn == round_.drawPileSize();
         std::int64_t leftOut = -1;
         auto promising = [&](const Table& end, int lastSlot) {
+            if (!lastSegment) {
+                values_.prefetch(end.code, drawn + 1); // read below if the run may end here
+            }
             const int more = longestAfter(end, lastSlot);
             const std::int64_t run = score.points(end.played + more);
             if (run + round_.bonus(drawn) > alpha) {
@@ -1066,15 +1069,18 @@ private:
             Choice choice{end, drawn, score.points(end.played), 0, end.code == 0 || lastSegment};
             choice.key = choice.run + (end.code == 0 ? round_.bonus(drawn) : 0);
             if (!choice.final) {
-                choice.key += rest(end, drawn + 1, true);
+                // What the searches know of the table after the draw stands for the bound when
+                // it is exact, or low enough to leave the end out: most ends met again end
+                // there, without the bound worked out, nor a visit.
+                const ValueTable::Entry known = values_.at(end.code, drawn + 1);
+                choice.key += known.known && (known.exact || choice.key + known.value <= alpha)
+                                  ? known.value
+                                  : rest(end, drawn + 1, true);
             }
             // An end that cannot beat `alpha` is only a bound, like those left out above.
             if (choice.key <= alpha) {
                 leftOut = std::max(leftOut, choice.key);
                 continue;
-            }
-            if (!choice.final) {
-                values_.prefetch(end.code, drawn + 1);
             }
             choices.push_back(choice);
         }
