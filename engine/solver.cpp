@@ -1062,6 +1062,9 @@ private:
         std::vector<Table>& ends = endsBuffer_;
         ends.clear();
         ends.push_back(table);
+        if (!lastSegment) {
+            values_.prefetch(table.code, drawn + 1); // read below, as for every end
+        }
         budget_.spend(1);
         chains_.findEnds(table, top, ends, promising);
         choices.clear();
