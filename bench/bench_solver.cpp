@@ -159,6 +159,26 @@ std::vector<std::uint64_t> benchSolving(bool wrap, int deals) {
                 name, static_cast<double>(most.peakBytes) / (1024.0 * 1024.0), most.heapLeft);
     std::sort(all.begin(), all.end(),
               [](const Solved& a, const Solved& b) { return a.seconds > b.seconds; });
+    // One timing of a long solve on a shared machine may take a third longer than the solve
+    // itself needs, as timings of the same deal show: the slowest deals are timed again, and
+    // the least of each deal's timings is its time.
+    constexpr std::size_t Again = 8;
+    constexpr int Timings = 5;
+    Solved worst;
+    for (std::size_t i = 0; i < std::min(all.size(), Again); ++i) {
+        Solved least = all[i];
+        const SolverPosition position = dealer.position(all[i].deal);
+        for (int timing = 1; timing < Timings; ++timing) {
+            least.seconds = std::min(least.seconds, solveOne(position).seconds);
+        }
+        if (least.seconds > worst.seconds) {
+            worst = least;
+        }
+    }
+    std::printf("solve, Ace-King %s  the %zu slowest, least of %d timings each: worst %8.2f ms "
+                "(deal %llu)\n",
+                name, Again, Timings, worst.seconds * 1e3,
+                static_cast<unsigned long long>(worst.deal));
     std::vector<std::uint64_t> slowest;
     slowest.reserve(all.size());
     for (const Solved& solved : all) {
