@@ -1047,6 +1047,9 @@ private:
                 values_.prefetch(end.code, drawn + 1); // read below if the run may end here
             }
             const int more = longestAfter(end, lastSlot);
+            if (more == 0) {
+                return true; // the run ends here, and its end is weighed below, more tightly
+            }
             const std::int64_t run = score.points(end.played + more);
             if (run + round_.bonus(drawn) > alpha) {
                 return true; // whatever the bound of the later runs
