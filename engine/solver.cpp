@@ -332,8 +332,9 @@ private:
 
     // The entry of `code` in this walk (generation, code, then a bit per last column and
     // ListedBit), made with no bits set when the walk had not reached the table yet. It stays
-    // in place until the next call.
-    std::uint64_t& entryOf(int code) {
+    // in place until the next call. Every step of a walk asks for one: it is inlined into the
+    // step, which the compiler does not do of itself.
+    [[gnu::always_inline]] std::uint64_t& entryOf(int code) {
         if (2 * (count_ + 1) > keys_.size()) {
             grow();
         }
