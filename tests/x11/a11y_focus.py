@@ -16,7 +16,7 @@ import sys
 import pyatspi
 
 import a11y_tree
-from a11y_tree import children, fail, find_table, heard, passed, showing, wait_for
+from a11y_tree import Game, children, fail, heard, passed, showing, wait_for
 
 focused = []
 
@@ -42,7 +42,7 @@ def focus_on(card):
 
 
 def main():
-    game = subprocess.Popen([sys.argv[1]])
+    game = Game(sys.argv[1])
     try:
         pyatspi.Registry.registerEventListener(
             lambda e: heard.append(e.source.name) if e.detail1 and
@@ -54,8 +54,8 @@ def main():
         pyatspi.Registry.registerEventListener(
             lambda e: None, "object:property-change:accessible-name",
             "object:property-change:accessible-description", "object:state-changed")
-        table = wait_for("the game's table on the bus", lambda: find_table(game.pid), 40)
-        window = wait_for("the game's window", lambda: game_window(game.pid))
+        table = wait_for("the game's table on the bus", game.table, 40)
+        window = wait_for("the game's window", lambda: game_window(game.process.pid))
         key(window, "alt+p", "d")
         # Typing before the dialog has the keyboard would lose the number (seen under load).
         asked = wait_for("the deal number dialog", lambda: subprocess.run(
@@ -99,8 +99,7 @@ def main():
         print("a11y_focus: the keyboard's choice is the focus, Enter, the hint and the end heard")
         passed.append(True)
     finally:
-        game.kill()
-        game.wait()
+        game.end()
 
 
 if __name__ == "__main__":

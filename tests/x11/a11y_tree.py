@@ -28,7 +28,7 @@ def fail(message):
     raise SystemExit(f"FAIL: {message}")
 
 
-def wait_for(what, check, seconds=20):
+def wait_for(what, check, seconds=20, seen=None):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         try:
@@ -41,7 +41,7 @@ def wait_for(what, check, seconds=20):
             if not GLib.MainContext.default().iteration(False):
                 break
         time.sleep(0.05)
-    fail(f"timed out waiting for {what}")
+    fail(f"timed out waiting for {what}" + (f"; seen: {seen()}" if seen else ""))
 
 
 def showing(obj):
@@ -62,6 +62,26 @@ def find_table(pid):
     return None
 
 
+class Game:
+    """The game under test. One that could not reach the X server while it was starting (seen
+    under load: "could not connect to display") is started again, twice at most."""
+
+    def __init__(self, executable):
+        self.executable = executable
+        self.process = subprocess.Popen([executable])
+        self.starts = 1
+
+    def table(self):
+        if self.process.poll() is not None and self.starts < 3:
+            self.process = subprocess.Popen([self.executable])
+            self.starts += 1
+        return find_table(self.process.pid)
+
+    def end(self):
+        self.process.kill()
+        self.process.wait()
+
+
 def named(table, prefix):
     found = [c for c in children(table) if showing(c) and c.name.startswith(prefix)]
     return found[0] if len(found) == 1 else None
@@ -78,16 +98,7 @@ def announced(text):
 
 
 def main():
-    game = subprocess.Popen([sys.argv[1]])
-    starts = 1
-
-    def started_table():
-        # A game that could not reach the X server while it was starting is started again.
-        nonlocal game, starts
-        if game.poll() is not None and starts < 3:
-            game, starts = subprocess.Popen([sys.argv[1]]), starts + 1
-        return find_table(game.pid)
-
+    game = Game(sys.argv[1])
     try:
         pyatspi.Registry.registerEventListener(
             lambda e: heard.append(e.source.name) if e.detail1 and
@@ -97,7 +108,7 @@ def main():
         pyatspi.Registry.registerEventListener(
             lambda e: None, "object:property-change:accessible-name",
             "object:property-change:accessible-description", "object:state-changed")
-        table = wait_for("the game's table on the bus", started_table, 40)
+        table = wait_for("the game's table on the bus", game.table, 40)
         cards = wait_for("35 named cards", lambda: all(c.name for c in children(table)[:35]) and
                          children(table)[:35])
         names = [c.name for c in cards]
@@ -117,7 +128,8 @@ def main():
             before = discard.name
             press(discard)
             wait_for(f"a draw leaving {left}", lambda: discard.name != before and
-                     (left == 0 or named(table, f"Draw pile, {left} card")))
+                     (left == 0 or named(table, f"Draw pile, {left} card")),
+                     seen=lambda: [c.name for c in children(table) if "pile" in c.name])
             wait_for("the draw announced", announced(f"Drew the {discard.name[14:]}"))
             top = CARDS[discard.name[14:]]
             fits = [c for c in cards if showing(c) and c.description == "Free" and
@@ -137,8 +149,7 @@ def main():
         print(f"a11y_tree: 35 cards, the piles, the score, a draw and {played} played: all named")
         passed.append(True)
     finally:
-        game.kill()
-        game.wait()
+        game.end()
 
 
 def run():
