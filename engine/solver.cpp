@@ -1076,9 +1076,9 @@ private:
             Choice choice{end, drawn, score.points(end.played), 0, end.code == 0 || lastSegment};
             choice.key = choice.run + (end.code == 0 ? round_.bonus(drawn) : 0);
             if (!choice.final) {
-                // What the searches know of the table after the draw stands for the bound when
-                // it is exact, or low enough to leave the end out: most ends met again end
-                // there, without the bound worked out, nor a visit.
+                // What the searches already know of the table after the draw stands in for the
+                // bound when it is exact, or low enough to leave the end out: then neither the
+                // bound nor a visit is needed, which settles most of the ends met before.
                 const ValueTable::Entry known = values_.at(end.code, drawn + 1);
                 choice.key += known.known && (known.exact || choice.key + known.value <= alpha)
                                   ? known.value
