@@ -310,30 +310,6 @@ private slots:
         checkLine(p, result);
     }
 
-    // From positions of real games, a few random actions in (undos and wild cards included), the
-    // line played in the game itself is legal all along and scores exactly the solver's best.
-    void lineScoresItsBestInTheRealGame() {
-        std::mt19937 random(5);
-        for (int round = 0; round < 48; ++round) {
-            std::seed_seq seed{round};
-            StdRandomSource deals(seed);
-            FakeDisplay display;
-            Game game(display, deals);
-            game.setOptions({.aceKingWrap = round % 2 == 0, .scoringOn = round % 7 != 0});
-            game.setCheatChoice(wildChoice(std::vector{1 + round % OrdinaryCards}, round % 3 == 0));
-            game.newGame();
-            for (int step = 0; step < round % 10; ++step) {
-                const int slot = static_cast<int>(random() % TableSlots);
-                random() % 4 == 0 ? game.undoLastMove()
-                                  : void(game.canPlay(slot) ? game.clickTableSlot(slot)
-                                                            : game.clickDiscardPile());
-            }
-            const SolverResult result = solve(positionOf(game.state()));
-            QVERIFY(result.exact);
-            QCOMPARE(scoreInGame(game.state(), result.line), result.best);
-        }
-    }
-
     // Only clearable tables: a deal or round whose table cannot be cleared moves on to the first
     // that can, and a game whose chooser picks a round deals that round, as its number deals it.
     void clearableTablesMoveOnToTheFirstThatClears() {
