@@ -41,7 +41,11 @@ def wait_for(what, check, seconds=20, seen=None):
             if not GLib.MainContext.default().iteration(False):
                 break
         time.sleep(0.05)
-    fail(f"timed out waiting for {what}" + (f"; seen: {seen()}" if seen else ""))
+    try:
+        saw = f"; seen: {seen()}" if seen else ""
+    except Exception:  # the bus went away meanwhile: the timeout is the news
+        saw = ""
+    fail(f"timed out waiting for {what}{saw}")
 
 
 def showing(obj):
